@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace kelvoro {
+
+// A registry status as the system returns it: 0 is success, anything else is failure and no
+// caller tells failure codes apart.
+using RegStatus = std::int32_t;
+inline constexpr RegStatus kRegSuccess = 0;
+
+enum class RootKey { kCurrentUser, kLocalMachine };
+enum class KeyAccess { kRead, kWrite };
+
+enum class ValueType : std::uint32_t { kSz = 1, kExpandSz = 2, kDword = 4 };
+
+// An open key as the port hands it out. Zero never names an open key.
+using KeyHandle = std::uintptr_t;
+
+// The six registry entry points the program uses. Every text is in the system's ANSI code page.
+// The operations report through their status and raise nothing of their own; on a non-zero
+// status the output arguments are left untouched.
+class RegistryPort {
+ public:
+  virtual ~RegistryPort() = default;
+
+  // Opens an existing key; a missing key is a non-zero status, never a new key.
+  [[nodiscard]] virtual RegStatus OpenKey(RootKey root, const std::string& path, KeyAccess access,
+                                          KeyHandle& key) = 0;
+  // Creates one child under an open parent, or opens it where it exists already.
+  [[nodiscard]] virtual RegStatus CreateKey(KeyHandle parent, const std::string& child,
+                                            KeyHandle& key) = 0;
+  // `size` counts the bytes of `data`; for a text that includes its terminating zero.
+  [[nodiscard]] virtual RegStatus SetValue(KeyHandle key, const std::string& name, ValueType type,
+                                           const void* data, std::uint32_t size) = 0;
+  // `size` holds the buffer's size on entry and the value's size on success. A value larger
+  // than the buffer is a non-zero status. The reported type is not handed back: no caller uses it.
+  [[nodiscard]] virtual RegStatus QueryValue(KeyHandle key, const std::string& name, void* data,
+                                             std::uint32_t& size) = 0;
+  virtual void CloseKey(KeyHandle key) = 0;
+  virtual void FlushCurrentUser() = 0;
+};
+
+}  // namespace kelvoro

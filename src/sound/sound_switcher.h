@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app/context.h"
+
+namespace kelvoro {
+
+// The "Empty Recycle Bin" sound of the per-user sound scheme.
+inline constexpr const char kCurrentSoundKey[] =
+    "AppEvents\\Schemes\\Apps\\Explorer\\EmptyRecycleBin\\.Current";
+inline constexpr const char kStockSoundKey[] =
+    "AppEvents\\Schemes\\Apps\\Explorer\\EmptyRecycleBin\\.Default";
+inline constexpr const char kReplacementSoundTail[] = "\\media\\dravik.wav";
+// lbldefvoice's caption until start-up has read the stock sound.
+inline constexpr const char kUnreadStockSound[] = "defvoice";
+
+// Copies the stock sound's text into lbldefvoice. Each step that raises shows its description
+// (exclamation) and the next step runs.
+void ReadDefaultEmptySound(Context& context);
+
+// Points the current sound at the replacement file below the Windows directory: REG_SZ below
+// platform 2, REG_EXPAND_SZ from 2. Writes nothing when the Windows directory is unknown.
+// Raised failures are ignored.
+void SetEmptySound(Context& context);
+
+// Writes lbldefvoice's text back as the current sound, as REG_EXPAND_SZ. Writes nothing when
+// start-up could not read the stock sound. Raised failures are ignored.
+void RestoreEmptySound(Context& context);
+
+}  // namespace kelvoro
