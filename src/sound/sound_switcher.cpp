@@ -35,7 +35,7 @@ void ReadDefaultEmptySound(Context& context) {
     ReportEachStep(context.messages, MessageStyle::kExclamation,
                    [&] { context.form1.SetCaption("lbldefvoice", *stock); });
   }
-  ReportEachStep(context.messages, MessageStyle::kExclamation, [&] { key.Close(); });
+  // The key closes as it goes out of scope.
 }
 
 void SetEmptySound(Context& context) {

@@ -1,0 +1,160 @@
+#include "sound/sound_switcher.h"
+
+#include <gtest/gtest.h>
+
+#include "support/fakes.h"
+
+namespace kelvoro {
+namespace {
+
+using testing::Harness;
+
+constexpr char kCurrent[] = "HKCU\\AppEvents\\Schemes\\Apps\\Explorer\\EmptyRecycleBin\\.Current";
+constexpr char kStock[] = "HKCU\\AppEvents\\Schemes\\Apps\\Explorer\\EmptyRecycleBin\\.Default";
+constexpr char kStockSound[] = "%SystemRoot%\\media\\Windows Recycle.wav";
+
+class SoundSwitcherTest : public ::testing::Test {
+ protected:
+  Harness h;
+  void SetUp() override {
+    h.registry.SetString(kStock, "", kStockSound, ValueType::kExpandSz);
+    h.registry.SetString(kCurrent, "", "C:\\Users\\me\\own.wav", ValueType::kExpandSz);
+    h.state.WindowsFolder = "C:\\WINDOWS";
+  }
+  std::string Label() const { return h.form1.store.Get("lbldefvoice"); }
+};
+
+TEST_F(SoundSwitcherTest, ReadDefaultCopiesTheStockTextUnexpanded) {
+  ReadDefaultEmptySound(h.context);
+  EXPECT_EQ(kStockSound, Label());
+  EXPECT_EQ(0, h.registry.OpenHandles());
+  EXPECT_EQ(1u, h.log.Matching("Close ").size());
+}
+
+TEST_F(SoundSwitcherTest, ReadDefaultTakesAnEmptyStockSound) {
+  h.registry.SetString(kStock, "", "");
+  ReadDefaultEmptySound(h.context);
+  EXPECT_EQ("", Label());
+}
+
+TEST_F(SoundSwitcherTest, ReadDefaultStopsAtTheStoredSizeWhenTheZeroIsMissing) {
+  h.registry.SetRaw(kStock, "", ValueType::kSz, {'d', 'i', 'n', 'g'});
+  ReadDefaultEmptySound(h.context);
+  EXPECT_EQ("ding", Label());
+}
+
+TEST_F(SoundSwitcherTest, ReadDefaultKeepsThePlaceholderWhenTheSoundCannotBeRead) {
+  h.registry.SetString(kStock, "", std::string(255, 'x'));  // needs 256 bytes
+  ReadDefaultEmptySound(h.context);
+  EXPECT_EQ("defvoice", Label());
+  EXPECT_EQ(0, h.registry.OpenHandles());
+
+  h.registry.DeleteValue(kStock, "");
+  ReadDefaultEmptySound(h.context);
+  EXPECT_EQ("defvoice", Label());
+
+  Harness missing;
+  ReadDefaultEmptySound(missing.context);
+  EXPECT_EQ("defvoice", missing.form1.store.Get("lbldefvoice"));
+  EXPECT_TRUE(missing.messages.Shown().empty());
+}
+
+TEST_F(SoundSwitcherTest, ReadDefaultReportsARaisedStepAndStillClosesTheKey) {
+  h.form1.RaiseOn("SetCaption lbldefvoice");
+  ReadDefaultEmptySound(h.context);
+  ASSERT_EQ(1u, h.messages.Shown().size()) << h.log.Dump();
+  EXPECT_EQ(0u, h.messages.Shown()[0].rfind("Message 48: Injected failure in: SetCaption", 0));
+  EXPECT_GT(h.log.IndexOf("Close "), h.log.IndexOf("Message 48"));
+  EXPECT_EQ(0, h.registry.OpenHandles());
+}
+
+TEST_F(SoundSwitcherTest, ReadDefaultReportsARaisedQueryAndKeepsThePlaceholder) {
+  h.registry.RaiseOn("Query ");
+  ReadDefaultEmptySound(h.context);
+  ASSERT_EQ(1u, h.messages.Shown().size()) << h.log.Dump();
+  EXPECT_EQ(0u, h.messages.Shown()[0].rfind("Message 48: Injected failure in: Query", 0));
+  EXPECT_EQ("defvoice", Label());
+  EXPECT_EQ(0, h.registry.OpenHandles());
+}
+
+TEST_F(SoundSwitcherTest, SetEmptySoundWritesTheReplacementAsExpandableOnNT) {
+  h.state.PlatformId = 2;
+  SetEmptySound(h.context);
+  auto value = h.registry.Get(kCurrent, "");
+  ASSERT_TRUE(value);
+  EXPECT_EQ(ValueType::kExpandSz, value->type);
+  EXPECT_EQ("C:\\WINDOWS\\media\\dravik.wav", h.registry.GetString(kCurrent, ""));
+  EXPECT_EQ(0, h.registry.OpenHandles());
+}
+
+TEST_F(SoundSwitcherTest, SetEmptySoundWritesPlainTextBelowNT) {
+  for (std::int32_t id : {0, 1}) {
+    h.state.PlatformId = id;
+    SetEmptySound(h.context);
+    EXPECT_EQ(ValueType::kSz, h.registry.Get(kCurrent, "")->type) << "platform " << id;
+    EXPECT_EQ("C:\\WINDOWS\\media\\dravik.wav", h.registry.GetString(kCurrent, ""));
+  }
+}
+
+TEST_F(SoundSwitcherTest, SetEmptySoundWritesNothingWithoutTheWindowsDirectory) {
+  h.state.WindowsFolder.clear();
+  SetEmptySound(h.context);
+  EXPECT_EQ("C:\\Users\\me\\own.wav", h.registry.GetString(kCurrent, ""));
+  EXPECT_TRUE(h.log.Matching("Open ").empty());
+}
+
+TEST_F(SoundSwitcherTest, NeitherWriterCreatesAMissingCurrentKey) {
+  Harness bare;
+  bare.state.WindowsFolder = "C:\\WINDOWS";
+  bare.form1.store.Set("lbldefvoice", kStockSound);
+  SetEmptySound(bare.context);
+  RestoreEmptySound(bare.context);
+  EXPECT_FALSE(bare.registry.HasKey(kCurrent));
+  EXPECT_TRUE(bare.log.Matching("Set ").empty());
+  EXPECT_TRUE(bare.messages.Shown().empty());
+}
+
+TEST_F(SoundSwitcherTest, RestoreWritesTheStockTextAsExpandableWhateverThePlatform) {
+  ReadDefaultEmptySound(h.context);
+  h.state.PlatformId = 1;
+  RestoreEmptySound(h.context);
+  EXPECT_EQ(ValueType::kExpandSz, h.registry.Get(kCurrent, "")->type);
+  EXPECT_EQ(kStockSound, h.registry.GetString(kCurrent, ""));
+}
+
+TEST_F(SoundSwitcherTest, RestoreWritesAnEmptyStockSound) {
+  h.form1.store.Set("lbldefvoice", "");
+  RestoreEmptySound(h.context);
+  EXPECT_EQ(std::vector<std::uint8_t>{0}, h.registry.Get(kCurrent, "")->bytes);
+}
+
+TEST_F(SoundSwitcherTest, RestoreNeverWritesThePlaceholder) {
+  RestoreEmptySound(h.context);  // start-up never read a stock sound
+  EXPECT_EQ("C:\\Users\\me\\own.wav", h.registry.GetString(kCurrent, ""));
+  EXPECT_TRUE(h.log.Matching("Set ").empty());
+}
+
+TEST_F(SoundSwitcherTest, RaisedFailuresInTheWritersAreSilent) {
+  h.form1.store.Set("lbldefvoice", kStockSound);
+  h.registry.RaiseOn("Set ");
+  SetEmptySound(h.context);
+  RestoreEmptySound(h.context);
+  EXPECT_TRUE(h.messages.Shown().empty());
+  EXPECT_EQ(0, h.registry.OpenHandles());
+  EXPECT_EQ(2u, h.log.Matching("Close ").size());
+}
+
+TEST_F(SoundSwitcherTest, ApplyThenRestoreGivesBackTheStockSoundByteForByte) {
+  ReadDefaultEmptySound(h.context);
+  const auto before = h.registry.Get(kStock, "");
+  h.state.PlatformId = 2;
+  SetEmptySound(h.context);
+  RestoreEmptySound(h.context);
+  const auto after = h.registry.Get(kCurrent, "");
+  ASSERT_TRUE(after);
+  EXPECT_EQ(before->type, after->type);
+  EXPECT_EQ(before->bytes, after->bytes);
+}
+
+}  // namespace
+}  // namespace kelvoro
