@@ -18,12 +18,14 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEPREFIX=${WINEPREFIX:-$KELVORO_TEMPLATE_PREFIX}
 
 use_wine_prefix() {
-  export WINEPREFIX="$1"
+  WINEPREFIX=$(realpath -m "$1")
+  export WINEPREFIX
 }
 
 # Copies the template prefix to a new prefix at $1 (replacing what was there) and selects it.
 fresh_wine_prefix() {
-  local dest="$1"
+  local dest
+  dest=$(realpath -m "$1")
   if [ -d "$dest" ]; then
     WINEPREFIX="$dest" wineserver -k 2>/dev/null || true
     rm -rf "$dest"
