@@ -1,0 +1,275 @@
+; Kelvoro 2.1 setup and uninstaller (NSIS 3).
+;
+; Build (scripts/package.sh does this):
+;   makensis -DDIST_DIR=<folder with "Kelvoro 2.1.exe", black.ico, white.ico> \
+;            -DWAV=<dravik.wav> -DOUTFILE=<setup.exe> [-DICON=<kelvoro.ico>] installer/kelvoro.nsi
+; makensis works in the folder of this script, so give it absolute paths.
+;
+; The installer puts the program and its two bin icons in the program folder, the "Empty Recycle
+; Bin" sound in the media folder of the Windows directory, a Start menu shortcut and an entry in
+; Add/Remove Programs. The uninstaller first gives the Recycle Bin its stock icons, name and sound
+; back wherever they still point at what it is about to delete, then removes everything it put in
+; place, and the program's settings key.
+
+Unicode true
+ManifestDPIAware true
+SetCompressor /SOLID lzma
+RequestExecutionLevel admin
+
+!ifndef DIST_DIR
+  !error "DIST_DIR is not defined: pass -DDIST_DIR=<folder holding Kelvoro 2.1.exe, black.ico, white.ico>"
+!endif
+!ifndef WAV
+  !error "WAV is not defined: pass -DWAV=<path of dravik.wav>"
+!endif
+!ifndef OUTFILE
+  !error "OUTFILE is not defined: pass -DOUTFILE=<path of the setup program to write>"
+!endif
+!ifndef ICON
+  !define ICON "..\res\kelvoro.ico"  ; makensis works in the script's folder
+!endif
+
+!define PRODUCT      "Kelvoro 2.1"
+!define PRODUCT_NAME "Kelvoro"
+!define VERSION      "2.01"
+!define VERSION_NUM  "2.1.0.0"
+!define PUBLISHER    "Orvane's Software"
+!define EXE          "Kelvoro 2.1.exe"
+!define WAV_NAME     "dravik.wav"
+!define UNINSTALLER  "uninstall.exe"
+
+!define ARP_KEY      "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
+!define VENDOR_KEY   "Software\Orvane's Software"
+!define SETTINGS_KEY "${VENDOR_KEY}\Kelvoro"
+
+; The Recycle Bin class: per-user Explorer overrides (NT family), machine-wide class (9x family).
+!define BIN_CLSID    "{645FF040-5081-101B-9F08-00AA002F954E}"
+!define BIN_KEY_NT   "Software\Microsoft\Windows\CurrentVersion\Explorer\CLSID\${BIN_CLSID}"
+!define BIN_KEY_9X   "Software\CLASSES\CLSID\${BIN_CLSID}"
+!define STOCK_ICON_EMPTY "%SystemRoot%\System32\shell32.dll,31"
+!define STOCK_ICON_FULL  "%SystemRoot%\System32\shell32.dll,32"
+!define STOCK_NAME       "Recycle Bin"
+!define SOUND_KEY    "AppEvents\Schemes\Apps\Explorer\EmptyRecycleBin"
+
+Name "${PRODUCT}"
+Caption "${PRODUCT} Setup"
+UninstallCaption "${PRODUCT} Uninstall"
+OutFile "${OUTFILE}"
+InstallDir "$PROGRAMFILES\${PRODUCT}"
+InstallDirRegKey HKLM "${ARP_KEY}" "InstallLocation"
+BrandingText "${PUBLISHER}"
+ShowInstDetails show
+ShowUninstDetails show
+
+VIProductVersion "${VERSION_NUM}"
+VIFileVersion "${VERSION_NUM}"
+VIAddVersionKey /LANG=1033 "ProductName" "${PRODUCT_NAME}"
+VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=1033 "FileDescription" "${PRODUCT} Setup"
+VIAddVersionKey /LANG=1033 "CompanyName" "${PUBLISHER}"
+VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) ${PUBLISHER}"
+VIAddVersionKey /LANG=1033 "InternalName" "${PRODUCT} Setup"
+VIAddVersionKey /LANG=1033 "OriginalFilename" "Kelvoro-2.1-setup.exe"
+
+!include "MUI2.nsh"
+!include "LogicLib.nsh"
+!include "FileFunc.nsh"
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_ABORTWARNING
+
+!insertmacro MUI_PAGE_WELCOME
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+
+!insertmacro MUI_LANGUAGE "English"
+
+; ---------------------------------------------------------------------------------------------
+; Install
+
+Function .onInit
+  ; The Start menu shortcut is for everyone on the machine, like the program folder.
+  SetShellVarContext all
+FunctionEnd
+
+Section "Kelvoro 2.1" SecMain
+  SectionIn RO
+
+  SetOutPath "$INSTDIR"
+  SetOverwrite on
+  File "/oname=${EXE}" "${DIST_DIR}\${EXE}"
+  File "/oname=black.ico" "${DIST_DIR}\black.ico"
+  File "/oname=white.ico" "${DIST_DIR}\white.ico"
+
+  SetOutPath "$WINDIR\media"
+  File "/oname=${WAV_NAME}" "${WAV}"
+
+  SetOutPath "$INSTDIR"
+  WriteUninstaller "$INSTDIR\${UNINSTALLER}"
+
+  CreateShortCut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\${EXE}" "" "$INSTDIR\${EXE}" 0 \
+    SW_SHOWNORMAL "" "Give the Recycle Bin new icons, a new name and a new sound"
+
+  ; Add/Remove Programs.
+  WriteRegStr   HKLM "${ARP_KEY}" "DisplayName" "${PRODUCT}"
+  WriteRegStr   HKLM "${ARP_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr   HKLM "${ARP_KEY}" "Publisher" "${PUBLISHER}"
+  WriteRegStr   HKLM "${ARP_KEY}" "DisplayIcon" "$INSTDIR\${EXE}"
+  WriteRegStr   HKLM "${ARP_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr   HKLM "${ARP_KEY}" "UninstallString" '"$INSTDIR\${UNINSTALLER}"'
+  WriteRegStr   HKLM "${ARP_KEY}" "QuietUninstallString" '"$INSTDIR\${UNINSTALLER}" /S'
+  WriteRegDWORD HKLM "${ARP_KEY}" "NoModify" 1
+  WriteRegDWORD HKLM "${ARP_KEY}" "NoRepair" 1
+  WriteRegDWORD HKLM "${ARP_KEY}" "VersionMajor" 2
+  WriteRegDWORD HKLM "${ARP_KEY}" "VersionMinor" 1
+
+  ; Size of what was installed, in KB, rounded up: the program folder (uninstaller included)
+  ; and the wave file.
+  ${GetSize} "$INSTDIR" "/S=0B /G=0" $0 $1 $2
+  ${GetSize} "$WINDIR\media" "/M=${WAV_NAME} /S=0B /G=0" $3 $1 $2
+  IntOp $0 $0 + $3
+  IntOp $0 $0 + 1023
+  IntOp $0 $0 / 1024
+  WriteRegDWORD HKLM "${ARP_KEY}" "EstimatedSize" $0
+SectionEnd
+
+; ---------------------------------------------------------------------------------------------
+; Uninstall
+
+Var PrefixLong   ; "$INSTDIR\"
+Var PrefixShort  ; the same folder in its short (8.3) form, or empty
+
+Function un.onInit
+  SetShellVarContext all
+  StrCpy $PrefixLong "$INSTDIR\"
+  GetFullPathName /SHORT $PrefixShort "$INSTDIR"
+  ${If} $PrefixShort != ""
+    StrCpy $PrefixShort "$PrefixShort\"
+  ${EndIf}
+FunctionEnd
+
+; Stack in: an icon reference or file path as stored in the registry. Stack out: 1 when it names
+; a file inside the install folder, else 0. Case-insensitive; "%...%" references are expanded
+; first and a leading quote is ignored.
+Function un.InInstallFolder
+  Exch $0
+  Push $1
+  Push $2
+  ExpandEnvStrings $0 $0
+  StrCpy $1 $0 1
+  ${If} $1 == '"'
+    StrCpy $0 $0 "" 1
+  ${EndIf}
+  StrCpy $2 0
+  StrLen $1 $PrefixLong
+  StrCpy $1 $0 $1
+  ${If} $1 == $PrefixLong       ; LogicLib's == compares without regard to case
+    StrCpy $2 1
+  ${ElseIf} $PrefixShort != ""
+    StrLen $1 $PrefixShort
+    StrCpy $1 $0 $1
+    ${If} $1 == $PrefixShort
+      StrCpy $2 1
+    ${EndIf}
+  ${EndIf}
+  StrCpy $0 $2
+  Pop $2
+  Pop $1
+  Exch $0
+FunctionEnd
+
+; Writes the stock icon back into one DefaultIcon value when that value names a file in the
+; install folder. A missing key or value is left missing.
+!macro RestoreBinIconValue ROOT KEY VALUE STOCK
+  ClearErrors
+  ReadRegStr $0 ${ROOT} "${KEY}\DefaultIcon" "${VALUE}"
+  ${IfNot} ${Errors}
+    Push $0
+    Call un.InInstallFolder
+    Pop $1
+    ${If} $1 == 1
+      DetailPrint "Restoring the stock Recycle Bin icon (${VALUE})"
+      WriteRegStr ${ROOT} "${KEY}\DefaultIcon" "${VALUE}" "${STOCK}"
+    ${EndIf}
+  ${EndIf}
+!macroend
+
+!macro RestoreBin ROOT KEY
+  !insertmacro RestoreBinIconValue ${ROOT} "${KEY}" "" "${STOCK_ICON_EMPTY}"
+  !insertmacro RestoreBinIconValue ${ROOT} "${KEY}" "Empty" "${STOCK_ICON_EMPTY}"
+  !insertmacro RestoreBinIconValue ${ROOT} "${KEY}" "Full" "${STOCK_ICON_FULL}"
+  ClearErrors
+  ReadRegStr $0 ${ROOT} "${KEY}" ""
+  ${IfNot} ${Errors}
+  ${AndIf} $0 == "${PRODUCT_NAME}"
+    DetailPrint "Restoring the stock Recycle Bin name"
+    WriteRegStr ${ROOT} "${KEY}" "" "${STOCK_NAME}"
+  ${EndIf}
+!macroend
+
+; Points the "Empty Recycle Bin" sound back at the stock sound when it is the wave file that is
+; about to be deleted; with no stock sound to go back to, clears it instead.
+Function un.RestoreEmptyBinSound
+  ClearErrors
+  ReadRegStr $0 HKCU "${SOUND_KEY}\.Current" ""
+  ${If} ${Errors}
+    Return
+  ${EndIf}
+  StrCpy $2 0
+  ${If} $0 == "$WINDIR\media\${WAV_NAME}"
+  ${OrIf} $0 == "%SystemRoot%\media\${WAV_NAME}"
+  ${OrIf} $0 == "%windir%\media\${WAV_NAME}"
+    StrCpy $2 1
+  ${Else}
+    ExpandEnvStrings $1 $0
+    ${If} $1 == "$WINDIR\media\${WAV_NAME}"
+      StrCpy $2 1
+    ${EndIf}
+  ${EndIf}
+  ${If} $2 != 1
+    Return
+  ${EndIf}
+
+  ClearErrors
+  ReadRegStr $1 HKCU "${SOUND_KEY}\.Default" ""
+  ${If} ${Errors}
+    StrCpy $1 ""
+  ${EndIf}
+  ; A stock sound that is itself the file being removed is as good as none.
+  ExpandEnvStrings $3 $1
+  ${If} $3 == "$WINDIR\media\${WAV_NAME}"
+    StrCpy $1 ""
+  ${EndIf}
+  ${If} $1 != ""
+    DetailPrint "Restoring the stock Empty Recycle Bin sound"
+    WriteRegExpandStr HKCU "${SOUND_KEY}\.Current" "" $1
+  ${Else}
+    DetailPrint "Clearing the Empty Recycle Bin sound (no stock sound is set)"
+    DeleteRegValue HKCU "${SOUND_KEY}\.Current" ""
+  ${EndIf}
+FunctionEnd
+
+Section "Uninstall"
+  ; The Recycle Bin first, while everything it may point at is still in place.
+  !insertmacro RestoreBin HKCU "${BIN_KEY_NT}"
+  !insertmacro RestoreBin HKLM "${BIN_KEY_9X}"
+  Call un.RestoreEmptyBinSound
+
+  Delete /REBOOTOK "$INSTDIR\${EXE}"
+  Delete "$INSTDIR\black.ico"
+  Delete "$INSTDIR\white.ico"
+  Delete "$WINDIR\media\${WAV_NAME}"
+  Delete "$SMPROGRAMS\${PRODUCT}.lnk"
+  Delete "$INSTDIR\${UNINSTALLER}"
+  RMDir "$INSTDIR"
+
+  DeleteRegKey HKLM "${ARP_KEY}"
+  DeleteRegKey HKCU "${SETTINGS_KEY}"
+  DeleteRegKey /ifempty HKCU "${VENDOR_KEY}"
+SectionEnd
