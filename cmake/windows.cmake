@@ -5,6 +5,41 @@ set(KELVORO_DIST_DIR "${CMAKE_BINARY_DIR}/dist")
 
 set(KELVORO_HARDENING_FLAGS -static -Wl,--dynamicbase -Wl,--nxcompat)
 
+# Win32 adapters of the ports and the main window.
 add_library(kelvoro_win32 STATIC
-  # Win32 adapters of the ports and the windows themselves.
+  src/platform/win32/registry_win32.cpp
+  src/platform/win32/system_win32.cpp
+  src/platform/win32/message_win32.cpp
+  src/app/win32/picture.cpp
+  src/app/win32/top_level_windows.cpp
+  src/app/win32/form1_window.cpp
 )
+target_include_directories(kelvoro_win32 PUBLIC src res)
+target_compile_definitions(kelvoro_win32 PUBLIC
+  WIN32_LEAN_AND_MEAN NOMINMAX STRICT
+  # Windows 2000 and later (and the 9x family through the ANSI entry points).
+  _WIN32_WINNT=0x0500 WINVER=0x0500 _WIN32_IE=0x0500)
+target_link_libraries(kelvoro_win32 PUBLIC kelvoro_core comctl32 gdi32 user32 advapi32)
+
+add_executable(kelvoro WIN32
+  src/app/win32/main.cpp
+  res/kelvoro.rc
+)
+set_source_files_properties(res/kelvoro.rc PROPERTIES
+  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/kelvoro.manifest;${CMAKE_SOURCE_DIR}/res/resource.h;${CMAKE_SOURCE_DIR}/res/kelvoro.ico;${CMAKE_SOURCE_DIR}/res/black.ico;${CMAKE_SOURCE_DIR}/res/white.ico;${CMAKE_SOURCE_DIR}/res/logo.bmp;${CMAKE_SOURCE_DIR}/res/stock.bmp;${CMAKE_SOURCE_DIR}/res/arrow.bmp;${CMAKE_SOURCE_DIR}/res/hand.cur")
+target_link_libraries(kelvoro PRIVATE kelvoro_win32)
+target_link_options(kelvoro PRIVATE -mwindows ${KELVORO_HARDENING_FLAGS})
+set_target_properties(kelvoro PROPERTIES
+  OUTPUT_NAME "Kelvoro 2.1"
+  RUNTIME_OUTPUT_DIRECTORY "${KELVORO_DIST_DIR}")
+
+# Apply names black.ico and white.ico in the program folder: they travel with the program.
+add_custom_command(TARGET kelvoro POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different
+    "${CMAKE_SOURCE_DIR}/res/black.ico" "${CMAKE_SOURCE_DIR}/res/white.ico"
+    "${KELVORO_DIST_DIR}"
+  VERBATIM)
+
+if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/CMakeLists.txt)
+  add_subdirectory(tests/e2e)
+endif()

@@ -1,0 +1,51 @@
+// Kelvoro 2.1: the program starts with its main window and ends when its last window closes.
+
+#include <windows.h>
+
+#include "app/context.h"
+#include "app/win32/form1_window.h"
+#include "platform/win32/message_win32.h"
+#include "platform/win32/registry_win32.h"
+#include "platform/win32/system_win32.h"
+
+namespace {
+
+// Keyboard navigation of the window that holds the focus: Tab and Shift+Tab between the controls
+// that can take the focus, Space on a button or the check box.
+bool IsNavigationMessage(MSG& msg) {
+  const HWND root = ::GetAncestor(msg.hwnd, GA_ROOT);
+  return root != nullptr && ::IsDialogMessageA(root, &msg);
+}
+
+int Run(HINSTANCE instance, int show_command) {
+  kelvoro::win32::RegistryWin32 registry;
+  kelvoro::win32::SystemWin32 system;
+  kelvoro::win32::MessageWin32 messages;
+  kelvoro::AppState state;
+  kelvoro::win32::Form1 form1(instance);
+  if (!form1.Create()) return 1;
+  messages.SetMainWindow(form1.Handle());
+  kelvoro::Context context{registry, system, messages, form1, state};
+  form1.Load(context);
+  form1.ShowCentred(show_command);
+
+  MSG msg{};
+  while (::GetMessageA(&msg, nullptr /* every window of the thread */, 0, 0) > 0) {
+    if (IsNavigationMessage(msg)) continue;
+    ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
+  }
+  return static_cast<int>(msg.wParam);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*command_line*/,
+                   int show_command) {
+  // Outside any window procedure a failure has nowhere left to go: the program ends quietly.
+  try {
+    return Run(instance, show_command);
+  } catch (...) {
+    return 1;
+  }
+}
