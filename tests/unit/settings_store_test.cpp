@@ -81,7 +81,7 @@ TEST_F(SettingsStoreTest, RaisedFailureWhileCreatingShowsTheMessageAndEndsThePro
   ASSERT_EQ(1u, shown.size()) << h.log.Dump();
   EXPECT_EQ(
       "Message 48: Unable to create necessary Registry values. Contact "
-      "support@orvanesoftware.exampleInjected failure in: Create "
+      "support@orvane.exampleInjected failure in: Create "
       "HKCU\\Software\\Orvane's Software\\Kelvoro",
       shown[0]);
   EXPECT_EQ("EndProgram", h.log.Events().back());

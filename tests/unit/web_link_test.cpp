@@ -33,7 +33,7 @@ class FakeBrowser : public BrowserPort {
   }
 };
 
-constexpr char kAddress[] = "http://www.orvanesoftware.example/";
+constexpr char kAddress[] = "http://orvane.example/";
 
 TEST(OpenWebPage, AutomationThatWorksIsTheOnlyLaunch) {
   FakeBrowser browser;
