@@ -12,7 +12,11 @@ set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 dist=${KELVORO_DIST_DIR:-$root/build/win32/dist}
-dist=$(cd "$dist" 2>/dev/null && pwd) || { echo "package: no build folder $dist (run cmake --preset win32 && cmake --build --preset win32)" >&2; exit 1; }
+if [ ! -d "$dist" ]; then
+  echo "package: no build folder $dist (run cmake --preset win32 && cmake --build --preset win32)" >&2
+  exit 1
+fi
+dist=$(cd "$dist" && pwd)
 out="$root/build/package"
 exe="Kelvoro 2.1.exe"
 
