@@ -1,0 +1,277 @@
+#!/usr/bin/env python3
+"""Hardening check of a 32-bit Windows executable.
+
+    check_pe.py "build/win32/dist/Kelvoro 2.1.exe"
+    check_pe.py --bare build/win32/bench/bare_window.exe   (only: the file parses as a PE)
+
+Prints one line per check, "PASS name" or "FAIL name: detail", then "N passed, M failed".
+Exits 1 when any check fails (2 on a usage error). Python 3 standard library only.
+"""
+
+import re
+import struct
+import sys
+
+MACHINE_I386 = 0x14C
+PE32_MAGIC = 0x10B
+SUBSYSTEM_WINDOWS_GUI = 2
+DLL_DYNAMIC_BASE = 0x0040
+DLL_NX_COMPAT = 0x0100
+FILE_RELOCS_STRIPPED = 0x0001
+SCN_MEM_EXECUTE = 0x20000000
+SCN_MEM_WRITE = 0x80000000
+DIR_IMPORT = 1
+DIR_RESOURCE = 2
+DIR_BASERELOC = 5
+DIR_DELAY_IMPORT = 13
+RT_MANIFEST = 24
+SIZE_LIMIT = 400 * 1024
+
+# Windows' own DLLs, the only ones the program may load: it ships as one file.
+ALLOWED_DLLS = {
+    "kernel32.dll", "user32.dll", "gdi32.dll", "advapi32.dll", "comctl32.dll", "ole32.dll",
+    "oleaut32.dll", "shell32.dll", "shlwapi.dll", "msvcrt.dll",
+}
+
+
+class PeError(Exception):
+    """The file is not a PE image this checker can read."""
+
+
+class Section:
+    def __init__(self, name, virtual_size, rva, raw_size, raw_offset, characteristics):
+        self.name = name
+        self.virtual_size = virtual_size
+        self.rva = rva
+        self.raw_size = raw_size
+        self.raw_offset = raw_offset
+        self.characteristics = characteristics
+
+
+class PeImage:
+    """The headers, sections and data directories of one PE file, read from its bytes."""
+
+    def __init__(self, data):
+        self.data = data
+        if len(data) < 0x40 or data[:2] != b"MZ":
+            raise PeError("no MZ header")
+        (pe_offset,) = self._unpack("<I", 0x3C)
+        if data[pe_offset:pe_offset + 4] != b"PE\0\0":
+            raise PeError("no PE signature at 0x%x" % pe_offset)
+        coff = pe_offset + 4
+        (self.machine, section_count, _, _, _, optional_size,
+         self.file_characteristics) = self._unpack("<HHIIIHH", coff)
+        optional = coff + 20
+        (self.magic,) = self._unpack("<H", optional)
+        if self.magic == PE32_MAGIC:
+            subsystem_at, directories_at = optional + 68, optional + 92
+        elif self.magic == 0x20B:  # PE32+: read far enough to report it
+            subsystem_at, directories_at = optional + 68, optional + 108
+        else:
+            raise PeError("unknown optional header magic 0x%x" % self.magic)
+        self.subsystem, self.dll_characteristics = self._unpack("<HH", subsystem_at)
+        (directory_count,) = self._unpack("<I", directories_at)
+        self.directories = [
+            self._unpack("<II", directories_at + 4 + 8 * i) for i in range(min(directory_count, 16))
+        ]
+        self.sections = []
+        table = optional + optional_size
+        for i in range(section_count):
+            at = table + 40 * i
+            raw_name, virtual_size, rva, raw_size, raw_offset = struct.unpack_from(
+                "<8sIIII", data, at)
+            (characteristics,) = self._unpack("<I", at + 36)
+            name = raw_name.rstrip(b"\0").decode("latin-1")
+            self.sections.append(
+                Section(name, virtual_size, rva, raw_size, raw_offset, characteristics))
+
+    def _unpack(self, fmt, offset):
+        try:
+            return struct.unpack_from(fmt, self.data, offset)
+        except struct.error:
+            raise PeError("truncated at 0x%x" % offset) from None
+
+    def directory(self, index):
+        return self.directories[index] if index < len(self.directories) else (0, 0)
+
+    def offset_of(self, rva):
+        for s in self.sections:
+            if s.rva <= rva < s.rva + max(s.virtual_size, s.raw_size):
+                if rva - s.rva >= s.raw_size:
+                    break
+                return s.raw_offset + rva - s.rva
+        raise PeError("RVA 0x%x lies in no section's file data" % rva)
+
+    def u32(self, rva):
+        return self._unpack("<I", self.offset_of(rva))[0]
+
+    def c_string(self, rva):
+        start = self.offset_of(rva)
+        end = self.data.index(b"\0", start)
+        return self.data[start:end].decode("latin-1")
+
+    def imported_dlls(self):
+        """Names of the DLLs in the import and delay-import tables, in table order."""
+        names = []
+        rva, size = self.directory(DIR_IMPORT)
+        if rva and size:
+            at = rva
+            while True:
+                descriptor = struct.unpack_from("<IIIII", self.data, self.offset_of(at))
+                if not any(descriptor):
+                    break
+                names.append(self.c_string(descriptor[3]))
+                at += 20
+        rva, size = self.directory(DIR_DELAY_IMPORT)
+        if rva and size:
+            at = rva
+            while True:
+                descriptor = struct.unpack_from("<8I", self.data, self.offset_of(at))
+                if not any(descriptor):
+                    break
+                names.append(self.c_string(descriptor[1]))
+                at += 32
+        return names
+
+    def resources(self, type_id):
+        """The data of every resource of numeric type `type_id`, all names and languages."""
+        root, size = self.directory(DIR_RESOURCE)
+        if not root or not size:
+            return []
+
+        def entries(directory_rva):
+            named, numbered = struct.unpack_from("<HH", self.data, self.offset_of(directory_rva + 12))
+            for i in range(named + numbered):
+                name, target = struct.unpack_from(
+                    "<II", self.data, self.offset_of(directory_rva + 16 + 8 * i))
+                yield name, target
+
+        found = []
+
+        def collect(target):
+            if target & 0x80000000:
+                for _, child in entries(root + (target & 0x7FFFFFFF)):
+                    collect(child)
+            else:
+                data_rva, data_size = struct.unpack_from("<II", self.data,
+                                                         self.offset_of(root + target))
+                start = self.offset_of(data_rva)
+                found.append(self.data[start:start + data_size])
+
+        for name, target in entries(root):
+            if not name & 0x80000000 and name == type_id:
+                collect(target)
+        return found
+
+
+def manifest_text(raw):
+    for bom, codec in ((b"\xef\xbb\xbf", "utf-8"), (b"\xff\xfe", "utf-16-le"),
+                       (b"\xfe\xff", "utf-16-be")):
+        if raw.startswith(bom):
+            return raw[len(bom):].decode(codec, "replace")
+    return raw.decode("utf-8", "replace")
+
+
+def check_manifest(image):
+    """(ok, detail) for the embedded manifest."""
+    manifests = image.resources(RT_MANIFEST)
+    if not manifests:
+        return False, "no RT_MANIFEST resource"
+    text = "\n".join(manifest_text(m) for m in manifests)
+    missing = []
+    if not re.search(r"<(\w+:)?requestedExecutionLevel\b[^>]*\blevel\s*=\s*[\"']asInvoker[\"']",
+                     text):
+        missing.append('requestedExecutionLevel level="asInvoker"')
+    common_controls = re.search(
+        r"<(\w+:)?assemblyIdentity\b[^>]*\bname\s*=\s*[\"']Microsoft\.Windows\.Common-Controls[\"']"
+        r"[^>]*>", text)
+    if not common_controls or not re.search(r"\bversion\s*=\s*[\"']6\.", common_controls.group(0)):
+        missing.append("Microsoft.Windows.Common-Controls version 6 dependency")
+    dpi = re.search(r"<(\w+:)?dpiAware\b[^>]*>\s*([^<]*?)\s*<", text)
+    if not dpi or dpi.group(2).lower() not in ("true", "true/pm", "per monitor", "permonitor"):
+        missing.append("dpiAware true" + (" (found %r)" % dpi.group(2) if dpi else ""))
+    if missing:
+        return False, "missing " + "; ".join(missing)
+    return True, "%d manifest(s), %d bytes" % (len(manifests), sum(len(m) for m in manifests))
+
+
+def run_checks(data, bare):
+    """Yields (name, ok, detail) for each check, or (name, ok, detail, note) where a passing
+    check has something worth printing too."""
+    try:
+        image = PeImage(data)
+    except PeError as error:
+        yield "parses", False, str(error)
+        return
+    yield "parses", True, ""
+    if bare:
+        return
+
+    yield ("pe32-i386", image.machine == MACHINE_I386 and image.magic == PE32_MAGIC,
+           "machine 0x%x, optional header magic 0x%x" % (image.machine, image.magic))
+    yield ("subsystem-windows-gui", image.subsystem == SUBSYSTEM_WINDOWS_GUI,
+           "subsystem %d" % image.subsystem)
+    yield ("dynamic-base", bool(image.dll_characteristics & DLL_DYNAMIC_BASE),
+           "DllCharacteristics 0x%04x" % image.dll_characteristics)
+    yield ("nx-compat", bool(image.dll_characteristics & DLL_NX_COMPAT),
+           "DllCharacteristics 0x%04x" % image.dll_characteristics)
+
+    reloc_rva, reloc_size = image.directory(DIR_BASERELOC)
+    stripped = bool(image.file_characteristics & FILE_RELOCS_STRIPPED)
+    yield ("relocations", reloc_rva != 0 and reloc_size > 0 and not stripped,
+           "base relocation directory %d bytes%s" %
+           (reloc_size, ", RELOCS_STRIPPED set" if stripped else ""))
+
+    wx = [s.name for s in image.sections
+          if s.characteristics & SCN_MEM_WRITE and s.characteristics & SCN_MEM_EXECUTE]
+    yield "no-writable-executable-section", not wx, "writable and executable: " + ", ".join(wx)
+
+    try:
+        dlls = image.imported_dlls()
+    except (PeError, ValueError, struct.error) as error:
+        yield "system-imports-only", False, "import table unreadable: %s" % error
+    else:
+        others = [d for d in dlls if d.lower() not in ALLOWED_DLLS]
+        found = "found " + (", ".join(dlls) if dlls else "none")
+        yield ("system-imports-only", not others,
+               "not Windows system DLLs: %s (%s)" % (", ".join(others), found), found)
+
+    try:
+        ok, detail = check_manifest(image)
+    except (PeError, ValueError, struct.error) as error:
+        ok, detail = False, "resources unreadable: %s" % error
+    yield "manifest", ok, detail
+
+    yield ("size-under-400-KB", len(data) < SIZE_LIMIT,
+           "%d bytes (%.1f KB), limit %d bytes" % (len(data), len(data) / 1024, SIZE_LIMIT))
+
+
+def main(argv):
+    args = argv[1:]
+    bare = "--bare" in args
+    paths = [a for a in args if a != "--bare"]
+    if len(paths) != 1:
+        print("usage: check_pe.py [--bare] FILE.exe", file=sys.stderr)
+        return 2
+    try:
+        with open(paths[0], "rb") as f:
+            data = f.read()
+    except OSError as error:
+        print("FAIL read: %s" % error)
+        print("0 passed, 1 failed")
+        return 1
+
+    passed = failed = 0
+    for name, ok, detail, *note in run_checks(data, bare):
+        if ok:
+            passed += 1
+            print("PASS %s" % name + "".join(": " + n for n in note))
+        else:
+            failed += 1
+            print("FAIL %s: %s" % (name, detail))
+    print("%d passed, %d failed" % (passed, failed))
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
