@@ -15,7 +15,8 @@ export WINEARCH=win32
 export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko installer dialogs on first boot: the program needs neither.
 export WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEPREFIX=${WINEPREFIX:-$KELVORO_TEMPLATE_PREFIX}
+# Never the user's own prefix: scripts select theirs with use_wine_prefix or fresh_wine_prefix.
+export WINEPREFIX="$KELVORO_TEMPLATE_PREFIX"
 
 use_wine_prefix() {
   WINEPREFIX=$(realpath -m "$1")
@@ -36,29 +37,28 @@ fresh_wine_prefix() {
 
 KELVORO_XVFB_PID=""
 
-# Starts Xvfb on the first free display number when no display is set, and exports DISPLAY.
-# stop_display ends that Xvfb (and only that one).
+# Starts Xvfb on a free display when no display is set, and exports DISPLAY. Xvfb picks the
+# number itself (-displayfd), so runs side by side never race for one. stop_display ends that
+# Xvfb, and only that one.
 ensure_display() {
   [ -n "${DISPLAY:-}" ] && return 0
-  local n
-  for n in $(seq 90 130); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    KELVORO_XVFB_PID=$!
-    local i
-    for i in $(seq 1 100); do
-      if [ -e "/tmp/.X11-unix/X$n" ] && xdpyinfo -display ":$n" >/dev/null 2>&1; then
-        export DISPLAY=":$n"
-        return 0
-      fi
-      kill -0 "$KELVORO_XVFB_PID" 2>/dev/null || break
-      sleep 0.1
-    done
-    kill "$KELVORO_XVFB_PID" 2>/dev/null || true
-    KELVORO_XVFB_PID=""
+  local number_file n=""
+  number_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+  KELVORO_XVFB_PID=$!
+  for _ in $(seq 1 100); do
+    n=$(tr -dc '0-9' <"$number_file")
+    [ -n "$n" ] && break
+    kill -0 "$KELVORO_XVFB_PID" 2>/dev/null || break
+    sleep 0.1
   done
-  echo "error: could not start Xvfb" >&2
-  return 1
+  rm -f "$number_file"
+  if [ -z "$n" ]; then
+    echo "error: could not start Xvfb" >&2
+    stop_display
+    return 1
+  fi
+  export DISPLAY=":$n"
 }
 
 stop_display() {

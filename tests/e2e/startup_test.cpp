@@ -69,6 +69,7 @@ class StartupTest : public ::testing::Test {
     }
     ASSERT_EQ(SetWineVersionForProgram(family.wine_version), ERROR_SUCCESS);
     ASSERT_EQ(DeleteSettings(), ERROR_SUCCESS);
+    ASSERT_FALSE(RegKeyExists(HKEY_CURRENT_USER, kMakerKey)) << "the settings survived deletion";
     ASSERT_EQ(SeedStockRegistry(), ERROR_SUCCESS)
         << "the stock values could not be written (on Windows, HKEY_LOCAL_MACHINE needs an "
            "administrator)";
