@@ -13,13 +13,16 @@ add_library(kelvoro_win32 STATIC
   src/app/win32/picture.cpp
   src/app/win32/top_level_windows.cpp
   src/app/win32/form1_window.cpp
+  src/app/win32/text_controls.cpp
+  src/app/win32/form2_window.cpp
+  src/platform/win32/browser_win32.cpp
 )
 target_include_directories(kelvoro_win32 PUBLIC src res)
 target_compile_definitions(kelvoro_win32 PUBLIC
   WIN32_LEAN_AND_MEAN NOMINMAX STRICT
   # Windows 2000 and later (and the 9x family through the ANSI entry points).
   _WIN32_WINNT=0x0500 WINVER=0x0500 _WIN32_IE=0x0500)
-target_link_libraries(kelvoro_win32 PUBLIC kelvoro_core comctl32 gdi32 user32 advapi32)
+target_link_libraries(kelvoro_win32 PUBLIC kelvoro_core comctl32 gdi32 user32 advapi32 shell32 ole32 oleaut32 uuid)
 
 add_executable(kelvoro WIN32
   src/app/win32/main.cpp

@@ -7,16 +7,10 @@
 #include <string_view>
 
 #include "app/maker_info.h"
+#include "app/win32/layout_types.h"
 #include "resource.h"
 
 namespace kelvoro::win32 {
-
-struct TwipsRect {
-  int left;
-  int top;
-  int width;
-  int height;
-};
 
 enum class ControlKind {
   kLabel,       // static text
@@ -37,13 +31,6 @@ enum class DesignPicture { kNone, kStock, kArrow };
 enum class PictureFit {
   kOwnSize,  // the box takes the picture's size, keeping its top left corner
   kStretch,  // the picture is stretched to the box
-};
-
-struct FontSpec {
-  std::string_view face;
-  int hundredths_of_point;
-  bool bold;
-  bool underline;
 };
 
 struct ControlSpec {

@@ -7,6 +7,7 @@
 
 #include "app/startup.h"
 #include "app/twips.h"
+#include "app/win32/text_controls.h"
 #include "app/win32/top_level_windows.h"
 #include "appearance/commands.h"
 #include "platform/failure.h"
@@ -34,30 +35,6 @@ COLORREF TextColourOf(TextColour colour) {
   return ::GetSysColor(COLOR_BTNTEXT);
 }
 
-// A font size in hundredths of a point as a character height in pixels (negative: the height of
-// the characters without their internal leading, as point sizes mean).
-int FontHeight(int hundredths_of_point, int dpi) {
-  return -::MulDiv(hundredths_of_point, dpi, 72 * 100);
-}
-
-UniqueHFont CreateFontFor(const FontSpec& spec, int dpi) {
-  const std::string face(spec.face);
-  return UniqueHFont(::CreateFontA(
-      FontHeight(spec.hundredths_of_point, dpi), 0 /* width */, 0 /* escapement */,
-      0 /* orientation */, spec.bold ? FW_BOLD : FW_NORMAL, FALSE /* italic */,
-      spec.underline ? TRUE : FALSE, FALSE /* strike out */, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
-}
-
-std::string WindowText(HWND window) {
-  const int length = ::GetWindowTextLengthA(window);
-  if (length <= 0) return std::string();
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const int copied = ::GetWindowTextA(window, text.data(), length + 1);
-  text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-  return text;
-}
-
 bool HasText(ControlKind kind) {
   return kind == ControlKind::kLabel || kind == ControlKind::kCheckBox ||
          kind == ControlKind::kFlatButton || kind == ControlKind::kPushButton;
@@ -71,11 +48,13 @@ bool IsButton(ControlKind kind) {
 
 }  // namespace
 
-Form1::Form1(HINSTANCE instance)
+Form1::Form1(HINSTANCE instance, BrowserPort& browser)
     : instance_(instance),
+      browser_(browser),
       img1_(instance),
       stock_picture_(Picture::FromBitmapResource(instance, IDB_STOCK)),
-      arrow_picture_(Picture::FromBitmapResource(instance, IDB_ARROW)) {
+      arrow_picture_(Picture::FromBitmapResource(instance, IDB_ARROW)),
+      about_(instance, browser) {
   for (std::size_t i = 0; i < controls_.size(); ++i) controls_[i].spec = &kForm1Controls[i];
 }
 
@@ -390,12 +369,10 @@ void Form1::Command7_Click() {
 
 void Form1::Label13_Click() { OnLinkClicked(kMakerWebAddress); }
 
-void Form1::ShowAbout() {
-  // The About window is not part of this build yet.
-}
+void Form1::ShowAbout() { about_.Show(); }
 
-void Form1::OnLinkClicked(std::string_view /*address*/) {
-  // Opening the browser is not part of this build yet.
+void Form1::OnLinkClicked(std::string_view address) {
+  OpenWebPage(browser_, std::string(address));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -468,15 +445,7 @@ bool Form1::CreateControl(Control& control) {
 }
 
 void Form1::FitToText(const Control& control) const {
-  const WindowDc dc(control.window);
-  if (dc.get() == nullptr) return;
-  const SelectedObject font(dc.get(), control.font.get());
-  const std::string text = WindowText(control.window);
-  RECT extent{0, 0, 0, 0};
-  ::DrawTextA(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent,
-              DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX | DT_LEFT);
-  ::SetWindowPos(control.window, nullptr /* keep the z-order */, 0, 0, extent.right - extent.left,
-                 extent.bottom - extent.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  win32::FitToText(control.window, control.font.get());
 }
 
 void Form1::FitToPicture(const Control& control) const {

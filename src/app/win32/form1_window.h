@@ -9,7 +9,9 @@
 #include "app/context.h"
 #include "app/form1_port.h"
 #include "app/value_store.h"
+#include "app/web_link.h"
 #include "app/win32/form1_layout.h"
+#include "app/win32/form2_window.h"
 #include "app/win32/picture.h"
 #include "platform/win32/unique_handle.h"
 
@@ -29,7 +31,7 @@ class Form1 final : public Form1Port {
   // The class name by which other programs (and the test drivers) find the window.
   static constexpr char kClassName[] = "KelvoroForm1";
 
-  explicit Form1(HINSTANCE instance);
+  Form1(HINSTANCE instance, BrowserPort& browser);
   ~Form1() override;
   Form1(const Form1&) = delete;
   Form1& operator=(const Form1&) = delete;
@@ -109,6 +111,7 @@ class Form1 final : public Form1Port {
   RECT ToPixels(const TwipsRect& rect) const noexcept;
 
   HINSTANCE instance_;
+  BrowserPort& browser_;
   Context* context_ = nullptr;
   int dpi_x_ = 96;
   int dpi_y_ = 96;
@@ -123,6 +126,7 @@ class Form1 final : public Form1Port {
   UniqueHBrush back_brush_;  // the window's colour; null: the system default
   UniqueHPen outline_pen_;
   std::array<Control, kForm1Controls.size()> controls_;
+  Form2 about_;  // the single About window; its window lives on after this one closes
 
   HWND window_ = nullptr;  // destroyed before the objects above are released
   HWND focus_ = nullptr;   // the control that had the focus when the window was deactivated

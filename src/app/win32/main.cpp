@@ -4,11 +4,31 @@
 
 #include "app/context.h"
 #include "app/win32/form1_window.h"
+#include "platform/win32/browser_win32.h"
+#include "platform/win32/com_scope.h"
 #include "platform/win32/message_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/system_win32.h"
 
 namespace {
+
+// Libraries loaded while the program runs (by COM, by the shell) come from the system folder
+// alone, never from the current or the program's folder. The calls exist only on newer systems.
+void LimitLibrarySearch() {
+  constexpr DWORD kSearchSystem32 = 0x00000800;  // LOAD_LIBRARY_SEARCH_SYSTEM32
+  const HMODULE kernel = ::GetModuleHandleA("kernel32.dll");
+  if (kernel == nullptr) return;
+  using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
+  using SetDllDirectoryFn = BOOL(WINAPI*)(LPCSTR);
+  if (const auto set_default = reinterpret_cast<SetDefaultDllDirectoriesFn>(
+          reinterpret_cast<void*>(::GetProcAddress(kernel, "SetDefaultDllDirectories")))) {
+    set_default(kSearchSystem32);
+  }
+  if (const auto set_directory = reinterpret_cast<SetDllDirectoryFn>(
+          reinterpret_cast<void*>(::GetProcAddress(kernel, "SetDllDirectoryA")))) {
+    set_directory("");  // takes the current folder out of the search
+  }
+}
 
 // Keyboard navigation of the window that holds the focus: Tab and Shift+Tab between the controls
 // that can take the focus, Space on a button or the check box.
@@ -18,11 +38,15 @@ bool IsNavigationMessage(MSG& msg) {
 }
 
 int Run(HINSTANCE instance, int show_command) {
+  LimitLibrarySearch();
+  // COM once for the user-interface thread: the web links use the browser automation object.
+  const kelvoro::win32::ComInitialization com;
+  kelvoro::win32::BrowserWin32 browser;
   kelvoro::win32::RegistryWin32 registry;
   kelvoro::win32::SystemWin32 system;
   kelvoro::win32::MessageWin32 messages;
   kelvoro::AppState state;
-  kelvoro::win32::Form1 form1(instance);
+  kelvoro::win32::Form1 form1(instance, browser);
   if (!form1.Create()) return 1;
   messages.SetMainWindow(form1.Handle());
   kelvoro::Context context{registry, system, messages, form1, state};
