@@ -43,6 +43,8 @@ add_custom_command(TARGET kelvoro POST_BUILD
     "${KELVORO_DIST_DIR}"
   VERBATIM)
 
+add_subdirectory(bench)
+
 if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/CMakeLists.txt)
   add_subdirectory(tests/e2e)
 endif()
