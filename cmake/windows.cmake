@@ -3,7 +3,8 @@ enable_language(RC)
 
 set(KELVORO_DIST_DIR "${CMAKE_BINARY_DIR}/dist")
 
-set(KELVORO_HARDENING_FLAGS -static -Wl,--dynamicbase -Wl,--nxcompat)
+# One self-contained executable (no MinGW DLLs), with ASLR and DEP, and without symbols.
+set(KELVORO_PROGRAM_LINK_FLAGS -static -Wl,--dynamicbase -Wl,--nxcompat -s)
 
 # Win32 adapters of the ports and the main window.
 add_library(kelvoro_win32 STATIC
@@ -16,13 +17,15 @@ add_library(kelvoro_win32 STATIC
   src/app/win32/text_controls.cpp
   src/app/win32/form2_window.cpp
   src/platform/win32/browser_win32.cpp
+  src/platform/win32/shell_services.cpp
+  src/platform/win32/system_library.cpp
 )
 target_include_directories(kelvoro_win32 PUBLIC src res)
 target_compile_definitions(kelvoro_win32 PUBLIC
   WIN32_LEAN_AND_MEAN NOMINMAX STRICT
   # Windows 2000 and later (and the 9x family through the ANSI entry points).
   _WIN32_WINNT=0x0500 WINVER=0x0500 _WIN32_IE=0x0500)
-target_link_libraries(kelvoro_win32 PUBLIC kelvoro_core comctl32 gdi32 user32 advapi32 shell32 ole32 oleaut32 uuid)
+target_link_libraries(kelvoro_win32 PUBLIC kelvoro_core comctl32 gdi32 user32 advapi32)
 
 add_executable(kelvoro WIN32
   src/app/win32/main.cpp
@@ -31,7 +34,7 @@ add_executable(kelvoro WIN32
 set_source_files_properties(res/kelvoro.rc PROPERTIES
   OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/kelvoro.manifest;${CMAKE_SOURCE_DIR}/res/resource.h;${CMAKE_SOURCE_DIR}/res/kelvoro.ico;${CMAKE_SOURCE_DIR}/res/black.ico;${CMAKE_SOURCE_DIR}/res/white.ico;${CMAKE_SOURCE_DIR}/res/logo.bmp;${CMAKE_SOURCE_DIR}/res/stock.bmp;${CMAKE_SOURCE_DIR}/res/arrow.bmp;${CMAKE_SOURCE_DIR}/res/hand.cur")
 target_link_libraries(kelvoro PRIVATE kelvoro_win32)
-target_link_options(kelvoro PRIVATE -mwindows ${KELVORO_HARDENING_FLAGS})
+target_link_options(kelvoro PRIVATE -mwindows ${KELVORO_PROGRAM_LINK_FLAGS})
 set_target_properties(kelvoro PROPERTIES
   OUTPUT_NAME "Kelvoro 2.1"
   RUNTIME_OUTPUT_DIRECTORY "${KELVORO_DIST_DIR}")

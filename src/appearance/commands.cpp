@@ -37,6 +37,12 @@ void SyncCheck1(Context& context) {
   }
 }
 
+// Writes the user's hive through, then lets the desktop show the new look at once.
+void FlushAndRefresh(Context& context) {
+  context.registry.FlushCurrentUser();
+  context.system.NotifyIconsChanged();
+}
+
 }  // namespace
 
 void ApplyCommand(Context& context) {
@@ -50,7 +56,7 @@ void ApplyCommand(Context& context) {
     SetVoiceStatusOff(context);
   }
   SyncCheck1(context);
-  context.registry.FlushCurrentUser();
+  FlushAndRefresh(context);
 }
 
 void RestoreCommand(Context& context) {
@@ -58,7 +64,7 @@ void RestoreCommand(Context& context) {
   RestoreEmptySound(context);
   SetVoiceStatusOff(context);
   SyncCheck1(context);
-  context.registry.FlushCurrentUser();
+  FlushAndRefresh(context);
 }
 
 }  // namespace kelvoro

@@ -9,7 +9,7 @@ namespace kelvoro {
 void ApplyCommand(Context& context);
 
 // Restore Defaults (Command2, Command6): the family's stock icons and name, the stock sound,
-// voice status 0, Check1 from the stored status, and the flush.
+// voice status 0, Check1 from the stored status, the flush and the word to the shell.
 void RestoreCommand(Context& context);
 
 }  // namespace kelvoro

@@ -22,6 +22,10 @@ class SystemPort {
   // separator. Raises a Failure when it cannot be obtained or cannot be expressed in ANSI.
   virtual std::string ProgramFolder() = 0;
 
+  // Tells the shell that the Recycle Bin's look has changed, so that the desktop shows it without
+  // a restart. Raises nothing; a shell that cannot be told is left alone.
+  virtual void NotifyIconsChanged() = 0;
+
   // Ends the program at once; nothing of the program runs after it.
   [[noreturn]] virtual void EndProgram() = 0;
 };

@@ -2,13 +2,22 @@
 
 #include <windows.h>
 
+#include <cstdlib>
+
 #include "app/context.h"
 #include "app/win32/form1_window.h"
 #include "platform/win32/browser_win32.h"
-#include "platform/win32/com_scope.h"
+#include "platform/win32/shell_services.h"
 #include "platform/win32/message_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/system_win32.h"
+
+// The library's default terminate handler prints the demangled type of an uncaught exception;
+// its demangler alone is about a tenth of the executable. Nothing escapes WinMain, which catches
+// everything, so a plain abort serves.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() { std::abort(); }
+}  // namespace __gnu_cxx
 
 namespace {
 
@@ -39,11 +48,11 @@ bool IsNavigationMessage(MSG& msg) {
 
 int Run(HINSTANCE instance, int show_command) {
   LimitLibrarySearch();
-  // COM once for the user-interface thread: the web links use the browser automation object.
-  const kelvoro::win32::ComInitialization com;
-  kelvoro::win32::BrowserWin32 browser;
+  // COM and the shell, loaded when first needed; they outlive every window.
+  kelvoro::win32::ShellServices shell;
+  kelvoro::win32::BrowserWin32 browser(shell);
   kelvoro::win32::RegistryWin32 registry;
-  kelvoro::win32::SystemWin32 system;
+  kelvoro::win32::SystemWin32 system(shell);
   kelvoro::win32::MessageWin32 messages;
   kelvoro::AppState state;
   kelvoro::win32::Form1 form1(instance, browser);

@@ -1,12 +1,12 @@
 #include "platform/win32/browser_win32.h"
 
 #include <windows.h>
-// windows.h first: shellapi.h needs its types.
-#include <shellapi.h>
+// windows.h first: oaidl.h needs its types.
+#include <oaidl.h>
 
 #include <string>
 
-#include "platform/win32/com_scope.h"
+#include "platform/win32/com_ptr.h"
 
 namespace kelvoro::win32 {
 namespace {
@@ -39,8 +39,7 @@ bool DispatchId(IDispatch* object, const wchar_t* name, DISPID& id) {
 bool PutVisible(IDispatch* object) {
   DISPID id = 0;
   if (!DispatchId(object, L"Visible", id)) return false;
-  VARIANT value;
-  ::VariantInit(&value);
+  VARIANT value{};
   value.vt = VT_BOOL;
   value.boolVal = VARIANT_TRUE;
   DISPID put = DISPID_PROPERTYPUT;
@@ -51,19 +50,21 @@ bool PutVisible(IDispatch* object) {
 }
 
 // object.Navigate address, every optional argument left out.
-bool CallNavigate(IDispatch* object, const std::string& address) {
+bool CallNavigate(ShellServices& shell, IDispatch* object, const std::string& address) {
   DISPID id = 0;
   if (!DispatchId(object, L"Navigate", id)) return false;
-  const UniqueBstr url(Widen(address).c_str());
-  if (!url) return false;
-  VARIANT argument;
-  ::VariantInit(&argument);
+  const BSTR url = shell.AllocString(Widen(address).c_str());
+  if (url == nullptr) return false;
+  VARIANT argument{};
   argument.vt = VT_BSTR;
-  argument.bstrVal = url.get();
+  argument.bstrVal = url;
   DISPPARAMS parameters{&argument, nullptr /* no named arguments */, 1, 0};
-  return SUCCEEDED(object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD,
-                                  &parameters, nullptr /* no result */,
-                                  nullptr /* no exception info */, nullptr /* no arg error */));
+  const HRESULT result =
+      object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &parameters,
+                     nullptr /* no result */, nullptr /* no exception info */,
+                     nullptr /* no arg error */);
+  shell.FreeString(url);
+  return SUCCEEDED(result);
 }
 
 }  // namespace
@@ -71,21 +72,17 @@ bool CallNavigate(IDispatch* object, const std::string& address) {
 bool BrowserWin32::OpenWithAutomation(const std::string& address) {
   // IWebBrowser2 derives from IDispatch: the object is driven by name through the latter.
   ComPtr<IDispatch> browser;
-  if (FAILED(::CoCreateInstance(kBrowserClass, nullptr /* not aggregated */, CLSCTX_SERVER,
-                                kWebBrowser2, browser.put_void())) ||
+  if (FAILED(shell_.CreateInstance(kBrowserClass, CLSCTX_SERVER, kWebBrowser2,
+                                   browser.put_void())) ||
       !browser) {
     return false;
   }
-  return PutVisible(browser.get()) && CallNavigate(browser.get(), address);
+  return PutVisible(browser.get()) && CallNavigate(shell_, browser.get(), address);
   // The reference is released here; the browser window stays open on its own.
 }
 
 bool BrowserWin32::OpenWithShell(const std::string& address) {
-  const auto result = reinterpret_cast<INT_PTR>(
-      ::ShellExecuteA(nullptr /* no owner */, "open", address.c_str(), nullptr /* no arguments */,
-                      nullptr /* default folder */, SW_SHOWNORMAL));
-  // Values above 32 mean success.
-  return result > 32;
+  return shell_.Open(address.c_str());
 }
 
 }  // namespace kelvoro::win32

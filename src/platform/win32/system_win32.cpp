@@ -79,6 +79,8 @@ std::string SystemWin32::ProgramFolder() {
   return ToAnsi(path);
 }
 
+void SystemWin32::NotifyIconsChanged() { shell_.NotifyAssociationsChanged(); }
+
 void SystemWin32::EndProgram() { ::ExitProcess(0); }
 
 }  // namespace kelvoro::win32

@@ -1,17 +1,25 @@
 #pragma once
 
 #include "platform/system_port.h"
+#include "platform/win32/shell_services.h"
 
 namespace kelvoro::win32 {
 
 // SystemPort over kernel32: the version and Windows-directory queries, the folder of the running
-// executable and the immediate end of the process. Only ProgramFolder raises (a Failure).
+// executable, the shell's change notification and the immediate end of the process. Only
+// ProgramFolder raises (a Failure).
 class SystemWin32 final : public SystemPort {
  public:
+  explicit SystemWin32(ShellServices& shell) noexcept : shell_(shell) {}
+
   bool QueryVersion(std::uint32_t& platform_id) override;
   void QueryWindowsDirectory(char* buffer, std::uint32_t size) override;
   std::string ProgramFolder() override;
+  void NotifyIconsChanged() override;
   [[noreturn]] void EndProgram() override;
+
+ private:
+  ShellServices& shell_;
 };
 
 }  // namespace kelvoro::win32

@@ -31,6 +31,8 @@ std::string FakeSystem::ProgramFolder() {
   return *program_folder;
 }
 
+void FakeSystem::NotifyIconsChanged() { log_.Add("NotifyIconsChanged"); }
+
 void FakeSystem::EndProgram() {
   log_.Add("EndProgram");
   throw ProgramEnded{};

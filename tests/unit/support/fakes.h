@@ -42,6 +42,7 @@ class FakeSystem : public SystemPort {
   bool QueryVersion(std::uint32_t& platform_id) override;
   void QueryWindowsDirectory(char* buffer, std::uint32_t size) override;
   std::string ProgramFolder() override;
+  void NotifyIconsChanged() override;
   [[noreturn]] void EndProgram() override;
 
  private:
