@@ -14,17 +14,16 @@ const std::string kKeyCreationMessage =
 
 // Opens `parent_path` for writing and creates (or opens) `child` under it.
 void CreateLevel(Context& context, const char* parent_path, const char* child) {
-  ReportAndEnd(context.messages, context.system, MessageStyle::kExclamation, kKeyCreationMessage,
-               [&] {
-                 RegKey parent(context.registry);
-                 if (parent.Open(RootKey::kCurrentUser, parent_path, KeyAccess::kWrite) !=
-                     kRegSuccess) {
-                   return;
-                 }
-                 RegKey created(context.registry);
-                 (void)created.Create(parent, child);
-                 // The child closes before its parent as the two go out of scope.
-               });
+  ReportAndEnd(
+      context.messages, context.system, MessageStyle::kExclamation, kKeyCreationMessage, [&] {
+        RegKey parent(context.registry);
+        if (parent.Open(RootKey::kCurrentUser, parent_path, KeyAccess::kWrite) != kRegSuccess) {
+          return;
+        }
+        RegKey created(context.registry);
+        (void)created.Create(parent, child);
+        // The child closes before its parent as the two go out of scope.
+      });
 }
 
 void WriteVoiceStatus(Context& context, std::uint32_t number) {

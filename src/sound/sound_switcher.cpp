@@ -12,7 +12,8 @@ namespace {
 // Opens the current-sound key (never creating it) and writes `text` as its default value.
 void WriteCurrentSound(Context& context, ValueType type, const std::string& text) {
   RegKey key(context.registry);
-  ContinueSilently([&] { (void)key.Open(RootKey::kCurrentUser, kCurrentSoundKey, KeyAccess::kWrite); });
+  ContinueSilently(
+      [&] { (void)key.Open(RootKey::kCurrentUser, kCurrentSoundKey, KeyAccess::kWrite); });
   if (!key.Valid()) return;
   // The write's status is not looked at.
   ContinueSilently([&] { (void)key.SetText("", type, text); });
@@ -22,9 +23,8 @@ void WriteCurrentSound(Context& context, ValueType type, const std::string& text
 
 void ReadDefaultEmptySound(Context& context) {
   RegKey key(context.registry);
-  ReportEachStep(context.messages, MessageStyle::kExclamation, [&] {
-    (void)key.Open(RootKey::kCurrentUser, kStockSoundKey, KeyAccess::kRead);
-  });
+  ReportEachStep(context.messages, MessageStyle::kExclamation,
+                 [&] { (void)key.Open(RootKey::kCurrentUser, kStockSoundKey, KeyAccess::kRead); });
   if (!key.Valid()) return;
   std::optional<std::string> stock;
   ReportEachStep(context.messages, MessageStyle::kExclamation, [&] {

@@ -17,7 +17,8 @@ constexpr char kNTClass[] =
     "{645FF040-5081-101B-9F08-00AA002F954E}";
 constexpr char k9xIcon[] =
     "HKLM\\Software\\CLASSES\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}\\DefaultIcon";
-constexpr char k9xClass[] = "HKLM\\Software\\CLASSES\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}";
+constexpr char k9xClass[] =
+    "HKLM\\Software\\CLASSES\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}";
 constexpr char kStockEmpty[] = "%SystemRoot%\\System32\\shell32.dll,31";
 constexpr char kStockFull[] = "%SystemRoot%\\System32\\shell32.dll,32";
 constexpr char kApplied[] =

@@ -17,7 +17,8 @@ constexpr char kNTClass[] =
     "{645FF040-5081-101B-9F08-00AA002F954E}";
 constexpr char k9xIcon[] =
     "HKLM\\Software\\CLASSES\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}\\DefaultIcon";
-constexpr char k9xClass[] = "HKLM\\Software\\CLASSES\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}";
+constexpr char k9xClass[] =
+    "HKLM\\Software\\CLASSES\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}";
 constexpr char kCurrent[] = "HKCU\\AppEvents\\Schemes\\Apps\\Explorer\\EmptyRecycleBin\\.Current";
 constexpr char kSettings[] = "HKCU\\Software\\Orvane's Software\\Kelvoro\\2.1";
 constexpr char kStockSound[] = "%SystemRoot%\\media\\Windows Recycle.wav";
@@ -104,9 +105,8 @@ TEST_F(CommandsTest, FamilyTextPicksTheFamilyExactly) {
     const char* written_class;  // nullptr: no appearance change at all
   };
   for (const Case& c : {Case{"Windows 9X", k9xClass}, Case{"Windows NT", kNTClass},
-                        Case{"Windows 32s ", nullptr}, Case{"", nullptr},
-                        Case{"Label12", nullptr}, Case{"windows nt", nullptr},
-                        Case{"Windows NT ", nullptr}}) {
+                        Case{"Windows 32s ", nullptr}, Case{"", nullptr}, Case{"Label12", nullptr},
+                        Case{"windows nt", nullptr}, Case{"Windows NT ", nullptr}}) {
     for (bool apply : {true, false}) {
       SetUp();
       h.log.Clear();

@@ -371,9 +371,7 @@ void Form1::Label13_Click() { OnLinkClicked(kMakerWebAddress); }
 
 void Form1::ShowAbout() { about_.Show(); }
 
-void Form1::OnLinkClicked(std::string_view address) {
-  OpenWebPage(browser_, std::string(address));
-}
+void Form1::OnLinkClicked(std::string_view address) { OpenWebPage(browser_, std::string(address)); }
 
 // ---------------------------------------------------------------------------------------------
 // Controls

@@ -45,12 +45,12 @@ bool Form2::Load() {
     }
   }
   if (!big_icon_) {
-    big_icon_.reset(static_cast<HICON>(
-        ::LoadImageA(instance_, MAKEINTRESOURCEA(IDI_KELVORO), IMAGE_ICON,
-                     ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON), 0)));
-    small_icon_.reset(static_cast<HICON>(
-        ::LoadImageA(instance_, MAKEINTRESOURCEA(IDI_KELVORO), IMAGE_ICON,
-                     ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), 0)));
+    big_icon_.reset(static_cast<HICON>(::LoadImageA(instance_, MAKEINTRESOURCEA(IDI_KELVORO),
+                                                    IMAGE_ICON, ::GetSystemMetrics(SM_CXICON),
+                                                    ::GetSystemMetrics(SM_CYICON), 0)));
+    small_icon_.reset(static_cast<HICON>(::LoadImageA(instance_, MAKEINTRESOURCEA(IDI_KELVORO),
+                                                      IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
+                                                      ::GetSystemMetrics(SM_CYSMICON), 0)));
     hand_cursor_.reset(static_cast<HCURSOR>(::LoadImageA(
         instance_, MAKEINTRESOURCEA(IDC_HAND_POINTER), IMAGE_CURSOR, 0, 0, LR_DEFAULTCOLOR)));
     rule_pen_.reset(::CreatePen(PS_SOLID, 1, RGB(255, 255, 255)));
@@ -77,8 +77,8 @@ bool Form2::Load() {
       return false;
     }
     hidden_owner_.reset(::CreateWindowExA(0, kOwnerClassName, "", WS_POPUP, 0, 0, 0, 0,
-                                          nullptr /* no owner */, nullptr /* no menu */,
-                                          instance_, nullptr /* no creation data */));
+                                          nullptr /* no owner */, nullptr /* no menu */, instance_,
+                                          nullptr /* no creation data */));
   }
 
   RECT frame{0, 0, TwipsToPixels(kForm2ClientWidth, dpi_x_),
@@ -89,9 +89,9 @@ bool Form2::Load() {
   // Centred on the screen each time it is loaded.
   const int left = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
   const int top = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  const HWND created = ::CreateWindowExA(kWindowExStyle, kClassName, "About", kWindowStyle, left,
-                                         top, width, height, hidden_owner_.get(),
-                                         nullptr /* no menu */, instance_, this);
+  const HWND created =
+      ::CreateWindowExA(kWindowExStyle, kClassName, "About", kWindowStyle, left, top, width, height,
+                        hidden_owner_.get(), nullptr /* no menu */, instance_, this);
   return created != nullptr;
 }
 
@@ -157,11 +157,11 @@ bool Form2::OnCreate() {
     // Only the link labels react to the mouse; the others let clicks through to the window.
     const DWORD style = WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX |
                         (spec.link != AboutLink::kNone ? SS_NOTIFY : 0);
-    label.window = ::CreateWindowExA(
-        0 /* no extended style */, "STATIC", text.c_str(), style, origin.x, origin.y,
-        TwipsToPixels(spec.rect.width, dpi_x_), TwipsToPixels(spec.rect.height, dpi_y_), window_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance_,
-        nullptr /* no creation data */);
+    label.window = ::CreateWindowExA(0 /* no extended style */, "STATIC", text.c_str(), style,
+                                     origin.x, origin.y, TwipsToPixels(spec.rect.width, dpi_x_),
+                                     TwipsToPixels(spec.rect.height, dpi_y_), window_,
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+                                     instance_, nullptr /* no creation data */);
     if (label.window == nullptr) return false;
     label.font = CreateFontFor(spec.font, dpi_y_);
     if (label.font) {

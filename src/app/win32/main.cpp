@@ -7,9 +7,9 @@
 #include "app/context.h"
 #include "app/win32/form1_window.h"
 #include "platform/win32/browser_win32.h"
-#include "platform/win32/shell_services.h"
 #include "platform/win32/message_win32.h"
 #include "platform/win32/registry_win32.h"
+#include "platform/win32/shell_services.h"
 #include "platform/win32/system_win32.h"
 
 // The library's default terminate handler prints the demangled type of an uncaught exception;

@@ -9,11 +9,11 @@ UniqueHFont CreateFontFor(const FontSpec& spec, int dpi) {
   // point size means.
   const int height = -::MulDiv(spec.hundredths_of_point, dpi, 72 * 100);
   const std::string face(spec.face);
-  return UniqueHFont(::CreateFontA(
-      height, 0 /* width */, 0 /* escapement */, 0 /* orientation */,
-      spec.bold ? FW_BOLD : FW_NORMAL, FALSE /* italic */, spec.underline ? TRUE : FALSE,
-      FALSE /* strike out */, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-      DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
+  return UniqueHFont(::CreateFontA(height, 0 /* width */, 0 /* escapement */, 0 /* orientation */,
+                                   spec.bold ? FW_BOLD : FW_NORMAL, FALSE /* italic */,
+                                   spec.underline ? TRUE : FALSE, FALSE /* strike out */,
+                                   DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                   DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
 }
 
 std::string WindowText(HWND window) {

@@ -19,8 +19,8 @@ constexpr IID kWebBrowser2 = {
 
 std::wstring Widen(const std::string& ansi) {
   if (ansi.empty()) return std::wstring();
-  const int length = ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()),
-                                           nullptr, 0);
+  const int length =
+      ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
   std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
   if (length > 0) {
     ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(),
@@ -31,8 +31,7 @@ std::wstring Widen(const std::string& ansi) {
 
 bool DispatchId(IDispatch* object, const wchar_t* name, DISPID& id) {
   LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
-  return SUCCEEDED(
-      object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id));
+  return SUCCEEDED(object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id));
 }
 
 // object.Visible = True
@@ -59,10 +58,9 @@ bool CallNavigate(ShellServices& shell, IDispatch* object, const std::string& ad
   argument.vt = VT_BSTR;
   argument.bstrVal = url;
   DISPPARAMS parameters{&argument, nullptr /* no named arguments */, 1, 0};
-  const HRESULT result =
-      object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &parameters,
-                     nullptr /* no result */, nullptr /* no exception info */,
-                     nullptr /* no arg error */);
+  const HRESULT result = object->Invoke(
+      id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &parameters, nullptr /* no result */,
+      nullptr /* no exception info */, nullptr /* no arg error */);
   shell.FreeString(url);
   return SUCCEEDED(result);
 }
@@ -72,8 +70,8 @@ bool CallNavigate(ShellServices& shell, IDispatch* object, const std::string& ad
 bool BrowserWin32::OpenWithAutomation(const std::string& address) {
   // IWebBrowser2 derives from IDispatch: the object is driven by name through the latter.
   ComPtr<IDispatch> browser;
-  if (FAILED(shell_.CreateInstance(kBrowserClass, CLSCTX_SERVER, kWebBrowser2,
-                                   browser.put_void())) ||
+  if (FAILED(
+          shell_.CreateInstance(kBrowserClass, CLSCTX_SERVER, kWebBrowser2, browser.put_void())) ||
       !browser) {
     return false;
   }

@@ -4,7 +4,7 @@ namespace kelvoro::win32 {
 namespace {
 
 constexpr LONG kAssociationsChanged = 0x08000000;  // SHCNE_ASSOCCHANGED
-constexpr UINT kIdList = 0x0000;                    // SHCNF_IDLIST
+constexpr UINT kIdList = 0x0000;                   // SHCNF_IDLIST
 
 using CoInitializeFn = HRESULT(WINAPI*)(LPVOID);
 using CoUninitializeFn = void(WINAPI*)();
@@ -34,8 +34,8 @@ bool ShellServices::EnsureCom() {
   return com_initialised_;
 }
 
-HRESULT ShellServices::CreateInstance(const CLSID& class_id, DWORD context,
-                                      const IID& interface_id, void** object) {
+HRESULT ShellServices::CreateInstance(const CLSID& class_id, DWORD context, const IID& interface_id,
+                                      void** object) {
   if (!EnsureCom()) return CO_E_NOTINITIALIZED;
   const auto create = ole32_.Get<CoCreateInstanceFn>("CoCreateInstance");
   if (create == nullptr) return E_NOTIMPL;
