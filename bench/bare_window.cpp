@@ -4,6 +4,9 @@
 // set are the floor that kelvoro_bench measures the program against.
 
 #include <windows.h>
+#ifdef KELVORO_BARE_WITH_COMMON_CONTROLS
+#include <commctrl.h>
+#endif
 
 namespace {
 
@@ -26,6 +29,10 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpara
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*command_line*/,
                    int show_command) {
+#ifdef KELVORO_BARE_WITH_COMMON_CONTROLS
+  // The variant that pays what every window with the common controls pays.
+  InitCommonControls();
+#endif
   WNDCLASSA window_class = {};
   window_class.lpfnWndProc = WindowProc;
   window_class.hInstance = instance;

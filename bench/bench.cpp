@@ -1,7 +1,9 @@
 // kelvoro_bench.exe: measures "Kelvoro 2.1.exe" against bare_window.exe, the least a Win32 window
 // costs, and prints a Markdown table of the figures with the targets they are held to.
 //
-//   kelvoro_bench.exe <Kelvoro 2.1.exe> <bare_window.exe> [runs]   (runs: 10 or more, default 10)
+//   kelvoro_bench.exe <Kelvoro 2.1.exe> <bare_window.exe> [runs] [bare_window_cc.exe]
+//   (runs: 10 or more, default 10; bare_window_cc.exe, the same window initialising the common
+//   controls under the program's manifest, is measured for context when given)
 //
 // Each round starts both programs one after the other and times each from just before
 // CreateProcess to the first visible top-level window of the new process, then reads the peak
@@ -322,24 +324,27 @@ std::string Cell(const Summary& s, const char* unit) {
 
 const char* Verdict(bool met) { return met ? "met" : "NOT met"; }
 
+// The programs of one round, in the order they are started.
+enum Subject { kProgram = 0, kBare = 1, kBareWithCommonControls = 2, kSubjects = 3 };
+
 struct Measurements {
-  std::vector<double> startup_ms[2];  // [0] the program, [1] the bare window
-  std::vector<double> peak_kb[2];
+  std::vector<double> startup_ms[kSubjects];
+  std::vector<double> peak_kb[kSubjects];
   std::vector<double> apply_ms;
   std::vector<double> restore_ms;
   int forced_closes = 0;
 };
 
 // One start of `exe`: start-up time and peak working set, and for the program its two commands.
-void RunOnce(const Clock& clock, const std::string& exe, bool is_program, Measurements* out) {
+void RunOnce(const Clock& clock, const std::string& exe, Subject subject, Measurements* out) {
   ChildProcess child;
   const double startup = TimeStartUp(clock, exe, child);
   const double peak_kb = static_cast<double>(PeakWorkingSet(child)) / 1024.0;
   if (out != nullptr) {
-    out->startup_ms[is_program ? 0 : 1].push_back(startup);
-    out->peak_kb[is_program ? 0 : 1].push_back(peak_kb);
+    out->startup_ms[subject].push_back(startup);
+    out->peak_kb[subject].push_back(peak_kb);
   }
-  if (is_program) {
+  if (subject == kProgram) {
     const HWND main_window = FindVisibleWindow(child.Id(), kMainWindowClass);
     if (main_window == nullptr) Fail(std::string("no visible ") + kMainWindowClass + " window");
     const double apply = TimeCommand(clock, child, main_window,
@@ -356,7 +361,7 @@ void RunOnce(const Clock& clock, const std::string& exe, bool is_program, Measur
 }
 
 void PrintTable(const Measurements& m, const std::string& program, const std::string& bare,
-                int runs) {
+                bool with_common_controls, int runs) {
   const Summary startup[2] = {Summarise(m.startup_ms[0]), Summarise(m.startup_ms[1])};
   const Summary peak[2] = {Summarise(m.peak_kb[0]), Summarise(m.peak_kb[1])};
   const Summary apply = Summarise(m.apply_ms);
@@ -387,6 +392,21 @@ void PrintTable(const Measurements& m, const std::string& program, const std::st
               Cell(apply, "ms").c_str());
   std::printf("| Restore Defaults (without the wait for the user) | %s | - | - | - | - |\n",
               Cell(restore, "ms").c_str());
+  if (with_common_controls) {
+    // Context, not a target: the floor for a window that initialises the common controls, as
+    // the program must, with the same manifest.
+    const Summary floor_startup = Summarise(m.startup_ms[kBareWithCommonControls]);
+    const Summary floor_peak = Summarise(m.peak_kb[kBareWithCommonControls]);
+    std::printf(
+        "| Start-up, bare window with common controls | %s | %s | %.2fx | (context) | - |\n",
+        Cell(startup[0], "ms").c_str(), Cell(floor_startup, "ms").c_str(),
+        startup[0].median / floor_startup.median);
+    std::printf(
+        "| Peak working set, bare window with common controls | %s | %s | %.2fx | (context) | - "
+        "|\n",
+        Cell(peak[0], "KB").c_str(), Cell(floor_peak, "KB").c_str(),
+        peak[0].median / floor_peak.median);
+  }
   std::printf(
       "\nKB = 1024 bytes. Peak working set is read once the window is visible, before "
       "the commands run.\n");
@@ -399,7 +419,7 @@ void PrintTable(const Measurements& m, const std::string& program, const std::st
 int Usage() {
   std::fprintf(stderr,
                "usage: kelvoro_bench <Kelvoro 2.1.exe> <bare_window.exe> [runs, at least %d; "
-               "default %d]\n",
+               "default %d] [bare_window_cc.exe]\n",
                kMinimumRuns, kDefaultRuns);
   return 2;
 }
@@ -407,11 +427,12 @@ int Usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 3 || argc > 4) return Usage();
+  if (argc < 3 || argc > 5) return Usage();
   const std::string program = argv[1];
   const std::string bare = argv[2];
+  const std::string bare_cc = argc == 5 ? argv[4] : std::string();
   int runs = kDefaultRuns;
-  if (argc == 4) {
+  if (argc >= 4) {
     char* end = nullptr;
     runs = static_cast<int>(std::strtol(argv[3], &end, 10));
     if (*end != '\0' || runs < kMinimumRuns) return Usage();
@@ -421,13 +442,15 @@ int main(int argc, char** argv) {
   const Clock clock;
   Measurements m;
   try {
-    RunOnce(clock, program, /*is_program=*/true, /*out=*/nullptr);
-    RunOnce(clock, bare, /*is_program=*/false, /*out=*/nullptr);
+    RunOnce(clock, program, kProgram, /*out=*/nullptr);
+    RunOnce(clock, bare, kBare, /*out=*/nullptr);
+    if (!bare_cc.empty()) RunOnce(clock, bare_cc, kBareWithCommonControls, /*out=*/nullptr);
     for (int round = 0; round < runs; ++round) {
-      RunOnce(clock, program, /*is_program=*/true, &m);
-      RunOnce(clock, bare, /*is_program=*/false, &m);
+      RunOnce(clock, program, kProgram, &m);
+      RunOnce(clock, bare, kBare, &m);
+      if (!bare_cc.empty()) RunOnce(clock, bare_cc, kBareWithCommonControls, &m);
     }
-    PrintTable(m, program, bare, runs);
+    PrintTable(m, program, bare, !bare_cc.empty(), runs);
   } catch (const BenchError& e) {
     std::fprintf(stderr, "kelvoro_bench: %s\n", e.what.c_str());
     return 1;

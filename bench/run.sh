@@ -15,7 +15,8 @@ results="$KELVORO_ROOT/build/bench/results.md"
 
 cmake --preset win32 >/dev/null
 cmake --build --preset win32
-for exe in "$program" "$bench_dir/bare_window.exe" "$bench_dir/kelvoro_bench.exe"; do
+for exe in "$program" "$bench_dir/bare_window.exe" "$bench_dir/bare_window_cc.exe" \
+  "$bench_dir/kelvoro_bench.exe"; do
   if [ ! -f "$exe" ]; then
     echo "bench: $exe was not built (is add_subdirectory(bench) in cmake/windows.cmake?)" >&2
     exit 1
@@ -39,7 +40,8 @@ wine reg add 'HKCU\Software\Wine\AppDefaults\Kelvoro 2.1.exe' /v Version /d win1
 mkdir -p "$(dirname "$results")"
 echo "bench: $runs rounds of each program on display $DISPLAY" >&2
 wine "$bench_dir/kelvoro_bench.exe" "$(winepath -w "$program")" \
-  "$(winepath -w "$bench_dir/bare_window.exe")" "$runs" | tr -d '\r' >"$results.new"
+  "$(winepath -w "$bench_dir/bare_window.exe")" "$runs" \
+  "$(winepath -w "$bench_dir/bare_window_cc.exe")" | tr -d '\r' >"$results.new"
 mv "$results.new" "$results"
 cat "$results"
 echo "bench: written to ${results#"$KELVORO_ROOT"/}" >&2
