@@ -3,24 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "support/fakes.h"
+#include "support/registry_paths.h"
 
 namespace kelvoro {
 namespace {
 
 using testing::Harness;
+using namespace testing;  // the registry places
 
-constexpr char kNTIcon[] =
-    "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CLSID\\"
-    "{645FF040-5081-101B-9F08-00AA002F954E}\\DefaultIcon";
-constexpr char kNTClass[] =
-    "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CLSID\\"
-    "{645FF040-5081-101B-9F08-00AA002F954E}";
-constexpr char k9xIcon[] =
-    "HKLM\\Software\\CLASSES\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}\\DefaultIcon";
-constexpr char k9xClass[] =
-    "HKLM\\Software\\CLASSES\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}";
-constexpr char kStockEmpty[] = "%SystemRoot%\\System32\\shell32.dll,31";
-constexpr char kStockFull[] = "%SystemRoot%\\System32\\shell32.dll,32";
 constexpr char kApplied[] =
     "Message 64: The changes have been made to the Recycle Bin successfully. Press "
     "'F5'(Refresh) Key several times on the Desktop to Display the changes.";
@@ -33,9 +23,9 @@ constexpr char kError[] =
 // Seeds a family's keys with the stock look.
 void SeedStock(Harness& h, const char* icon, const char* klass) {
   h.registry.SetString(klass, "", "Recycle Bin");
-  h.registry.SetString(icon, "", kStockEmpty);
-  h.registry.SetString(icon, "Empty", kStockEmpty);
-  h.registry.SetString(icon, "Full", kStockFull);
+  h.registry.SetString(icon, "", kStockEmptyIcon);
+  h.registry.SetString(icon, "Empty", kStockEmptyIcon);
+  h.registry.SetString(icon, "Full", kStockFullIcon);
 }
 
 class AppearanceWriterTest : public ::testing::Test {
@@ -71,7 +61,7 @@ TEST_F(AppearanceWriterTest, The9xTwinWritesTheSameUnderTheMachineWideKey) {
   EXPECT_EQ("C:\\Tools\\black.ico,0", Text(k9xIcon, "Empty"));
   EXPECT_EQ("C:\\Tools\\white.ico,0", Text(k9xIcon, "Full"));
   EXPECT_EQ("Kelvoro", Text(k9xClass, ""));
-  EXPECT_EQ(kStockEmpty, Text(kNTIcon, ""));  // the per-user keys are not touched
+  EXPECT_EQ(kStockEmptyIcon, Text(kNTIcon, ""));  // the per-user keys are not touched
   EXPECT_EQ("Recycle Bin", Text(kNTClass, ""));
   EXPECT_EQ(std::vector<std::string>{kApplied}, h.messages.Shown());
 }
@@ -80,10 +70,10 @@ TEST_F(AppearanceWriterTest, RestoreIconsWritesTheStockTextUnexpandedAsPlainText
   ApplyIconsNT(h.context);
   RestoreIconsNT(h.context);
   for (const char* name : {"", "Empty"}) {
-    EXPECT_EQ(kStockEmpty, Text(kNTIcon, name)) << "value '" << name << "'";
+    EXPECT_EQ(kStockEmptyIcon, Text(kNTIcon, name)) << "value '" << name << "'";
     EXPECT_EQ(ValueType::kSz, h.registry.Get(kNTIcon, name)->type);
   }
-  EXPECT_EQ(kStockFull, Text(kNTIcon, "Full"));
+  EXPECT_EQ(kStockFullIcon, Text(kNTIcon, "Full"));
   EXPECT_EQ(kRestored, h.messages.Shown().back());
   // The stock look needs no program folder.
   EXPECT_EQ(1u, h.log.Matching("ProgramFolder").size());
@@ -123,7 +113,7 @@ TEST_F(AppearanceWriterTest, RefusedOpenIsSilentDespiteTheAccessDeniedWording) {
   ApplyIconsNT(h.context);
   ApplyNameNT(h.context);
   EXPECT_TRUE(h.messages.Shown().empty());
-  EXPECT_EQ(kStockEmpty, Text(kNTIcon, ""));
+  EXPECT_EQ(kStockEmptyIcon, Text(kNTIcon, ""));
 }
 
 TEST_F(AppearanceWriterTest, FailedFullWriteKeepsTheEarlierValuesAndShowsNoMessage) {
@@ -131,7 +121,7 @@ TEST_F(AppearanceWriterTest, FailedFullWriteKeepsTheEarlierValuesAndShowsNoMessa
   ApplyIconsNT(h.context);
   EXPECT_EQ("C:\\Tools\\black.ico,0", Text(kNTIcon, ""));
   EXPECT_EQ("C:\\Tools\\black.ico,0", Text(kNTIcon, "Empty"));
-  EXPECT_EQ(kStockFull, Text(kNTIcon, "Full"));
+  EXPECT_EQ(kStockFullIcon, Text(kNTIcon, "Full"));
   EXPECT_TRUE(h.messages.Shown().empty());
   EXPECT_EQ(0, h.registry.OpenHandles());
 }
@@ -150,7 +140,7 @@ TEST_F(AppearanceWriterTest, RaisedFailureShowsTheErrorOnceThenClosesTheKey) {
   EXPECT_EQ(std::vector<std::string>{kError}, h.messages.Shown());
   EXPECT_EQ(std::string("Close ") + kNTIcon, h.log.Events().back()) << h.log.Dump();
   EXPECT_EQ("C:\\Tools\\black.ico,0", Text(kNTIcon, "Empty"));
-  EXPECT_EQ(kStockFull, Text(kNTIcon, "Full"));
+  EXPECT_EQ(kStockFullIcon, Text(kNTIcon, "Full"));
 }
 
 TEST_F(AppearanceWriterTest, RaisedFailureInANameOperationShowsTheErrorOnce) {

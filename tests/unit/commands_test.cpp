@@ -3,24 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "support/fakes.h"
+#include "support/registry_paths.h"
 
 namespace kelvoro {
 namespace {
 
 using testing::Harness;
+using namespace testing;  // the registry places
 
-constexpr char kNTIcon[] =
-    "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CLSID\\"
-    "{645FF040-5081-101B-9F08-00AA002F954E}\\DefaultIcon";
-constexpr char kNTClass[] =
-    "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CLSID\\"
-    "{645FF040-5081-101B-9F08-00AA002F954E}";
-constexpr char k9xIcon[] =
-    "HKLM\\Software\\CLASSES\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}\\DefaultIcon";
-constexpr char k9xClass[] =
-    "HKLM\\Software\\CLASSES\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}";
-constexpr char kCurrent[] = "HKCU\\AppEvents\\Schemes\\Apps\\Explorer\\EmptyRecycleBin\\.Current";
-constexpr char kSettings[] = "HKCU\\Software\\Orvane's Software\\Kelvoro\\2.1";
 constexpr char kStockSound[] = "%SystemRoot%\\media\\Windows Recycle.wav";
 constexpr char kError[] =
     "Message 16: Error while performing the operation.Access Denied. Check permission";
@@ -43,7 +33,7 @@ class CommandsTest : public ::testing::Test {
     }
     h.registry.SetString(kNTClass, "", "Recycle Bin");
     h.registry.SetString(k9xClass, "", "Recycle Bin");
-    h.registry.SetString(kCurrent, "", kStockSound, ValueType::kExpandSz);
+    h.registry.SetString(kCurrentSoundPath, "", kStockSound, ValueType::kExpandSz);
     h.registry.SetDwordValue(kSettings, "Voicestat", 0);
     h.state.PlatformId = 2;
     h.state.WindowsFolder = "C:\\WINDOWS";
@@ -76,7 +66,7 @@ TEST_F(CommandsTest, ApplyOnNTWithTheSoundTickedRunsItsEffectsInOrder) {
       "Message 64: The changes have been made to the Recycle Bin successfully. Press "
       "'F5'(Refresh) Key several times on the Desktop to Display the changes.",
       std::string("Set ") + kNTClass + ": REG_SZ Kelvoro",
-      std::string("Set ") + kCurrent + ": REG_EXPAND_SZ C:\\WINDOWS\\media\\dravik.wav",
+      std::string("Set ") + kCurrentSoundPath + ": REG_EXPAND_SZ C:\\WINDOWS\\media\\dravik.wav",
       std::string("Set ") + kSettings + ":Voicestat REG_DWORD 1",
       "SetCaption txtvoicestat=1",
       "Check1=1",
@@ -89,11 +79,12 @@ TEST_F(CommandsTest, ApplyOnNTWithTheSoundTickedRunsItsEffectsInOrder) {
 
 TEST_F(CommandsTest, ApplyWithTheSoundClearRestoresTheStockSoundAndStoresZero) {
   h.registry.SetDwordValue(kSettings, "Voicestat", 1);
-  h.registry.SetString(kCurrent, "", "C:\\WINDOWS\\media\\dravik.wav", ValueType::kExpandSz);
+  h.registry.SetString(kCurrentSoundPath, "", "C:\\WINDOWS\\media\\dravik.wav",
+                       ValueType::kExpandSz);
   h.form1.check1 = 0;
   ApplyCommand(h.context);
-  EXPECT_EQ(kStockSound, Text(kCurrent));
-  EXPECT_EQ(ValueType::kExpandSz, h.registry.Get(kCurrent, "")->type);
+  EXPECT_EQ(kStockSound, Text(kCurrentSoundPath));
+  EXPECT_EQ(ValueType::kExpandSz, h.registry.Get(kCurrentSoundPath, "")->type);
   EXPECT_EQ(0u, h.registry.GetDword(kSettings, "Voicestat"));
   EXPECT_EQ(0, h.form1.check1);
   EXPECT_EQ("Kelvoro", Text(kNTClass));
@@ -126,7 +117,7 @@ TEST_F(CommandsTest, FamilyTextPicksTheFamilyExactly) {
       }
       EXPECT_EQ(c.written_class ? 1u : 0u, h.messages.Shown().size()) << label;
       // Sound, status, check box and flush happen whatever the family.
-      EXPECT_EQ(1u, h.log.Matching(std::string("Set ") + kCurrent).size()) << label;
+      EXPECT_EQ(1u, h.log.Matching(std::string("Set ") + kCurrentSoundPath).size()) << label;
       EXPECT_EQ(1u, h.log.Matching(std::string("Set ") + kSettings).size()) << label;
       EXPECT_TRUE(EndsWithFlushAndRefresh(h.log)) << label;
     }
@@ -141,19 +132,20 @@ TEST_F(CommandsTest, ApplyOn9xWritesTheMachineWideKeysAndFlushesOnlyTheUserHive)
   EXPECT_EQ("C:\\Tools\\black.ico,0", Text(k9xIcon));
   EXPECT_EQ("Kelvoro", Text(k9xClass));
   EXPECT_EQ("%SystemRoot%\\System32\\shell32.dll,31", Text(kNTIcon));
-  EXPECT_EQ(ValueType::kSz, h.registry.Get(kCurrent, "")->type);
+  EXPECT_EQ(ValueType::kSz, h.registry.Get(kCurrentSoundPath, "")->type);
   EXPECT_EQ(std::vector<std::string>{"Flush HKCU"}, h.log.Matching("Flush"));
 }
 
 TEST_F(CommandsTest, RestoreWithTheBoxTickedRestoresTheSoundAndUnticksIt) {
   h.registry.SetString(kNTClass, "", "Kelvoro");
-  h.registry.SetString(kCurrent, "", "C:\\WINDOWS\\media\\dravik.wav", ValueType::kExpandSz);
+  h.registry.SetString(kCurrentSoundPath, "", "C:\\WINDOWS\\media\\dravik.wav",
+                       ValueType::kExpandSz);
   h.registry.SetDwordValue(kSettings, "Voicestat", 1);
   h.form1.check1 = 1;
   RestoreCommand(h.context);
   EXPECT_EQ("Recycle Bin", Text(kNTClass));
   EXPECT_EQ("%SystemRoot%\\System32\\shell32.dll,32", Text(kNTIcon, "Full"));
-  EXPECT_EQ(kStockSound, Text(kCurrent));
+  EXPECT_EQ(kStockSound, Text(kCurrentSoundPath));
   EXPECT_EQ(0u, h.registry.GetDword(kSettings, "Voicestat"));
   EXPECT_EQ(0, h.form1.check1);
   EXPECT_EQ("0", h.form1.store.Get("txtvoicestat"));
@@ -190,7 +182,7 @@ TEST_F(CommandsTest, SilentAppearanceFailureDoesNotStopTheRest) {
   ApplyCommand(h.context);
   EXPECT_TRUE(h.messages.Shown().empty());
   EXPECT_EQ("Kelvoro", Text(kNTClass));
-  EXPECT_EQ("C:\\WINDOWS\\media\\dravik.wav", Text(kCurrent));
+  EXPECT_EQ("C:\\WINDOWS\\media\\dravik.wav", Text(kCurrentSoundPath));
   EXPECT_EQ(1u, h.registry.GetDword(kSettings, "Voicestat"));
   EXPECT_EQ(1, h.registry.Flushes());
 }
@@ -205,7 +197,7 @@ TEST_F(CommandsTest, RaisedFailureInEachOperationIsReportedByItAloneAndTheComman
   const Case cases[] = {
       {std::string("Set ") + kNTIcon + ":Empty", {kError}},
       {std::string("Set ") + kNTClass + ":", {applied, kError}},
-      {std::string("Set ") + kCurrent + ":", {applied}},  // the sound switch is silent
+      {std::string("Set ") + kCurrentSoundPath + ":", {applied}},  // the sound switch is silent
       {std::string("Set ") + kSettings + ":", {applied, injected}},
       {std::string("Query ") + kSettings + ":", {applied, injected}},
   };

@@ -3,14 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "support/fakes.h"
+#include "support/registry_paths.h"
 
 namespace kelvoro {
 namespace {
 
 using testing::Harness;
+using namespace testing;  // the registry places
 using testing::ProgramEnded;
-
-constexpr char kSettings[] = "HKCU\\Software\\Orvane's Software\\Kelvoro\\2.1";
 
 class SettingsStoreTest : public ::testing::Test {
  protected:

@@ -3,22 +3,22 @@
 #include <gtest/gtest.h>
 
 #include "support/fakes.h"
+#include "support/registry_paths.h"
 
 namespace kelvoro {
 namespace {
 
 using testing::Harness;
+using namespace testing;  // the registry places
 
-constexpr char kCurrent[] = "HKCU\\AppEvents\\Schemes\\Apps\\Explorer\\EmptyRecycleBin\\.Current";
-constexpr char kStock[] = "HKCU\\AppEvents\\Schemes\\Apps\\Explorer\\EmptyRecycleBin\\.Default";
 constexpr char kStockSound[] = "%SystemRoot%\\media\\Windows Recycle.wav";
 
 class SoundSwitcherTest : public ::testing::Test {
  protected:
   Harness h;
   void SetUp() override {
-    h.registry.SetString(kStock, "", kStockSound, ValueType::kExpandSz);
-    h.registry.SetString(kCurrent, "", "C:\\Users\\me\\own.wav", ValueType::kExpandSz);
+    h.registry.SetString(kStockSoundPath, "", kStockSound, ValueType::kExpandSz);
+    h.registry.SetString(kCurrentSoundPath, "", "C:\\Users\\me\\own.wav", ValueType::kExpandSz);
     h.state.WindowsFolder = "C:\\WINDOWS";
   }
   std::string Label() const { return h.form1.store.Get("lbldefvoice"); }
@@ -32,24 +32,24 @@ TEST_F(SoundSwitcherTest, ReadDefaultCopiesTheStockTextUnexpanded) {
 }
 
 TEST_F(SoundSwitcherTest, ReadDefaultTakesAnEmptyStockSound) {
-  h.registry.SetString(kStock, "", "");
+  h.registry.SetString(kStockSoundPath, "", "");
   ReadDefaultEmptySound(h.context);
   EXPECT_EQ("", Label());
 }
 
 TEST_F(SoundSwitcherTest, ReadDefaultStopsAtTheStoredSizeWhenTheZeroIsMissing) {
-  h.registry.SetRaw(kStock, "", ValueType::kSz, {'d', 'i', 'n', 'g'});
+  h.registry.SetRaw(kStockSoundPath, "", ValueType::kSz, {'d', 'i', 'n', 'g'});
   ReadDefaultEmptySound(h.context);
   EXPECT_EQ("ding", Label());
 }
 
 TEST_F(SoundSwitcherTest, ReadDefaultKeepsThePlaceholderWhenTheSoundCannotBeRead) {
-  h.registry.SetString(kStock, "", std::string(255, 'x'));  // needs 256 bytes
+  h.registry.SetString(kStockSoundPath, "", std::string(255, 'x'));  // needs 256 bytes
   ReadDefaultEmptySound(h.context);
   EXPECT_EQ("defvoice", Label());
   EXPECT_EQ(0, h.registry.OpenHandles());
 
-  h.registry.DeleteValue(kStock, "");
+  h.registry.DeleteValue(kStockSoundPath, "");
   ReadDefaultEmptySound(h.context);
   EXPECT_EQ("defvoice", Label());
 
@@ -80,10 +80,10 @@ TEST_F(SoundSwitcherTest, ReadDefaultReportsARaisedQueryAndKeepsThePlaceholder) 
 TEST_F(SoundSwitcherTest, SetEmptySoundWritesTheReplacementAsExpandableOnNT) {
   h.state.PlatformId = 2;
   SetEmptySound(h.context);
-  auto value = h.registry.Get(kCurrent, "");
+  auto value = h.registry.Get(kCurrentSoundPath, "");
   ASSERT_TRUE(value);
   EXPECT_EQ(ValueType::kExpandSz, value->type);
-  EXPECT_EQ("C:\\WINDOWS\\media\\dravik.wav", h.registry.GetString(kCurrent, ""));
+  EXPECT_EQ("C:\\WINDOWS\\media\\dravik.wav", h.registry.GetString(kCurrentSoundPath, ""));
   EXPECT_EQ(0, h.registry.OpenHandles());
 }
 
@@ -91,15 +91,15 @@ TEST_F(SoundSwitcherTest, SetEmptySoundWritesPlainTextBelowNT) {
   for (std::int32_t id : {0, 1}) {
     h.state.PlatformId = id;
     SetEmptySound(h.context);
-    EXPECT_EQ(ValueType::kSz, h.registry.Get(kCurrent, "")->type) << "platform " << id;
-    EXPECT_EQ("C:\\WINDOWS\\media\\dravik.wav", h.registry.GetString(kCurrent, ""));
+    EXPECT_EQ(ValueType::kSz, h.registry.Get(kCurrentSoundPath, "")->type) << "platform " << id;
+    EXPECT_EQ("C:\\WINDOWS\\media\\dravik.wav", h.registry.GetString(kCurrentSoundPath, ""));
   }
 }
 
 TEST_F(SoundSwitcherTest, SetEmptySoundWritesNothingWithoutTheWindowsDirectory) {
   h.state.WindowsFolder.clear();
   SetEmptySound(h.context);
-  EXPECT_EQ("C:\\Users\\me\\own.wav", h.registry.GetString(kCurrent, ""));
+  EXPECT_EQ("C:\\Users\\me\\own.wav", h.registry.GetString(kCurrentSoundPath, ""));
   EXPECT_TRUE(h.log.Matching("Open ").empty());
 }
 
@@ -109,7 +109,7 @@ TEST_F(SoundSwitcherTest, NeitherWriterCreatesAMissingCurrentKey) {
   bare.form1.store.Set("lbldefvoice", kStockSound);
   SetEmptySound(bare.context);
   RestoreEmptySound(bare.context);
-  EXPECT_FALSE(bare.registry.HasKey(kCurrent));
+  EXPECT_FALSE(bare.registry.HasKey(kCurrentSoundPath));
   EXPECT_TRUE(bare.log.Matching("Set ").empty());
   EXPECT_TRUE(bare.messages.Shown().empty());
 }
@@ -118,19 +118,19 @@ TEST_F(SoundSwitcherTest, RestoreWritesTheStockTextAsExpandableWhateverThePlatfo
   ReadDefaultEmptySound(h.context);
   h.state.PlatformId = 1;
   RestoreEmptySound(h.context);
-  EXPECT_EQ(ValueType::kExpandSz, h.registry.Get(kCurrent, "")->type);
-  EXPECT_EQ(kStockSound, h.registry.GetString(kCurrent, ""));
+  EXPECT_EQ(ValueType::kExpandSz, h.registry.Get(kCurrentSoundPath, "")->type);
+  EXPECT_EQ(kStockSound, h.registry.GetString(kCurrentSoundPath, ""));
 }
 
 TEST_F(SoundSwitcherTest, RestoreWritesAnEmptyStockSound) {
   h.form1.store.Set("lbldefvoice", "");
   RestoreEmptySound(h.context);
-  EXPECT_EQ(std::vector<std::uint8_t>{0}, h.registry.Get(kCurrent, "")->bytes);
+  EXPECT_EQ(std::vector<std::uint8_t>{0}, h.registry.Get(kCurrentSoundPath, "")->bytes);
 }
 
 TEST_F(SoundSwitcherTest, RestoreNeverWritesThePlaceholder) {
   RestoreEmptySound(h.context);  // start-up never read a stock sound
-  EXPECT_EQ("C:\\Users\\me\\own.wav", h.registry.GetString(kCurrent, ""));
+  EXPECT_EQ("C:\\Users\\me\\own.wav", h.registry.GetString(kCurrentSoundPath, ""));
   EXPECT_TRUE(h.log.Matching("Set ").empty());
 }
 
@@ -146,11 +146,11 @@ TEST_F(SoundSwitcherTest, RaisedFailuresInTheWritersAreSilent) {
 
 TEST_F(SoundSwitcherTest, ApplyThenRestoreGivesBackTheStockSoundByteForByte) {
   ReadDefaultEmptySound(h.context);
-  const auto before = h.registry.Get(kStock, "");
+  const auto before = h.registry.Get(kStockSoundPath, "");
   h.state.PlatformId = 2;
   SetEmptySound(h.context);
   RestoreEmptySound(h.context);
-  const auto after = h.registry.Get(kCurrent, "");
+  const auto after = h.registry.Get(kCurrentSoundPath, "");
   ASSERT_TRUE(after);
   EXPECT_EQ(before->type, after->type);
   EXPECT_EQ(before->bytes, after->bytes);

@@ -3,22 +3,22 @@
 #include <gtest/gtest.h>
 
 #include "support/fakes.h"
+#include "support/registry_paths.h"
 
 namespace kelvoro {
 namespace {
 
 using testing::Harness;
+using namespace testing;  // the registry places
 using testing::ProgramEnded;
-
-constexpr char kSettings[] = "HKCU\\Software\\Orvane's Software\\Kelvoro\\2.1";
-constexpr char kStock[] = "HKCU\\AppEvents\\Schemes\\Apps\\Explorer\\EmptyRecycleBin\\.Default";
 
 class StartupTest : public ::testing::Test {
  protected:
   Harness h;
   void SetUp() override {
     h.registry.AddKey("HKCU\\Software");
-    h.registry.SetString(kStock, "", "%SystemRoot%\\media\\stock.wav", ValueType::kExpandSz);
+    h.registry.SetString(kStockSoundPath, "", "%SystemRoot%\\media\\stock.wav",
+                         ValueType::kExpandSz);
   }
   bool Hidden(const char* name) const { return h.form1.hidden.count(name) != 0; }
 };

@@ -9,6 +9,7 @@
 #include "app/twips.h"
 #include "app/win32/text_controls.h"
 #include "app/win32/top_level_windows.h"
+#include "app/win32/window_procedure.h"
 #include "appearance/commands.h"
 #include "platform/failure.h"
 #include "platform/win32/gdi_scope.h"
@@ -92,7 +93,7 @@ bool Form1::Create() {
 
   WNDCLASSEXA window_class{};
   window_class.cbSize = sizeof window_class;
-  window_class.lpfnWndProc = &Form1::WindowProc;
+  window_class.lpfnWndProc = &WindowProcedure<Form1>;
   window_class.hInstance = instance_;
   window_class.hIcon = big_icon_.get();
   window_class.hIconSm = small_icon_.get();
@@ -133,25 +134,6 @@ void Form1::ShowCentred(int show_command) {
 
 // ---------------------------------------------------------------------------------------------
 // Messages
-
-LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  // The last place that catches: nothing may unwind into user32.
-  try {
-    Form1* self = nullptr;
-    if (message == WM_NCCREATE) {
-      const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lparam);
-      self = static_cast<Form1*>(create->lpCreateParams);
-      ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-      self->window_ = window;
-    } else {
-      self = reinterpret_cast<Form1*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
-    }
-    if (self == nullptr) return ::DefWindowProcA(window, message, wparam, lparam);
-    return self->HandleMessage(message, wparam, lparam);
-  } catch (...) {
-    return 0;
-  }
-}
 
 LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {

@@ -64,7 +64,8 @@ class Form1 final : public Form1Port {
   };
 
   static void Form_Initialize();
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  template <typename T>
+  friend LRESULT CALLBACK WindowProcedure(HWND, UINT, WPARAM, LPARAM);
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
 
   bool OnCreate();

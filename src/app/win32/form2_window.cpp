@@ -5,6 +5,7 @@
 #include "app/twips.h"
 #include "app/win32/text_controls.h"
 #include "app/win32/top_level_windows.h"
+#include "app/win32/window_procedure.h"
 #include "platform/win32/gdi_scope.h"
 #include "resource.h"
 
@@ -58,7 +59,7 @@ bool Form2::Load() {
 
   WNDCLASSEXA window_class{};
   window_class.cbSize = sizeof window_class;
-  window_class.lpfnWndProc = &Form2::WindowProc;
+  window_class.lpfnWndProc = &WindowProcedure<Form2>;
   window_class.hInstance = instance_;
   window_class.hIcon = big_icon_.get();
   window_class.hIconSm = small_icon_.get();
@@ -97,25 +98,6 @@ bool Form2::Load() {
 
 // ---------------------------------------------------------------------------------------------
 // Messages
-
-LRESULT CALLBACK Form2::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  // The last place that catches: nothing may unwind into user32.
-  try {
-    Form2* self = nullptr;
-    if (message == WM_NCCREATE) {
-      const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lparam);
-      self = static_cast<Form2*>(create->lpCreateParams);
-      ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-      self->window_ = window;
-    } else {
-      self = reinterpret_cast<Form2*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
-    }
-    if (self == nullptr) return ::DefWindowProcA(window, message, wparam, lparam);
-    return self->HandleMessage(message, wparam, lparam);
-  } catch (...) {
-    return 0;
-  }
-}
 
 LRESULT Form2::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   const HWND window = window_;
