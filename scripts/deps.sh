@@ -8,7 +8,7 @@ packages=(
   g++-mingw-w64-i686-posix
   wine wine32:i386
   xvfb imagemagick x11-utils xdotool
-  nsis sox zip
+  nsis sox zip python3
 )
 
 missing=()
