@@ -250,11 +250,20 @@ want_bytes=$(cat "$instdir_unix"/* "$(windir_unix)/media/dravik.wav" 2>/dev/null
 want_kb=$(((want_bytes + 1023) / 1024))
 expect "A: ARP EstimatedSize is the installed files in KB" "$((size_kb))" "$want_kb"
 
-# What Apply writes (NT family, sound ticked), and the settings it keeps.
-apply_icons "$BIN_NT" "$instdir"
-reg_set "$SOUND\\.Current" "" REG_EXPAND_SZ 'C:\windows\media\dravik.wav'
-reg_set "$SETTINGS" Voicestat REG_DWORD 1
+# The installed program itself, started from the install folder: the end-to-end driver ticks the
+# sound box and clicks Apply on the NT family, then closes it, leaving what Apply wrote.
+driver="$root/build/win32/e2e/kelvoro_e2e.exe"
+if [ -f "$driver" ]; then
+  timeout 300 wine "$driver" "$instdir\\Kelvoro 2.1.exe" \
+    --gtest_filter='Families/SoundTest.ApplyTickedPointsSoundAtReplacement/win10' >/dev/null 2>&1
+  expect "A: the installed program ran Apply" "$?" 0
+else
+  fail "A: the installed program ran Apply" "no driver at $driver (build the win32 preset first)"
+fi
 expect "A: Apply wrote the program folder's icon" "$(reg_or_missing "$BIN_NT\\DefaultIcon")" "REG_SZ|$instdir\\black.ico,0"
+expect "A: Apply wrote the display name" "$(reg_or_missing "$BIN_NT")" "REG_SZ|Kelvoro"
+expect "A: Apply pointed the sound at the installed wave" "$(reg_or_missing "$SOUND\\.Current")" 'REG_EXPAND_SZ|C:\windows\media\dravik.wav'
+expect "A: Apply stored the sound status" "$(reg_or_missing "$SETTINGS" Voicestat)" "REG_DWORD|0x1"
 
 uninstall_silently "$instdir"; rc=$?
 expect "A: uninstall /S exits 0" "$rc" 0
