@@ -371,8 +371,9 @@ void PrintTable(const Measurements& m, const std::string& program, const std::st
   const double peak_ratio = peak[0].median / peak[1].median;
 
   std::printf("## Kelvoro 2.1 against a bare Win32 window\n\n");
-  std::printf("%s; %d rounds of each program, alternating, after one uncounted warm-up of each.\n",
-              Platform().c_str(), runs);
+  std::printf(
+      "%s; %d rounds of each program, in rotating order, after one uncounted warm-up of each.\n",
+      Platform().c_str(), runs);
   std::printf("Figures: median (min-max).\n\n");
   std::printf("| Measure | Kelvoro 2.1 | bare window | Kelvoro / bare | Target | Result |\n");
   std::printf("|---|---|---|---|---|---|\n");
@@ -445,10 +446,15 @@ int main(int argc, char** argv) {
     RunOnce(clock, program, kProgram, /*out=*/nullptr);
     RunOnce(clock, bare, kBare, /*out=*/nullptr);
     if (!bare_cc.empty()) RunOnce(clock, bare_cc, kBareWithCommonControls, /*out=*/nullptr);
+    // Each round starts with another program, so that none always follows the same one and
+    // pays for its predecessor's clean-up.
+    const int subjects = bare_cc.empty() ? 2 : 3;
+    const std::string* exes[kSubjects] = {&program, &bare, &bare_cc};
     for (int round = 0; round < runs; ++round) {
-      RunOnce(clock, program, kProgram, &m);
-      RunOnce(clock, bare, kBare, &m);
-      if (!bare_cc.empty()) RunOnce(clock, bare_cc, kBareWithCommonControls, &m);
+      for (int i = 0; i < subjects; ++i) {
+        const auto subject = static_cast<Subject>((round + i) % subjects);
+        RunOnce(clock, *exes[subject], subject, &m);
+      }
     }
     PrintTable(m, program, bare, !bare_cc.empty(), runs);
   } catch (const BenchError& e) {
