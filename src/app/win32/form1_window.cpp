@@ -56,7 +56,7 @@ Form1::Form1(HINSTANCE instance, BrowserPort& browser)
       stock_picture_(Picture::FromBitmapResource(instance, IDB_STOCK)),
       arrow_picture_(Picture::FromBitmapResource(instance, IDB_ARROW)),
       about_(instance, browser) {
-  for (std::size_t i = 0; i < controls_.size(); ++i) controls_[i].spec = &kForm1Controls[i];
+  for (std::size_t i = 0; i < controls_.size(); ++i) controls_[i].layout = &kForm1Controls[i];
 }
 
 Form1::~Form1() {
@@ -241,18 +241,18 @@ LRESULT Form1::OnControlColourStatic(HDC dc, HWND window) {
   if (control == nullptr)
     return ::DefWindowProcA(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                             reinterpret_cast<LPARAM>(window));
-  const ControlSpec& spec = *control->spec;
-  if (spec.kind == ControlKind::kLabel) {
+  const ControlSpec& layout = *control->layout;
+  if (layout.kind == ControlKind::kLabel) {
     // Transparent labels: the text alone, over a brush of whatever lies beneath.
     ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, TextColourOf(spec.colour));
-    return reinterpret_cast<LRESULT>(SurfaceBrush(spec.surface));
+    ::SetTextColor(dc, TextColourOf(layout.colour));
+    return reinterpret_cast<LRESULT>(SurfaceBrush(layout.surface));
   }
   const HBRUSH brush = ControlBrush(*control);
   LOGBRUSH colour{};
   ::GetObjectA(brush, sizeof colour, &colour);
   ::SetBkColor(dc, colour.lbColor);
-  ::SetTextColor(dc, TextColourOf(spec.colour));
+  ::SetTextColor(dc, TextColourOf(layout.colour));
   return reinterpret_cast<LRESULT>(brush);
 }
 
@@ -272,7 +272,7 @@ LRESULT Form1::OnControlColourButton(HDC dc, HWND window) {
 void Form1::OnDrawItem(const DRAWITEMSTRUCT& item) const {
   const Control* control = FindByWindow(item.hwndItem);
   if (control == nullptr) return;
-  switch (control->spec->kind) {
+  switch (control->layout->kind) {
     case ControlKind::kFlatButton:
       DrawFlatButton(item, *control);
       break;
@@ -319,7 +319,7 @@ void Form1::OnCommand(int id, int code) {
 
 bool Form1::OnSetCursor(HWND over, int hit_test) const {
   const Control* control = FindByWindow(over);
-  if (control == nullptr || !control->spec->link || hit_test != HTCLIENT || !hand_cursor_) {
+  if (control == nullptr || !control->layout->link || hit_test != HTCLIENT || !hand_cursor_) {
     return false;
   }
   ::SetCursor(hand_cursor_.get());
@@ -366,15 +366,15 @@ bool Form1::CreateControls() {
 }
 
 bool Form1::CreateControl(Control& control) {
-  const ControlSpec& spec = *control.spec;
+  const ControlSpec& layout = *control.layout;
   const char* window_class = "STATIC";
   DWORD style = WS_CHILD | WS_VISIBLE;
-  switch (spec.kind) {
+  switch (layout.kind) {
     case ControlKind::kLabel:
       // Sized-to-text labels never wrap: their box is exactly one line of their text.
-      style |= (spec.sized_to_text ? SS_LEFTNOWORDWRAP : SS_LEFT) | SS_NOPREFIX;
+      style |= (layout.sized_to_text ? SS_LEFTNOWORDWRAP : SS_LEFT) | SS_NOPREFIX;
       // Only a link reacts to the mouse; the others let clicks through to the window.
-      if (spec.link) style |= SS_NOTIFY;
+      if (layout.link) style |= SS_NOTIFY;
       break;
     case ControlKind::kImage:
       style |= SS_OWNERDRAW;
@@ -393,23 +393,23 @@ bool Form1::CreateControl(Control& control) {
       break;
   }
 
-  const RECT box = ToPixels(spec.rect);
-  const std::string text(spec.text);
+  const RECT box = ToPixels(layout.rect);
+  const std::string text(layout.text);
   control.window =
       ::CreateWindowExA(0 /* no extended style */, window_class, text.c_str(), style, box.left,
                         box.top, box.right - box.left, box.bottom - box.top, window_,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance_,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), instance_,
                         nullptr /* no creation data */);
   if (control.window == nullptr) return false;
 
-  if (HasText(spec.kind)) {
-    control.font = CreateFontFor(spec.font, dpi_y_);
+  if (HasText(layout.kind)) {
+    control.font = CreateFontFor(layout.font, dpi_y_);
     if (control.font) {
       ::SendMessageA(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(control.font.get()),
                      FALSE /* no redraw: not shown yet */);
     }
   }
-  switch (spec.picture) {
+  switch (layout.picture) {
     case DesignPicture::kStock:
       control.picture = &stock_picture_;
       break;
@@ -419,7 +419,7 @@ bool Form1::CreateControl(Control& control) {
     case DesignPicture::kNone:
       break;
   }
-  if (spec.sized_to_text) FitToText(control);
+  if (layout.sized_to_text) FitToText(control);
   FitToPicture(control);
   return true;
 }
@@ -429,7 +429,7 @@ void Form1::FitToText(const Control& control) const {
 }
 
 void Form1::FitToPicture(const Control& control) const {
-  if (control.spec->fit != PictureFit::kOwnSize || control.picture == nullptr ||
+  if (control.layout->fit != PictureFit::kOwnSize || control.picture == nullptr ||
       control.picture->Empty()) {
     return;
   }
@@ -463,9 +463,9 @@ void Form1::DrawFlatButton(const DRAWITEMSTRUCT& item, const Control& control) c
 }
 
 void Form1::DrawImage(const DRAWITEMSTRUCT& item, const Control& control) const {
-  ::FillRect(item.hDC, &item.rcItem, SurfaceBrush(control.spec->surface));
+  ::FillRect(item.hDC, &item.rcItem, SurfaceBrush(control.layout->surface));
   if (control.picture != nullptr) {
-    control.picture->Draw(item.hDC, item.rcItem, control.spec->fit == PictureFit::kStretch);
+    control.picture->Draw(item.hDC, item.rcItem, control.layout->fit == PictureFit::kStretch);
   }
 }
 
@@ -475,7 +475,7 @@ void Form1::DrawImage(const DRAWITEMSTRUCT& item, const Control& control) const 
 std::string Form1::Caption(std::string_view name) const {
   if (values_.Holds(name)) return values_.Get(name);
   const Control& control = Require(name);
-  if (!HasText(control.spec->kind)) Unsupported();
+  if (!HasText(control.layout->kind)) Unsupported();
   return WindowText(control.window);
 }
 
@@ -485,9 +485,9 @@ void Form1::SetCaption(std::string_view name, const std::string& text) {
     return;
   }
   const Control& control = Require(name);
-  if (!HasText(control.spec->kind)) Unsupported();
+  if (!HasText(control.layout->kind)) Unsupported();
   ::SetWindowTextA(control.window, text.c_str());
-  if (control.spec->sized_to_text) FitToText(control);
+  if (control.layout->sized_to_text) FitToText(control);
   ::InvalidateRect(control.window, nullptr, TRUE /* erase */);
 }
 
@@ -518,7 +518,7 @@ void Form1::SetBackColour(std::string_view name, Rgb colour) {
     return;
   }
   Control& control = Require(name);
-  if (control.spec->kind == ControlKind::kImage) Unsupported();
+  if (control.layout->kind == ControlKind::kImage) Unsupported();
   control.back_brush = std::move(brush);
   ::InvalidateRect(control.window, nullptr, TRUE /* erase */);
 }
@@ -535,7 +535,7 @@ void Form1::Hide(std::string_view name) {
 
 void Form1::SetPictureFromImageList(std::string_view image, int entry) {
   Control& control = Require(image);
-  if (control.spec->kind != ControlKind::kImage) throw Failure("Type mismatch");
+  if (control.layout->kind != ControlKind::kImage) throw Failure("Type mismatch");
   const Picture* picture = img1_.At(entry);
   if (picture == nullptr) throw Failure("Index out of bounds");
   control.picture = picture;
@@ -548,14 +548,14 @@ void Form1::SetPictureFromImageList(std::string_view image, int entry) {
 
 Form1::Control* Form1::Find(std::string_view name) noexcept {
   for (Control& control : controls_) {
-    if (control.spec->name == name) return &control;
+    if (control.layout->name == name) return &control;
   }
   return nullptr;
 }
 
 const Form1::Control* Form1::Find(std::string_view name) const noexcept {
   for (const Control& control : controls_) {
-    if (control.spec->name == name) return &control;
+    if (control.layout->name == name) return &control;
   }
   return nullptr;
 }
@@ -595,7 +595,7 @@ HBRUSH Form1::SurfaceBrush(Surface surface) const noexcept {
 HBRUSH Form1::ControlBrush(const Control& control) const noexcept {
   if (control.back_brush) return control.back_brush.get();
   // Both button sets are white until start-up colours set B.
-  if (IsButton(control.spec->kind)) return static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
+  if (IsButton(control.layout->kind)) return static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
   return ::GetSysColorBrush(COLOR_BTNFACE);
 }
 

@@ -56,7 +56,7 @@ class Form1 final : public Form1Port {
 
  private:
   struct Control {
-    const ControlSpec* spec = nullptr;
+    const ControlSpec* layout = nullptr;
     HWND window = nullptr;
     UniqueHFont font;
     UniqueHBrush back_brush;           // null: the design colour

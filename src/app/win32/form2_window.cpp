@@ -22,7 +22,7 @@ constexpr COLORREF kWindowColourRef = RGB(166, 193, 232);
 }  // namespace
 
 Form2::Form2(HINSTANCE instance, BrowserPort& browser) : instance_(instance), browser_(browser) {
-  for (std::size_t i = 0; i < labels_.size(); ++i) labels_[i].spec = &kForm2Labels[i];
+  for (std::size_t i = 0; i < labels_.size(); ++i) labels_[i].layout = &kForm2Labels[i];
 }
 
 Form2::~Form2() {
@@ -133,19 +133,19 @@ bool Form2::OnCreate() {
     ::SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small_icon_.get()));
   }
   for (Label& label : labels_) {
-    const AboutLabelSpec& spec = *label.spec;
-    const POINT origin = ToPixels(spec.rect.left, spec.rect.top);
-    const std::string text(spec.text);
+    const AboutLabelSpec& layout = *label.layout;
+    const POINT origin = ToPixels(layout.rect.left, layout.rect.top);
+    const std::string text(layout.text);
     // Only the link labels react to the mouse; the others let clicks through to the window.
     const DWORD style = WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX |
-                        (spec.link != AboutLink::kNone ? SS_NOTIFY : 0);
+                        (layout.link != AboutLink::kNone ? SS_NOTIFY : 0);
     label.window = ::CreateWindowExA(0 /* no extended style */, "STATIC", text.c_str(), style,
-                                     origin.x, origin.y, TwipsToPixels(spec.rect.width, dpi_x_),
-                                     TwipsToPixels(spec.rect.height, dpi_y_), window_,
-                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+                                     origin.x, origin.y, TwipsToPixels(layout.rect.width, dpi_x_),
+                                     TwipsToPixels(layout.rect.height, dpi_y_), window_,
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)),
                                      instance_, nullptr /* no creation data */);
     if (label.window == nullptr) return false;
-    label.font = CreateFontFor(spec.font, dpi_y_);
+    label.font = CreateFontFor(layout.font, dpi_y_);
     if (label.font) {
       ::SendMessageA(label.window, WM_SETFONT, reinterpret_cast<WPARAM>(label.font.get()),
                      FALSE /* no redraw: not shown yet */);
@@ -199,7 +199,7 @@ LRESULT Form2::OnControlColourStatic(HDC dc, HWND control) const {
   }
   // Transparent labels: the text alone over the window's colour.
   ::SetBkMode(dc, TRANSPARENT);
-  ::SetTextColor(dc, static_cast<COLORREF>(label->spec->colour));
+  ::SetTextColor(dc, static_cast<COLORREF>(label->layout->colour));
   return reinterpret_cast<LRESULT>(back_brush_ ? back_brush_.get()
                                                : ::GetSysColorBrush(COLOR_BTNFACE));
 }
@@ -220,7 +220,7 @@ void Form2::OnCommand(int id, int code) {
 
 bool Form2::OnSetCursor(HWND over, int hit_test) const {
   const Label* label = FindByWindow(over);
-  if (label == nullptr || !label->spec->hand_cursor || hit_test != HTCLIENT || !hand_cursor_) {
+  if (label == nullptr || !label->layout->hand_cursor || hit_test != HTCLIENT || !hand_cursor_) {
     return false;
   }
   ::SetCursor(hand_cursor_.get());
@@ -230,7 +230,7 @@ bool Form2::OnSetCursor(HWND over, int hit_test) const {
 void Form2::Label8_Click() {
   // The caption sets the address off with a blank; the address itself has none.
   for (const Label& label : labels_) {
-    if (label.spec->id == IDC_ABOUT_LABEL8) {
+    if (label.layout->id == IDC_ABOUT_LABEL8) {
       OpenWebPage(browser_, LinkAddress(WindowText(label.window)));
     }
   }

@@ -33,7 +33,7 @@ class Form2 final {
 
  private:
   struct Label {
-    const AboutLabelSpec* spec = nullptr;
+    const AboutLabelSpec* layout = nullptr;
     HWND window = nullptr;
     UniqueHFont font;
   };

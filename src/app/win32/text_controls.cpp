@@ -4,14 +4,14 @@
 
 namespace kelvoro::win32 {
 
-UniqueHFont CreateFontFor(const FontSpec& spec, int dpi) {
+UniqueHFont CreateFontFor(const FontSpec& font, int dpi) {
   // A negative height asks for the character height without internal leading, which is what a
   // point size means.
-  const int height = -::MulDiv(spec.hundredths_of_point, dpi, 72 * 100);
-  const std::string face(spec.face);
+  const int height = -::MulDiv(font.hundredths_of_point, dpi, 72 * 100);
+  const std::string face(font.face);
   return UniqueHFont(::CreateFontA(height, 0 /* width */, 0 /* escapement */, 0 /* orientation */,
-                                   spec.bold ? FW_BOLD : FW_NORMAL, FALSE /* italic */,
-                                   spec.underline ? TRUE : FALSE, FALSE /* strike out */,
+                                   font.bold ? FW_BOLD : FW_NORMAL, FALSE /* italic */,
+                                   font.underline ? TRUE : FALSE, FALSE /* strike out */,
                                    DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                    DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
 }

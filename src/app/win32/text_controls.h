@@ -12,8 +12,8 @@
 
 namespace kelvoro::win32 {
 
-// The font of `spec` at `dpi` dots per inch; null when the system refuses it.
-UniqueHFont CreateFontFor(const FontSpec& spec, int dpi);
+// The font `font` describes, at `dpi` dots per inch; null when the system refuses it.
+UniqueHFont CreateFontFor(const FontSpec& font, int dpi);
 
 // The whole text of a window or control, in the ANSI code page.
 std::string WindowText(HWND window);
