@@ -195,21 +195,9 @@ class AutomationBrowserWithdrawn {
 // the stock Recycle Bin values in place, and waits for its main window.
 class AboutTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_EQ(SetWineVersionForProgram("win10"), ERROR_SUCCESS);
-    ASSERT_EQ(DeleteSettings(), ERROR_SUCCESS);
-    ASSERT_EQ(SeedStockRegistry(), ERROR_SUCCESS)
-        << "the stock values could not be written (on Windows, HKEY_LOCAL_MACHINE needs an "
-           "administrator)";
-  }
+  void SetUp() override { ASSERT_TRUE(PrepareFirstRun("win10")); }
 
-  void Start() {
-    std::string error;
-    ASSERT_TRUE(app_.Start(ProgramPath(), &error)) << error;
-    std::string why;
-    main_ = app_.WaitForMainWindow(&why);
-    ASSERT_NE(main_, nullptr) << why;
-  }
+  void Start() { ASSERT_TRUE(StartProgram(app_, &main_)); }
 
   // Clicks About and waits for a visible About window; fails the test when none comes.
   void OpenAbout(HWND* about) {

@@ -129,19 +129,6 @@ std::string Dword(DWORD number) {
   return text;
 }
 
-std::string CheckName(int state) {
-  switch (state) {
-    case BST_UNCHECKED:
-      return "unticked";
-    case BST_CHECKED:
-      return "ticked";
-    case BST_INDETERMINATE:
-      return "indeterminate";
-    default:
-      return "no answer (" + std::to_string(state) + ")";
-  }
-}
-
 // What one command did on the screen.
 struct CommandRun {
   bool finished = false;  // the click's handler returned within kCommandTimeoutMs
@@ -204,20 +191,10 @@ class CommandsTest : public ::testing::Test {
       GTEST_SKIP() << "the Windows family can be chosen per program only under Wine; this "
                       "system is of the NT family";
     }
-    ASSERT_EQ(SetWineVersionForProgram(family.wine_version), ERROR_SUCCESS);
-    ASSERT_EQ(DeleteSettings(), ERROR_SUCCESS);
-    ASSERT_EQ(SeedStockRegistry(), ERROR_SUCCESS)
-        << "the stock values could not be written (on Windows, HKEY_LOCAL_MACHINE needs an "
-           "administrator)";
+    ASSERT_TRUE(PrepareFirstRun(family.wine_version));
   }
 
-  void Start() {
-    std::string error;
-    ASSERT_TRUE(app_.Start(ProgramPath(), &error)) << error;
-    std::string why;
-    main_ = app_.WaitForMainWindow(&why);
-    ASSERT_NE(main_, nullptr) << why;
-  }
+  void Start() { ASSERT_TRUE(StartProgram(app_, &main_)); }
 
   HWND Control(int id) const { return GetDlgItem(main_, id); }
 

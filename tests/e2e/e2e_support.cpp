@@ -367,4 +367,41 @@ LONG SetWineVersionForProgram(const char* version) {
                         "Version", REG_SZ, version);
 }
 
+::testing::AssertionResult PrepareFirstRun(const char* wine_version) {
+  if (SetWineVersionForProgram(wine_version) != ERROR_SUCCESS) {
+    return ::testing::AssertionFailure() << "the Windows version could not be set";
+  }
+  if (DeleteSettings() != ERROR_SUCCESS || RegKeyExists(HKEY_CURRENT_USER, kMakerKey)) {
+    return ::testing::AssertionFailure() << "the settings survived deletion";
+  }
+  if (SeedStockRegistry() != ERROR_SUCCESS) {
+    return ::testing::AssertionFailure()
+           << "the stock values could not be written (on Windows, HKEY_LOCAL_MACHINE needs an "
+              "administrator)";
+  }
+  return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult StartProgram(AppProcess& app, HWND* main) {
+  std::string error;
+  if (!app.Start(ProgramPath(), &error)) return ::testing::AssertionFailure() << error;
+  std::string why;
+  *main = app.WaitForMainWindow(&why);
+  if (*main == nullptr) return ::testing::AssertionFailure() << why;
+  return ::testing::AssertionSuccess();
+}
+
+std::string CheckName(int state) {
+  switch (state) {
+    case BST_UNCHECKED:
+      return "unticked";
+    case BST_CHECKED:
+      return "ticked";
+    case BST_INDETERMINATE:
+      return "indeterminate";
+    default:
+      return "no answer (" + std::to_string(state) + ")";
+  }
+}
+
 }  // namespace kelvoro::e2e

@@ -3,6 +3,7 @@
 // Everything here is plain Win32, so the driver runs unchanged on Windows and under Wine.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstdint>
@@ -139,5 +140,13 @@ LONG DeleteSettings();
 // Under Wine: makes the program see the Windows version `version` ("win10", "win98", "win31")
 // through HKCU\Software\Wine\AppDefaults\Kelvoro 2.1.exe. Does nothing elsewhere.
 LONG SetWineVersionForProgram(const char* version);
+
+// The registry as before a first run on an account (no settings, the stock values in place), with
+// the program seeing the Windows version `wine_version` under Wine.
+::testing::AssertionResult PrepareFirstRun(const char* wine_version);
+// Starts the program and waits for its visible main window, handed back in `main`.
+::testing::AssertionResult StartProgram(AppProcess& app, HWND* main);
+// A check box state as a word, for comparisons whose failure message should read well.
+std::string CheckName(int state);
 
 }  // namespace kelvoro::e2e

@@ -45,19 +45,6 @@ std::string VisibleButtons(HWND main) {
   return visible;
 }
 
-std::string CheckName(int state) {
-  switch (state) {
-    case BST_UNCHECKED:
-      return "unticked";
-    case BST_CHECKED:
-      return "ticked";
-    case BST_INDETERMINATE:
-      return "indeterminate";
-    default:
-      return "no answer (" + std::to_string(state) + ")";
-  }
-}
-
 // Each test starts from an account where the program has never run, with the stock Recycle Bin
 // and sound values in place, and the program seeing the Windows family `family`.
 class StartupTest : public ::testing::Test {
@@ -67,24 +54,13 @@ class StartupTest : public ::testing::Test {
       GTEST_SKIP() << "the Windows family can be chosen per program only under Wine; this "
                       "system is of the NT family";
     }
-    ASSERT_EQ(SetWineVersionForProgram(family.wine_version), ERROR_SUCCESS);
-    ASSERT_EQ(DeleteSettings(), ERROR_SUCCESS);
-    ASSERT_FALSE(RegKeyExists(HKEY_CURRENT_USER, kMakerKey)) << "the settings survived deletion";
-    ASSERT_EQ(SeedStockRegistry(), ERROR_SUCCESS)
-        << "the stock values could not be written (on Windows, HKEY_LOCAL_MACHINE needs an "
-           "administrator)";
+    ASSERT_TRUE(PrepareFirstRun(family.wine_version));
   }
 
   void SetUp() override { SetUpFor(kWin10); }
 
   // Starts the program and waits for its main window; fails the test when it does not come.
-  void Start(HWND* main) {
-    std::string error;
-    ASSERT_TRUE(app_.Start(ProgramPath(), &error)) << error;
-    std::string why;
-    *main = app_.WaitForMainWindow(&why);
-    ASSERT_NE(*main, nullptr) << why;
-  }
+  void Start(HWND* main) { ASSERT_TRUE(StartProgram(app_, main)); }
 
   // Closes the program the way the user does and expects it to end.
   void Close() {
@@ -156,10 +132,8 @@ TEST_F(StartupTest, SecondStartLeavesVoicestatAlone) {
   ASSERT_EQ(WriteRegDword(HKEY_CURRENT_USER, kSettingsKey, kVoicestat, 7), ERROR_SUCCESS);
 
   AppProcess second;
-  std::string error;
-  ASSERT_TRUE(second.Start(ProgramPath(), &error)) << error;
-  std::string why;
-  ASSERT_NE(second.WaitForMainWindow(&why), nullptr) << why;
+  HWND second_main = nullptr;
+  ASSERT_TRUE(StartProgram(second, &second_main));
   EXPECT_TRUE(second.Close());
 
   const RegValue voicestat = ReadRegValue(HKEY_CURRENT_USER, kSettingsKey, kVoicestat);
