@@ -3,8 +3,19 @@ enable_language(RC)
 
 set(KELVORO_DIST_DIR "${CMAKE_BINARY_DIR}/dist")
 
-# One self-contained executable (no MinGW DLLs), with ASLR and DEP, and without symbols.
-set(KELVORO_PROGRAM_LINK_FLAGS -static -Wl,--dynamicbase -Wl,--nxcompat -s)
+# One self-contained executable (no MinGW DLLs), with ASLR and DEP, Terminal Server aware (a
+# Remote Desktop session must see the real Windows folder), and without symbols. The subsystem
+# and OS version fields name the oldest Windows the program runs on: XP (5.1), or XP x64 (5.2).
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(KELVORO_OLDEST_MINOR 2)
+  set(KELVORO_ASLR_FLAGS -Wl,--dynamicbase -Wl,--high-entropy-va)
+else()
+  set(KELVORO_OLDEST_MINOR 1)
+  set(KELVORO_ASLR_FLAGS -Wl,--dynamicbase)
+endif()
+set(KELVORO_PROGRAM_LINK_FLAGS -static ${KELVORO_ASLR_FLAGS} -Wl,--nxcompat -Wl,--tsaware
+    -Wl,--major-subsystem-version,5 -Wl,--minor-subsystem-version,${KELVORO_OLDEST_MINOR}
+    -Wl,--major-os-version,5 -Wl,--minor-os-version,${KELVORO_OLDEST_MINOR} -s)
 
 # Win32 adapters of the ports and the main window.
 add_library(kelvoro_win32 STATIC
