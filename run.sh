@@ -1,40 +1,61 @@
 #!/usr/bin/env bash
-# Builds "Kelvoro 2.1.exe" and runs it under Wine in a new copy of the template prefix.
-# With a display ($DISPLAY set) the program runs in the foreground until you close it.
-# Without one it runs on a private Xvfb, a screenshot is saved to build/screenshot.png, and the
-# program is closed again.
+# Builds both Windows builds of "Kelvoro 2.1.exe" and runs the one this host can run under Wine
+# (the 32-bit one where the kernel runs 32-bit code, else the 64-bit one), in a new copy of that
+# build's template prefix. With a display ($DISPLAY set) the program runs in the foreground until
+# you close it. Without one it runs on a private Xvfb, a screenshot is saved to
+# build/screenshot.png, and the program is closed again. KELVORO_NO_32BIT=1 runs the 64-bit build
+# as on a host without 32-bit support.
 set -euo pipefail
 cd "$(dirname "$0")"
 
-bash scripts/deps.sh
-cmake --preset win32 >/dev/null
-cmake --build --preset win32 --parallel "$(nproc)"
-bash scripts/make-prefix.sh
-
 source scripts/wine-env.sh
+# On failure, one line that says which step failed.
+step=""
+report_failure() {
+  if [ "$KELVORO_EXIT_STATUS" -ne 0 ] && [ -n "$step" ]; then
+    echo "run: failed while $step (exit status $KELVORO_EXIT_STATUS); the lines above say more" >&2
+  fi
+}
+on_exit report_failure
+
+step="installing the packages it needs"
+bash scripts/deps.sh
+for build in win32 win64; do
+  step="configuring the $build build"
+  cmake --preset "$build" >/dev/null
+  step="building the $build build"
+  cmake --build --preset "$build" --parallel "$(nproc)"
+done
+
+read -r build _ <<<"$(runnable_builds)"
+use_build "$build"
+if [ "$build" = win32 ]; then
+  echo "run: this host runs 32-bit code: starting the 32-bit build"
+else
+  echo "run: starting the 64-bit build: $(kelvoro_no_32bit_reason)"
+fi
+step="preparing the $(build_description "$build") Wine prefix"
+bash scripts/make-prefix.sh "$build"
 fresh_wine_prefix "$KELVORO_WINE_ROOT/run"
 exe="$KELVORO_DIST_DIR/Kelvoro 2.1.exe"
 
 if [ -n "${DISPLAY:-}" ]; then
   echo "run: starting $exe on $DISPLAY"
-  status=0
-  wine "$exe" || status=$?
-  wineserver -k 2>/dev/null || true
-  exit "$status"
+  step="running the program"
+  wine "$exe"
+  step=""
+  exit 0
 fi
 
 screenshot="$KELVORO_ROOT/build/screenshot.png"
+step="starting Xvfb"
 ensure_display
-cleanup() {
-  wineserver -k 2>/dev/null || true
-  stop_display
-}
-trap cleanup EXIT
 
 echo "run: no display; starting $exe on Xvfb $DISPLAY"
 wine "$exe" >/dev/null 2>&1 &
 
 # Wine names each X window after its program; the first start in a new prefix can be slow.
+step="waiting for the program's window"
 window=""
 for _ in $(seq 1 600); do
   window=$(xdotool search --onlyvisible --classname 'kelvoro 2.1.exe' 2>/dev/null | head -n 1 || true)
@@ -43,9 +64,12 @@ for _ in $(seq 1 600); do
 done
 if [ -z "$window" ]; then
   echo "run: the program's window did not appear within 60 s" >&2
+  step=""
   exit 1
 fi
 xwininfo -id "$window" | sed -n 's/^  *\(Width\|Height\|Absolute upper-left [XY]\):/run: window \1:/p'
 sleep 1 # let it finish painting
+step="taking the screenshot"
 import -window root "$screenshot"
-echo "run: screenshot saved to $screenshot"
+step=""
+echo "run: screenshot of the $(build_description "$build") build saved to $screenshot"

@@ -1,118 +1,107 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the host unit tests (ASan + UBSan) with ctest, then the
-# end-to-end tests, where kelvoro_e2e.exe drives "Kelvoro 2.1.exe" under Wine on a private Xvfb
-# in a new copy of the template prefix; then the hardening checker's own tests and its check of
-# the executable, the release packaging (scripts/package.sh) and the install test of the setup
-# program under Wine. Exits non-zero when a build, a runner or any test fails.
+# Builds everything and runs every test:
+#   - the host unit tests (ASan + UBSan) with CTest;
+#   - the hardening checker's own tests, and its check of both executables;
+#   - the release packaging (scripts/package.sh);
+#   - for every build this host can run (the 64-bit one always, the 32-bit one where the kernel
+#     runs 32-bit code): the end-to-end tests, where kelvoro_e2e.exe drives "Kelvoro 2.1.exe"
+#     under Wine on a private Xvfb in a new copy of that build's template prefix, and the install
+#     test of that build's setup program. A build this host cannot run is reported as SKIPPED
+#     with the reason.
+# Ends with "Total: N passed, N failed, N skipped", counted from the runners' own reports, and
+# exits non-zero when a build or any test that ran fails. KELVORO_NO_32BIT=1 runs it as on a host
+# without 32-bit support.
 set -euo pipefail
 cd "$(dirname "$0")"
 started=$SECONDS
 jobs=$(nproc)
 logs=build/test-logs
+rm -rf "$logs"
 mkdir -p "$logs"
+export KELVORO_RESULTS="$PWD/$logs/results.jsonl"
+results() { python3 scripts/results.py "$@"; }
+# "P F" from a runner whose last line is its own count, "N passed, M failed"; "0 0" otherwise.
+closing_counts() {
+  tail -n 1 "$1" | sed -nE 's/^([0-9]+) passed, ([0-9]+) failed$/\1 \2/p' | grep . || echo "0 0"
+}
 
 bash scripts/deps.sh
+source scripts/wine-env.sh
 
 echo "== host build and unit tests"
 cmake --preset host >/dev/null
 cmake --build --preset host --parallel "$jobs"
-set +e
-ctest --preset host --parallel "$jobs" 2>&1 | tee "$logs/unit.log"
-unit_status=${PIPESTATUS[0]}
-set -e
+status=0
+ctest --preset host --parallel "$jobs" --output-junit "$PWD/$logs/unit.xml" || status=$?
+results junit "unit tests (host)" "$logs/unit.xml" "$status"
 
-echo "== Windows build"
-cmake --preset win32 >/dev/null
-cmake --build --preset win32 --parallel "$jobs"
+for build in win32 win64; do
+  echo "== $(build_description $build) Windows build"
+  cmake --preset "$build" >/dev/null
+  cmake --build --preset "$build" --parallel "$jobs"
+done
 
-echo "== end-to-end tests under Wine"
-bash scripts/make-prefix.sh
-source scripts/wine-env.sh
-fresh_wine_prefix "$KELVORO_WINE_ROOT/e2e"
+echo "== hardening checker tests"
+results unittest "hardening checker tests" tests/pe/test_check_pe.py || true
+for build in win32 win64; do
+  echo "== hardening check of the $(build_description $build) executable"
+  log="$logs/pe-$build.log"
+  status=0
+  python3 tests/pe/check_pe.py "build/$build/dist/Kelvoro 2.1.exe" | tee "$log" || status=${PIPESTATUS[0]}
+  read -r passed failed < <(closing_counts "$log")
+  results counts "hardening check ($build)" "$passed" "$failed" 0 "$status"
+done
+
+echo "== release packaging"
+status=0
+bash scripts/package.sh || status=$?
+if [ "$status" -eq 0 ]; then results counts "packaging" 1 0; else results counts "packaging" 0 1; fi
+
 # The tests always get a display of their own, never the user's desktop.
 unset DISPLAY
 ensure_display
-cleanup() {
-  wineserver -k 2>/dev/null || true
-  stop_display
-}
-trap cleanup EXIT
 
 # The default browser of Wine's link hand-off (winebrowser) is, for the link tests, a script that
 # records each address it is given, one a line; the driver points HKCU\Software\Wine\WineBrowser
 # at it and reads the record.
+mkdir -p "$KELVORO_WINE_ROOT"
 recorder="$KELVORO_WINE_ROOT/browser-record.sh"
 record="$KELVORO_WINE_ROOT/browser-record.txt"
 printf '#!/bin/sh\nprintf "%%s\\n" "$1" >>"%s"\n' "$record" >"$recorder"
 chmod +x "$recorder"
-: >"$record"
 export KELVORO_BROWSER_RECORDER="$recorder" KELVORO_BROWSER_RECORD="$record"
 
-program=$(winepath -w "$KELVORO_DIST_DIR/Kelvoro 2.1.exe")
-set +e
-timeout 900 wine build/win32/e2e/kelvoro_e2e.exe "$program" 2>&1 | tr -d '\r' | tee "$logs/e2e.log"
-e2e_status=${PIPESTATUS[0]}
-set -e
+runnable=" $(runnable_builds) "
+for build in win32 win64; do
+  what=$(build_description $build)
+  if [[ $runnable != *" $build "* ]]; then
+    reason=$(kelvoro_no_32bit_reason)
+    results skip "end-to-end tests ($build)" "$reason"
+    results skip "install test ($build)" "$reason"
+    continue
+  fi
 
-echo "== PE checker tests"
-set +e
-python3 tests/pe/test_check_pe.py 2>&1 | tee "$logs/pe-unit.log"
-pe_unit_status=${PIPESTATUS[0]}
-echo "== hardening check of the executable"
-python3 tests/pe/check_pe.py "$KELVORO_DIST_DIR/Kelvoro 2.1.exe" 2>&1 | tee "$logs/pe.log"
-pe_status=${PIPESTATUS[0]}
-echo "== release packaging"
-# No setup program of an earlier run may stand in for one that failed to build.
-rm -f build/package/Kelvoro-2.1-setup.exe
-bash scripts/package.sh 2>&1 | tee "$logs/package.log"
-package_status=${PIPESTATUS[0]}
-echo "== install test under Wine"
-KELVORO_SETUP="$PWD/build/package/Kelvoro-2.1-setup.exe" bash tests/e2e/install_test.sh 2>&1 |
-  tee "$logs/install.log"
-install_status=${PIPESTATUS[0]}
-set -e
+  echo "== end-to-end tests of the $what build under Wine"
+  use_build "$build"
+  bash scripts/make-prefix.sh "$build"
+  fresh_wine_prefix "$KELVORO_WINE_ROOT/e2e-$build"
+  : >"$record"
+  program=$(winepath -w "$KELVORO_DIST_DIR/Kelvoro 2.1.exe")
+  report="$PWD/$logs/e2e-$build.xml"
+  status=0
+  wine_within 900 "$KELVORO_BUILD_DIR/e2e/kelvoro_e2e.exe" "$program" \
+    "--gtest_output=xml:$(winepath -w "$report")" 2>&1 | tr -d '\r' || status=${PIPESTATUS[0]}
+  wineserver -k 2>/dev/null || true
+  results junit "end-to-end tests ($build)" "$report" "$status"
 
-# One closing line over all runners.
-count() { grep -oE "$1" "$2" | grep -oE '[0-9]+' | head -n 1 || true; }
-unit_total=$(count 'tests failed out of [0-9]+' "$logs/unit.log")
-unit_failed=$(count '[0-9]+ tests failed out of' "$logs/unit.log")
-unit_skipped=$(grep -c '(Skipped)$' "$logs/unit.log" || true)
-e2e_passed=$(count '^\[  PASSED  \] [0-9]+' "$logs/e2e.log")
-e2e_failed=$(count '^\[  FAILED  \] [0-9]+ tests?,' "$logs/e2e.log")
-e2e_skipped=$(count '^\[  SKIPPED \] [0-9]+' "$logs/e2e.log")
-# unittest: "Ran N tests", then "OK", "OK (skipped=S)" or "FAILED (failures=F, errors=E, skipped=S)".
-pe_unit_total=$(count '^Ran [0-9]+ tests?' "$logs/pe-unit.log")
-pe_unit_failures=$(grep -oE '^FAILED \(.*\)' "$logs/pe-unit.log" | grep -oE 'failures=[0-9]+' | grep -oE '[0-9]+' || true)
-pe_unit_errors=$(grep -oE '^FAILED \(.*\)' "$logs/pe-unit.log" | grep -oE 'errors=[0-9]+' | grep -oE '[0-9]+' || true)
-pe_unit_failed=$((${pe_unit_failures:-0} + ${pe_unit_errors:-0}))
-pe_unit_skipped=$(grep -oE '^(OK|FAILED) \(.*\)' "$logs/pe-unit.log" | grep -oE 'skipped=[0-9]+' | grep -oE '[0-9]+' || true)
-# check_pe.py and install_test.sh close with "N passed, M failed".
-passed_of() { grep -E '^[0-9]+ passed, [0-9]+ failed$' "$1" | tail -n 1 | cut -d' ' -f1 || true; }
-failed_of() { grep -E '^[0-9]+ passed, [0-9]+ failed$' "$1" | tail -n 1 | cut -d' ' -f3 || true; }
-pe_passed=$(passed_of "$logs/pe.log")
-pe_failed=$(failed_of "$logs/pe.log")
-install_passed=$(passed_of "$logs/install.log")
-install_failed=$(failed_of "$logs/install.log")
-# Packaging is one check: its artefacts are made, or not.
-package_passed=0 package_failed=0
-if [ "$package_status" -eq 0 ]; then package_passed=1; else package_failed=1; fi
-# A runner that failed without counting a failed test (a crash, a time-out) counts as one.
-[ "$unit_status" -ne 0 ] && [ "${unit_failed:-0}" -eq 0 ] && unit_failed=1
-[ "$e2e_status" -ne 0 ] && [ "${e2e_failed:-0}" -eq 0 ] && e2e_failed=1
-[ "$pe_unit_status" -ne 0 ] && [ "${pe_unit_failed:-0}" -eq 0 ] && pe_unit_failed=1
-[ "$pe_status" -ne 0 ] && [ "${pe_failed:-0}" -eq 0 ] && pe_failed=1
-[ "$install_status" -ne 0 ] && [ "${install_failed:-0}" -eq 0 ] && install_failed=1
-passed=$((${unit_total:-0} - ${unit_failed:-0} - ${unit_skipped:-0} + ${e2e_passed:-0} +
-  ${pe_unit_total:-0} - ${pe_unit_failed:-0} - ${pe_unit_skipped:-0} + ${pe_passed:-0} +
-  package_passed + ${install_passed:-0}))
-failed=$((${unit_failed:-0} + ${e2e_failed:-0} + ${pe_unit_failed:-0} + ${pe_failed:-0} +
-  package_failed + ${install_failed:-0}))
-skipped=$((${unit_skipped:-0} + ${e2e_skipped:-0} + ${pe_unit_skipped:-0}))
+  echo "== install test of the $what setup under Wine"
+  log="$logs/install-$build.log"
+  status=0
+  bash tests/e2e/install_test.sh "$build" 2>&1 | tee "$log" || status=${PIPESTATUS[0]}
+  read -r passed failed < <(closing_counts "$log")
+  results counts "install test ($build)" "$passed" "$failed" 0 "$status"
+done
 
 echo
-echo "unit tests: ctest exit $unit_status; end-to-end tests: exit $e2e_status;" \
-  "PE checker tests: exit $pe_unit_status; PE check: exit $pe_status;" \
-  "packaging: exit $package_status; install test: exit $install_status; $((SECONDS - started)) s"
-echo "Total: $passed passed, $failed failed, $skipped skipped"
-[ "$unit_status" -eq 0 ] && [ "$e2e_status" -eq 0 ] && [ "$pe_unit_status" -eq 0 ] &&
-  [ "$pe_status" -eq 0 ] && [ "$package_status" -eq 0 ] && [ "$install_status" -eq 0 ]
+echo "== results ($((SECONDS - started)) s)"
+results total

@@ -2,7 +2,11 @@
 ;
 ; Build (scripts/package.sh does this):
 ;   makensis -DDIST_DIR=<folder with "Kelvoro 2.1.exe", black.ico, white.ico> \
-;            -DWAV=<dravik.wav> -DOUTFILE=<setup.exe> [-DICON=<kelvoro.ico>] installer/kelvoro.nsi
+;            -DWAV=<dravik.wav> -DOUTFILE=<setup.exe> [-DARCH=x64] [-DICON=<kelvoro.ico>] \
+;            installer/kelvoro.nsi
+; ARCH x86 (the default) builds the 32-bit setup of the 32-bit program, for every Windows; x64
+; builds a 64-bit setup of the 64-bit program, which installs into the 64-bit Program Files and
+; registers in the 64-bit registry view.
 ; makensis works in the folder of this script, so give it absolute paths.
 ;
 ; The installer puts the program and its two bin icons in the program folder, the "Empty Recycle
@@ -11,7 +15,20 @@
 ; back wherever they still point at what it is about to delete, then removes everything it put in
 ; place, and the program's settings key.
 
-Unicode true
+!ifndef ARCH
+  !define ARCH "x86"
+!endif
+!if "${ARCH}" == "x64"
+  Target amd64-unicode
+  !define PROGRAM_FILES "$PROGRAMFILES64"
+  !define SETUP_NAME "Kelvoro-2.1-x64-setup.exe"
+!else if "${ARCH}" == "x86"
+  Unicode true
+  !define PROGRAM_FILES "$PROGRAMFILES"
+  !define SETUP_NAME "Kelvoro-2.1-setup.exe"
+!else
+  !error "ARCH must be x86 or x64, not ${ARCH}"
+!endif
 ManifestDPIAware true
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
@@ -55,7 +72,7 @@ Name "${PRODUCT}"
 Caption "${PRODUCT} Setup"
 UninstallCaption "${PRODUCT} Uninstall"
 OutFile "${OUTFILE}"
-InstallDir "$PROGRAMFILES\${PRODUCT}"
+InstallDir "${PROGRAM_FILES}\${PRODUCT}"
 InstallDirRegKey HKLM "${ARP_KEY}" "InstallLocation"
 BrandingText "${PUBLISHER}"
 ShowInstDetails show
@@ -70,7 +87,7 @@ VIAddVersionKey /LANG=1033 "FileDescription" "${PRODUCT} Setup"
 VIAddVersionKey /LANG=1033 "CompanyName" "${PUBLISHER}"
 VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) ${PUBLISHER}"
 VIAddVersionKey /LANG=1033 "InternalName" "${PRODUCT} Setup"
-VIAddVersionKey /LANG=1033 "OriginalFilename" "Kelvoro-2.1-setup.exe"
+VIAddVersionKey /LANG=1033 "OriginalFilename" "${SETUP_NAME}"
 
 !include "MUI2.nsh"
 !include "LogicLib.nsh"
@@ -90,12 +107,21 @@ VIAddVersionKey /LANG=1033 "OriginalFilename" "Kelvoro-2.1-setup.exe"
 
 !insertmacro MUI_LANGUAGE "English"
 
+; The registry view of the setup's own bitness: a 64-bit program's settings and its Add/Remove
+; entry live in the 64-bit view.
+!macro UseRegistryView
+  !if "${ARCH}" == "x64"
+    SetRegView 64
+  !endif
+!macroend
+
 ; ---------------------------------------------------------------------------------------------
 ; Install
 
 Function .onInit
   ; The Start menu shortcut is for everyone on the machine, like the program folder.
   SetShellVarContext all
+  !insertmacro UseRegistryView
 FunctionEnd
 
 Section "Kelvoro 2.1" SecMain
@@ -147,6 +173,7 @@ Var PrefixShort  ; the same folder in its short (8.3) form, or empty
 
 Function un.onInit
   SetShellVarContext all
+  !insertmacro UseRegistryView
   StrCpy $PrefixLong "$INSTDIR\"
   GetFullPathName /SHORT $PrefixShort "$INSTDIR"
   ${If} $PrefixShort != ""

@@ -1,15 +1,43 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing need. Does nothing (and makes no network
 # call) when every package is already installed, so it is cheap to run before each build.
+#
+# Both builds are compiled on every host. The 64-bit Wine runs everywhere; the 32-bit Wine
+# (wine32:i386) is installed only where the kernel runs 32-bit code: elsewhere its packages'
+# install scripts fail with "Exec format error", and nothing could use it anyway.
 set -euo pipefail
 
 packages=(
-  cmake g++ libgtest-dev googletest
-  g++-mingw-w64-i686-posix
-  wine wine32:i386
+  cmake g++ libgtest-dev googletest librapidcheck-dev
+  g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32
+  wine wine64
   xvfb imagemagick x11-utils xdotool
-  nsis sox zip python3
+  nsis osslsigncode openssl sox zip python3
 )
+
+# Whether this kernel runs 32-bit x86 code at all, asked of the kernel itself: a minimal static
+# 32-bit ELF program that only exits 0. Nothing 32-bit needs to be installed to ask.
+kernel_runs_32bit() {
+  [ "${KELVORO_NO_32BIT:-0}" = 1 ] && return 1
+  local probe status=0
+  probe=$(mktemp)
+  # ELF header (52 bytes), one PT_LOAD program header (32 bytes), then
+  # mov eax,1 / xor ebx,ebx / int 0x80 (exit(0)); loaded at 0x08048000, entry at offset 84.
+  printf '\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00'\
+'\x02\x00\x03\x00\x01\x00\x00\x00\x54\x80\x04\x08\x34\x00\x00\x00'\
+'\x00\x00\x00\x00\x00\x00\x00\x00\x34\x00\x20\x00\x01\x00\x00\x00\x00\x00\x00\x00'\
+'\x01\x00\x00\x00\x00\x00\x00\x00\x00\x80\x04\x08\x00\x80\x04\x08'\
+'\x5d\x00\x00\x00\x5d\x00\x00\x00\x05\x00\x00\x00\x00\x10\x00\x00'\
+'\xb8\x01\x00\x00\x00\x31\xdb\xcd\x80' >"$probe"
+  chmod +x "$probe"
+  "$probe" 2>/dev/null || status=$?
+  rm -f "$probe"
+  return "$status"
+}
+
+if kernel_runs_32bit; then
+  packages+=(wine32:i386)
+fi
 
 missing=()
 for pkg in "${packages[@]}"; do
@@ -22,7 +50,7 @@ echo "deps: installing ${missing[*]}"
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 export DEBIAN_FRONTEND=noninteractive
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
+if [[ " ${missing[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
   "${sudo[@]}" dpkg --add-architecture i386
 fi
 "${sudo[@]}" apt-get update -q

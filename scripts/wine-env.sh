@@ -1,29 +1,117 @@
 # shellcheck shell=bash
-# Sourced by the other scripts: a quiet 32-bit Wine confined to prefixes under build/wine, and a
-# helper that gives a headless run an X display of its own.
+# Sourced by the other scripts: which builds this host can run, a quiet Wine of the chosen build's
+# bitness confined to prefixes under build/wine, an X display for headless runs, and one place
+# that collects what must be undone on exit.
 #
 #   source scripts/wine-env.sh
-#   use_wine_prefix "$KELVORO_WINE_ROOT/run"   # selects (does not create) a prefix
-#   ensure_display                             # starts Xvfb when $DISPLAY is unset
+#   use_build win64                           # or win32: loader, prefix bitness, build folders
+#   fresh_wine_prefix "$KELVORO_WINE_ROOT/run" # a new copy of that build's template prefix
+#   ensure_display                            # starts Xvfb when $DISPLAY is unset
+#   wine reg query 'HKCU\...'                 # always the chosen build's loader
+#
+# Two kinds of x86-64 host exist: kernels that run 32-bit code, where both builds run, and kernels
+# that run none (ia32 emulation off), where 32-bit Wine fails with "Exec format error" and only
+# the 64-bit build runs. KELVORO_NO_32BIT=1 makes the scripts behave as on the second kind.
 
 KELVORO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 KELVORO_WINE_ROOT="$KELVORO_ROOT/build/wine"
-KELVORO_TEMPLATE_PREFIX="$KELVORO_WINE_ROOT/template"
-KELVORO_DIST_DIR="$KELVORO_ROOT/build/win32/dist"
+KELVORO_WINE32_LOADER=/usr/lib/wine/wine
+KELVORO_WINE64_LOADER=/usr/lib/wine/wine64
 
-export WINEARCH=win32
 export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko installer dialogs on first boot: the program needs neither.
 export WINEDLLOVERRIDES="mscoree,mshtml="
-# Never the user's own prefix: scripts select theirs with use_wine_prefix or fresh_wine_prefix.
-export WINEPREFIX="$KELVORO_TEMPLATE_PREFIX"
+# Never the user's own prefix, nor a template: a script selects its prefix explicitly, and Wine
+# refuses to start until it has (see wine below).
+unset WINEPREFIX
+
+# ---- Cleanup: one exit trap runs every registered command, the last registered first; they see
+# the script's exit status in KELVORO_EXIT_STATUS.
+KELVORO_CLEANUPS=()
+on_exit() {
+  KELVORO_CLEANUPS+=("$1")
+  trap kelvoro_run_cleanups EXIT
+}
+kelvoro_run_cleanups() {
+  KELVORO_EXIT_STATUS=$?
+  local i
+  for ((i = ${#KELVORO_CLEANUPS[@]} - 1; i >= 0; i--)); do
+    eval "${KELVORO_CLEANUPS[i]}" || true
+  done
+  KELVORO_CLEANUPS=()
+}
+
+# ---- The host and its builds.
+
+# Succeeds when this kernel runs 32-bit code, found by starting the 32-bit Wine loader (not by
+# guessing from the processor). Prints nothing; the reason is in kelvoro_no_32bit_reason.
+host_runs_32bit() {
+  [ "${KELVORO_NO_32BIT:-0}" = 1 ] && return 1
+  [ -x "$KELVORO_WINE32_LOADER" ] && "$KELVORO_WINE32_LOADER" --version >/dev/null 2>&1
+}
+
+kelvoro_no_32bit_reason() {
+  if [ "${KELVORO_NO_32BIT:-0}" = 1 ]; then
+    echo "KELVORO_NO_32BIT=1 makes this run behave as on a host without 32-bit support"
+  elif [ ! -x "$KELVORO_WINE32_LOADER" ]; then
+    echo "32-bit Wine (wine32:i386) is not installed"
+  else
+    echo "this kernel runs no 32-bit code ($KELVORO_WINE32_LOADER: $("$KELVORO_WINE32_LOADER" --version 2>&1 | tail -n 1 | sed 's/^.*: //'))"
+  fi
+}
+
+# The builds this host can run, the preferred one first: the 32-bit build runs on every Windows.
+runnable_builds() {
+  if host_runs_32bit; then echo "win32 win64"; else echo "win64"; fi
+}
+
+build_description() {
+  case $1 in
+    win32) echo "32-bit" ;;
+    win64) echo "64-bit" ;;
+  esac
+}
+
+# Selects a build: its Wine loader and prefix bitness, its output folders and its template prefix.
+# Leaves WINEPREFIX unset until a prefix is chosen.
+use_build() {
+  case $1 in
+    win32) KELVORO_WINE_LOADER=$KELVORO_WINE32_LOADER ;;
+    win64) KELVORO_WINE_LOADER=$KELVORO_WINE64_LOADER ;;
+    *)
+      echo "error: unknown build '$1' (win32 or win64)" >&2
+      return 1
+      ;;
+  esac
+  KELVORO_BUILD=$1
+  KELVORO_BUILD_DIR="$KELVORO_ROOT/build/$1"
+  KELVORO_DIST_DIR="$KELVORO_BUILD_DIR/dist"
+  KELVORO_TEMPLATE_PREFIX="$KELVORO_WINE_ROOT/template-$1"
+  export WINEARCH=$1
+  unset WINEPREFIX
+}
+
+# Wine of the selected build, in the selected prefix; its own tools (reg, regedit, wineboot,
+# winepath) go through it too, since the wrappers in /usr/bin would pick the 32-bit loader.
+wine() { wine_within 0 "$@"; }
+# wine_within SECONDS ARGS...: the same, ended after SECONDS (0: no limit).
+wine_within() {
+  if [ -z "${KELVORO_WINE_LOADER:-}" ] || [ -z "${WINEPREFIX:-}" ]; then
+    echo "error: no build or Wine prefix selected (use_build, then use_wine_prefix)" >&2
+    return 1
+  fi
+  timeout "$1" "$KELVORO_WINE_LOADER" "${@:2}"
+}
+winepath() { wine winepath "$@" 2>/dev/null | tr -d '\r'; }
 
 use_wine_prefix() {
   WINEPREFIX=$(realpath -m "$1")
   export WINEPREFIX
+  on_exit "WINEPREFIX='$WINEPREFIX' wineserver -k 2>/dev/null"
 }
 
-# Copies the template prefix to a new prefix at $1 (replacing what was there) and selects it.
+# Copies the selected build's template prefix to a new prefix at $1 (replacing what was there)
+# and selects it.
 fresh_wine_prefix() {
   local dest
   dest=$(realpath -m "$1")
@@ -35,17 +123,19 @@ fresh_wine_prefix() {
   use_wine_prefix "$dest"
 }
 
+# ---- A display of its own for a headless run.
+
 KELVORO_XVFB_PID=""
 
 # Starts Xvfb on a free display when no display is set, and exports DISPLAY. Xvfb picks the
-# number itself (-displayfd), so runs side by side never race for one. stop_display ends that
-# Xvfb, and only that one.
+# number itself (-displayfd), so runs side by side never race for one. The Xvfb ends on exit.
 ensure_display() {
   [ -n "${DISPLAY:-}" ] && return 0
   local number_file n=""
   number_file=$(mktemp)
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
   KELVORO_XVFB_PID=$!
+  on_exit stop_display
   for _ in $(seq 1 100); do
     n=$(tr -dc '0-9' <"$number_file")
     [ -n "$n" ] && break

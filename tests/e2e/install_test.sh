@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# End-to-end check of the setup program and its uninstaller under Wine.
+# End-to-end check of one build's setup program and its uninstaller under Wine.
 #
-#   tests/e2e/install_test.sh
+#   tests/e2e/install_test.sh win32|win64
 #
-# Builds build/package/Kelvoro-2.1-setup.exe with scripts/package.sh (or takes the one named by
-# KELVORO_SETUP), then, in a scratch 32-bit prefix (build/wine/install-test), runs three rounds of
-# silent install, an Apply as the program makes it, and silent uninstall:
+# Takes the build's setup from build/package (Kelvoro-2.1-setup.exe for win32,
+# Kelvoro-2.1-x64-setup.exe for win64; scripts/package.sh makes them, or KELVORO_SETUP names
+# another), then, in a scratch prefix of the build's bitness (build/wine/install-test-<build>),
+# runs three rounds of silent install, an Apply as the program makes it, and silent uninstall:
 #   A  NT family, sound ticked: everything the program wrote goes back to stock; files, shortcut,
 #      Add/Remove entry and settings key go away.
 #   B  the user's own choices (an icon elsewhere, an own name, an own sound) stay; the 9x-family
@@ -18,9 +19,12 @@ set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 # shellcheck source=../../scripts/wine-env.sh
 source "$root/scripts/wine-env.sh"
+build=${1:?usage: install_test.sh win32|win64}
+use_build "$build" || exit 2
 
-prefix="$KELVORO_WINE_ROOT/install-test"
-setup=${KELVORO_SETUP:-}
+prefix="$KELVORO_WINE_ROOT/install-test-$build"
+declare -A setup_names=([win32]=Kelvoro-2.1-setup.exe [win64]=Kelvoro-2.1-x64-setup.exe)
+setup=${KELVORO_SETUP:-$root/build/package/${setup_names[$build]}}
 
 passed=0
 failed=0
@@ -39,14 +43,6 @@ finish() {
   [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]
   exit $?
 }
-
-cleanup() {
-  if [ -n "${WINEPREFIX:-}" ] && [ "$WINEPREFIX" = "$prefix" ]; then
-    wineserver -k 2>/dev/null || true
-  fi
-  stop_display
-}
-trap cleanup EXIT
 
 # ---------------------------------------------------------------------------------------------
 # Registry helpers (through Wine's reg.exe)
@@ -96,17 +92,7 @@ STOCK_FULL='%SystemRoot%\System32\shell32.dll,32'
 STOCK_SOUND='%SystemRoot%\media\Windows Recycle.wav'
 
 # The stock Recycle Bin and sound scheme, as a fresh Windows has them.
-seed_stock() {
-  local key
-  for key in "$BIN_NT" "$BIN_9X"; do
-    reg_set "$key" "" REG_SZ "Recycle Bin"
-    reg_set "$key\\DefaultIcon" "" REG_SZ "$STOCK_EMPTY"
-    reg_set "$key\\DefaultIcon" Empty REG_SZ "$STOCK_EMPTY"
-    reg_set "$key\\DefaultIcon" Full REG_SZ "$STOCK_FULL"
-  done
-  reg_set "$SOUND\\.Default" "" REG_EXPAND_SZ "$STOCK_SOUND"
-  reg_set "$SOUND\\.Current" "" REG_EXPAND_SZ "$STOCK_SOUND"
-}
+seed_stock() { wine regedit /S "$(winepath -w "$root/scripts/stock-windows.reg")"; }
 
 # apply_icons ROOTKEY FOLDER: the icons and name that Apply writes for one family.
 apply_icons() {
@@ -127,7 +113,7 @@ expect_stock_bin() {
 # ---------------------------------------------------------------------------------------------
 # Setup, run, paths
 
-unix_path() { winepath -u "$1" 2>/dev/null | tr -d '\r'; }
+unix_path() { winepath -u "$1"; }
 
 windir_unix() { echo "$WINEPREFIX/drive_c/windows"; }
 
@@ -140,7 +126,7 @@ run_quiet() {
   # wine returns once the started program has ended; wineserver -w waits for anything it
   # spawned (the uninstaller runs from a copy in the temporary folder) to end as well.
   local rc
-  timeout 180 wine "$@" >/dev/null 2>&1
+  wine_within 180 "$@" >/dev/null 2>&1
   rc=$?
   timeout 180 wineserver -w
   return $rc
@@ -194,35 +180,18 @@ expect_removed() { # LABEL INSTDIR(Windows form) INSTDIR(unix)
 }
 
 prepare_prefix() {
-  if [ -d "$KELVORO_TEMPLATE_PREFIX" ] && [ -f "$KELVORO_TEMPLATE_PREFIX/system.reg" ]; then
-    fresh_wine_prefix "$prefix"
-  else
-    if [ -d "$prefix" ]; then
-      WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
-      rm -rf "$prefix"
-    fi
-    mkdir -p "$KELVORO_WINE_ROOT"
-    use_wine_prefix "$prefix"
-    wineboot -i >/dev/null 2>&1
-    wineserver -w
-  fi
-  reg_set 'HKCU\Software\Wine\X11 Driver' Managed REG_SZ N
-  reg_set 'HKCU\Software\Wine\WineDbg' ShowCrashDialog REG_DWORD 0
+  bash "$root/scripts/make-prefix.sh" "$build" >/dev/null || return 1
+  fresh_wine_prefix "$prefix"
 }
 
 # ---------------------------------------------------------------------------------------------
 
-if [ -z "$setup" ]; then
-  echo "== building the setup program"
-  "$root/scripts/package.sh" >/dev/null || { fail "scripts/package.sh builds the artefacts"; finish; }
-  setup="$root/build/package/Kelvoro-2.1-setup.exe"
-fi
-[ -f "$setup" ] || { fail "setup program exists" "$setup"; finish; }
+[ -f "$setup" ] || { fail "setup program exists" "$setup (run scripts/package.sh)"; finish; }
 setup=$(cd "$(dirname "$setup")" && pwd)/$(basename "$setup")
 
 ensure_display || { fail "X display for Wine"; finish; }
 echo "== preparing the Wine prefix $prefix"
-prepare_prefix
+prepare_prefix || { fail "Wine prefix for $build"; finish; }
 windows_dir=$(unix_path 'C:\windows')
 [ -d "$windows_dir" ] || { fail "Wine prefix is usable"; finish; }
 
@@ -252,13 +221,13 @@ expect "A: ARP EstimatedSize is the installed files in KB" "$((size_kb))" "$want
 
 # The installed program itself, started from the install folder: the end-to-end driver ticks the
 # sound box and clicks Apply on the NT family, then closes it, leaving what Apply wrote.
-driver="$root/build/win32/e2e/kelvoro_e2e.exe"
+driver="$KELVORO_BUILD_DIR/e2e/kelvoro_e2e.exe"
 if [ -f "$driver" ]; then
-  timeout 300 wine "$driver" "$instdir\\Kelvoro 2.1.exe" \
+  wine_within 300 "$driver" "$instdir\\Kelvoro 2.1.exe" \
     --gtest_filter='Families/SoundTest.ApplyTickedPointsSoundAtReplacement/win10' >/dev/null 2>&1
   expect "A: the installed program ran Apply" "$?" 0
 else
-  fail "A: the installed program ran Apply" "no driver at $driver (build the win32 preset first)"
+  fail "A: the installed program ran Apply" "no driver at $driver (build the $build preset first)"
 fi
 expect "A: Apply wrote the program folder's icon" "$(reg_or_missing "$BIN_NT\\DefaultIcon")" "REG_SZ|$instdir\\black.ico,0"
 expect "A: Apply wrote the display name" "$(reg_or_missing "$BIN_NT")" "REG_SZ|Kelvoro"
