@@ -16,7 +16,7 @@ import unittest
 HERE = os.path.dirname(os.path.abspath(__file__))
 CHECKER = os.path.join(HERE, "check_pe.py")
 PREFIX = {"x86": "i686-w64-mingw32-", "x64": "x86_64-w64-mingw32-"}
-TOOLS = [PREFIX[m] + t for m in PREFIX for t in ("gcc-win32", "windres", "objcopy")]
+TOOLS = [PREFIX[m] + t for m in PREFIX for t in ("gcc-win32", "windres", "objcopy", "dlltool")]
 
 GOOD_MANIFEST = """<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
 <assembly xmlns="urn:schemas-microsoft-com:asm.v1" manifestVersion="1.0">
@@ -77,6 +77,12 @@ FLAWS = [
     ("winmm", "x86", "system-imports-only", "not Windows system DLLs: WINMM",
      dict(source=program("timeGetTime()", "#include <windows.h>\n#include <mmsystem.h>\n",
                          ["-lwinmm"]))),
+    ("vista_import_x64", "x64", "imports-on-xp",
+     "not on Windows XP x64: KERNEL32.dll!GetTickCount64",
+     dict(source=program("(int)GetTickCount64()"), flags=["-D_WIN32_WINNT=0x0600"])),
+    ("vista_msvcrt_import", "x86", "imports-on-xp",
+     "not on Windows XP SP3: msvcrt.dll!strcpy_s",
+     dict(source=program("strcpy_s(command, 1, \"\")", "#include <string.h>\n"))),
     ("big", "x86", "size-under-400-KB", "",
      dict(source=(PROGRAM + "extern const char kBallast[420 * 1024] = {1};\n", []))),
 ]
@@ -132,17 +138,23 @@ class CheckPeTest(unittest.TestCase):
         self.assertRegex(lines[-1], r"^\d+ passed, 1 failed$")
 
     def test_well_made_exes_pass_every_check(self):
-        for machine, count in (("x86", 12), ("x64", 13)):
+        for machine, count in (("x86", 13), ("x64", 14)):
             with self.subTest(machine):
                 code, lines = self.check(self.build("good_" + machine, machine),
                                          "--machine", machine)
                 self.assertEqual(code, 0, lines)
                 self.assertEqual(lines[-1], "%d passed, 0 failed" % count)
                 self.assertIn("PASS machine: " + machine, lines)
+                self.assertRegex("\n".join(lines), r"PASS imports-on-xp: [1-9]\d* functions")
 
     def test_other_machine_than_asked_fails(self):
         self.assertFailsOnly(self.build("good_x86"), "machine", "is x86, not x64",
                              "--machine", "x64")
+
+    def test_imports_fail_without_the_compiler(self):
+        env = dict(os.environ, PATH=self.folder)
+        self.assertFailsOnly(self.build("good_x86"), "imports-on-xp",
+                             "i686-w64-mingw32-gcc is not installed", env=env)
 
     def test_without_dynamic_base_fails(self):
         code, lines = self.check(self.build("no_aslr", flags=["-Wl,--disable-dynamicbase"]))
@@ -154,6 +166,15 @@ class CheckPeTest(unittest.TestCase):
         subprocess.run([PREFIX["x86"] + "objcopy", "--set-section-flags",
                         ".data=contents,alloc,load,data,code", exe], check=True)
         self.assertFailsOnly(exe, "no-writable-executable-section")
+
+    def test_import_by_ordinal_fails(self):
+        self.write("ordinal.def", "LIBRARY COMCTL32.dll\nEXPORTS\nInitCommonControls@0 @17 NONAME\n")
+        subprocess.run([PREFIX["x86"] + "dlltool", "-d", "ordinal.def", "-l", "libordinal.a"],
+                       check=True, cwd=self.folder)
+        source = program("(InitCommonControls(), 0)", "#include <windows.h>\n#include <commctrl.h>\n",
+                         [self.path("libordinal.a")])
+        self.assertFailsOnly(self.build("ordinal", source=source), "imports-on-xp",
+                             "imported by ordinal, not checkable: COMCTL32.dll#17")
 
     def test_bare_checks_only_that_the_file_parses(self):
         code, lines = self.check(self.build("bare", manifest=None), "--bare")
