@@ -421,6 +421,23 @@ TEST_F(AboutTest, ApplyShowsItsMessageWhileAboutIsOpen) {
   EXPECT_TRUE(DismissMessageBox(box->hwnd));
 }
 
+TEST_F(AboutTest, ApplysMessageBlocksTheAboutWindowAsWellAsTheMainWindow) {
+  ASSERT_NO_FATAL_FAILURE(Start());
+  HWND about = nullptr;
+  ASSERT_NO_FATAL_FAILURE(OpenAbout(&about));
+  ClickButton(GetDlgItem(main_, IDC_COMMAND7));
+  std::optional<MessageBoxInfo> box;
+  WaitFor([&] { return (box = FindMessageBox(app_.Id())).has_value(); }, kUiTimeoutMs);
+  ASSERT_TRUE(box.has_value()) << "no message box after Apply";
+  EXPECT_FALSE(IsWindowEnabled(main_)) << "the main window takes input behind the message";
+  EXPECT_FALSE(IsWindowEnabled(about)) << "the About window takes input behind the message";
+  ASSERT_TRUE(DismissMessageBox(box->hwnd));
+  EXPECT_TRUE(
+      WaitFor([&] { return IsWindowEnabled(main_) && IsWindowEnabled(about); }, kUiTimeoutMs))
+      << "after the message: main window enabled " << IsWindowEnabled(main_)
+      << ", About window enabled " << IsWindowEnabled(about);
+}
+
 // ---------------------------------------------------------------------------------------------
 // Web links, through the default browser
 
