@@ -456,6 +456,21 @@ TEST_F(WebLinkTest, Label8OpensTheMakersPageWithoutTheLeadingBlank) {
   EXPECT_EQ(Quoted(RecordAfterOneClick(*recorder_)), Quoted({kMakerPage}));
 }
 
+TEST_F(WebLinkTest, Label8OpensTheMakersPageWhateverItsTextIsChangedTo) {
+  HWND about = nullptr;
+  ASSERT_NO_FATAL_FAILURE(OpenAbout(&about));
+  HWND label8 = GetDlgItem(about, IDC_ABOUT_LABEL8);
+  ASSERT_NE(label8, nullptr);
+  // Any program may send a window a new text.
+  const char kOther[] = " http://elsewhere.example/";
+  DWORD_PTR result = 0;
+  ASSERT_TRUE(SendMessageTimeoutA(label8, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(kOther),
+                                  SMTO_ABORTIFHUNG, kUiTimeoutMs, &result));
+  ASSERT_EQ(TextOf(label8), kOther);
+  ClickLabel(label8);
+  EXPECT_EQ(Quoted(RecordAfterOneClick(*recorder_)), Quoted({kMakerPage}));
+}
+
 TEST_F(WebLinkTest, Label9OpensTheSecondPage) {
   HWND about = nullptr;
   ASSERT_NO_FATAL_FAILURE(OpenAbout(&about));

@@ -243,12 +243,10 @@ bool Form2::OnSetCursor(HWND over, int hit_test) const {
 }
 
 void Form2::Label8_Click() {
-  // The caption sets the address off with a blank; the address itself has none.
-  for (const Label& label : labels_) {
-    if (label.layout->id == IDC_ABOUT_LABEL8) {
-      OpenWebPage(browser_, LinkAddress(WindowText(label.window)));
-    }
-  }
+  // The caption the label is laid out with, never the text the control holds now: any program
+  // may send a window a new text. The caption sets the address off with a blank; the address
+  // itself has none.
+  OpenWebPage(browser_, LinkAddress(kLabel8Text));
 }
 
 void Form2::Label9_Click() { OpenWebPage(browser_, kMakerSecondWebAddress); }
