@@ -1,10 +1,40 @@
 #include "app/web_link.h"
 
+#include <algorithm>
 #include <exception>
 
 namespace kelvoro {
+namespace {
+
+// True when `text` begins with `prefix`, which is given in lower case, whatever the case of the
+// letters in `text`.
+bool StartsWithFolded(const std::string& text, const std::string& prefix) {
+  if (text.size() < prefix.size()) return false;
+  return std::equal(prefix.begin(), prefix.end(), text.begin(), [](char lower, char c) {
+    return lower == (c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
+  });
+}
+
+}  // namespace
+
+bool IsWebAddress(const std::string& address) {
+  std::size_t host = 0;
+  if (StartsWithFolded(address, "http://")) {
+    host = 7;
+  } else if (StartsWithFolded(address, "https://")) {
+    host = 8;
+  } else {
+    return false;
+  }
+  const bool clean = std::none_of(address.begin(), address.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte <= ' ' || byte == 0x7F || c == '"';
+  });
+  return clean && address.size() > host && address[host] != '/';
+}
 
 void OpenWebPage(BrowserPort& browser, const std::string& address) {
+  if (!IsWebAddress(address)) return;
   bool opened = false;
   try {
     opened = browser.OpenWithAutomation(address);

@@ -52,7 +52,7 @@ void ApplyCommand(Context& context) {
     SetEmptySound(context);
     SetVoiceStatusOn(context);
   } else if (check1 == 0) {
-    RestoreEmptySound(context);
+    TakeBackEmptySound(context);
     SetVoiceStatusOff(context);
   }
   SyncCheck1(context);

@@ -4,8 +4,9 @@
 
 namespace kelvoro {
 
-// Apply (Command1, Command7): the family's replacement icons and name, the sound as Check1 says,
-// the voice status, Check1 from the stored status, and the flush of HKEY_CURRENT_USER.
+// Apply (Command1, Command7): the family's replacement icons and name, the sound as Check1 says
+// (ticked: the replacement; clear: the stock sound, but only in place of the replacement), the
+// voice status, Check1 from the stored status, and the flush of HKEY_CURRENT_USER.
 void ApplyCommand(Context& context);
 
 // Restore Defaults (Command2, Command6): the family's stock icons and name, the stock sound,

@@ -61,12 +61,19 @@ RegStatus RegKey::SetDword(const std::string& name, std::uint32_t value) const {
 }
 
 RegStatus RegKey::QueryText(const std::string& name, std::string& text) const {
+  ValueType ignored{};
+  return QueryText(name, text, ignored);
+}
+
+RegStatus RegKey::QueryText(const std::string& name, std::string& text, ValueType& type) const {
   std::array<char, kTextBufferSize> buffer{};
   std::uint32_t size = kTextBufferSize;
-  const RegStatus status = registry_->QueryValue(handle_, name, buffer.data(), size);
+  ValueType queried{};
+  const RegStatus status = registry_->QueryValue(handle_, name, queried, buffer.data(), size);
   if (status == kRegSuccess) {
     const auto end = buffer.begin() + std::min<std::uint32_t>(size, kTextBufferSize);
     text.assign(buffer.begin(), std::find(buffer.begin(), end, '\0'));
+    type = queried;
   }
   return status;
 }
@@ -74,7 +81,8 @@ RegStatus RegKey::QueryText(const std::string& name, std::string& text) const {
 RegStatus RegKey::QueryDword(const std::string& name, std::uint32_t& value) const {
   std::array<unsigned char, 4> bytes{};
   std::uint32_t size = 4;
-  const RegStatus status = registry_->QueryValue(handle_, name, bytes.data(), size);
+  ValueType ignored{};  // any type is read as a number
+  const RegStatus status = registry_->QueryValue(handle_, name, ignored, bytes.data(), size);
   if (status == kRegSuccess) {
     value = 0;
     for (std::uint32_t i = std::min<std::uint32_t>(size, 4); i-- > 0;) {

@@ -32,6 +32,9 @@ class RegKey {
   // the query returned, whichever comes first, so a value stored without its terminating zero
   // is never read past its end.
   [[nodiscard]] RegStatus QueryText(const std::string& name, std::string& text) const;
+  // The same, and the type the value is stored with, whatever it is.
+  [[nodiscard]] RegStatus QueryText(const std::string& name, std::string& text,
+                                    ValueType& type) const;
   // Reads up to four bytes into a 32-bit integer that starts at 0; the bytes fill it from its
   // low end, whatever type the value is stored with. Larger data is a non-zero status.
   [[nodiscard]] RegStatus QueryDword(const std::string& name, std::uint32_t& value) const;

@@ -13,6 +13,8 @@ inline constexpr RegStatus kRegSuccess = 0;
 enum class RootKey { kCurrentUser, kLocalMachine };
 enum class KeyAccess { kRead, kWrite };
 
+// The value types the program writes. A value read back may carry any other type number, which
+// this enumeration holds as it is.
 enum class ValueType : std::uint32_t { kSz = 1, kExpandSz = 2, kDword = 4 };
 
 // An open key as the port hands it out. Zero never names an open key.
@@ -34,10 +36,10 @@ class RegistryPort {
   // `size` counts the bytes of `data`; for a text that includes its terminating zero.
   [[nodiscard]] virtual RegStatus SetValue(KeyHandle key, const std::string& name, ValueType type,
                                            const void* data, std::uint32_t size) = 0;
-  // `size` holds the buffer's size on entry and the value's size on success. A value larger
-  // than the buffer is a non-zero status. The reported type is not handed back: no caller uses it.
-  [[nodiscard]] virtual RegStatus QueryValue(KeyHandle key, const std::string& name, void* data,
-                                             std::uint32_t& size) = 0;
+  // `size` holds the buffer's size on entry and the value's size on success, when `type` also
+  // receives the value's type. A value larger than the buffer is a non-zero status.
+  [[nodiscard]] virtual RegStatus QueryValue(KeyHandle key, const std::string& name,
+                                             ValueType& type, void* data, std::uint32_t& size) = 0;
   virtual void CloseKey(KeyHandle key) = 0;
   virtual void FlushCurrentUser() = 0;
 };

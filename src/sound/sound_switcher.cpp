@@ -1,5 +1,6 @@
 #include "sound/sound_switcher.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -17,6 +18,36 @@ void WriteCurrentSound(Context& context, ValueType type, const std::string& text
   if (!key.Valid()) return;
   // The write's status is not looked at.
   ContinueSilently([&] { (void)key.SetText("", type, text); });
+}
+
+// The replacement file that SetEmptySound points the current sound at; empty while the Windows
+// directory is unknown, since the path would then name no real file.
+std::string ReplacementPath(const Context& context) {
+  if (context.state.WindowsFolder.empty()) return std::string();
+  return context.state.WindowsFolder + kReplacementSoundTail;
+}
+
+// File names compare without regard to the case of their letters. Only A to Z fold: the
+// outcome must not hang on the C library's locale.
+bool SameFileName(const std::string& a, const std::string& b) {
+  const auto fold = [](char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  };
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [&](char x, char y) { return fold(x) == fold(y); });
+}
+
+// True when the current sound is a text naming `path`. A missing key or value, another type or
+// a text that does not fit the reading buffer is someone else's sound.
+bool CurrentSoundNames(Context& context, const std::string& path) {
+  RegKey key(context.registry);
+  if (key.Open(RootKey::kCurrentUser, kCurrentSoundKey, KeyAccess::kRead) != kRegSuccess) {
+    return false;
+  }
+  std::string text;
+  ValueType type{};
+  if (key.QueryText("", text, type) != kRegSuccess) return false;
+  return (type == ValueType::kSz || type == ValueType::kExpandSz) && SameFileName(text, path);
 }
 
 }  // namespace
@@ -39,10 +70,8 @@ void ReadDefaultEmptySound(Context& context) {
 }
 
 void SetEmptySound(Context& context) {
-  // Without the Windows directory the path would name no real file.
-  if (context.state.WindowsFolder.empty()) return;
   std::string path;
-  ContinueSilently([&] { path = context.state.WindowsFolder + kReplacementSoundTail; });
+  ContinueSilently([&] { path = ReplacementPath(context); });
   if (path.empty()) return;
   const ValueType type = context.state.PlatformId < 2 ? ValueType::kSz : ValueType::kExpandSz;
   WriteCurrentSound(context, type, path);
@@ -55,6 +84,15 @@ void RestoreEmptySound(Context& context) {
   // the user's sound scheme. An empty stock sound is a real one and is written as it is.
   if (!stock || *stock == kUnreadStockSound) return;
   WriteCurrentSound(context, ValueType::kExpandSz, *stock);
+}
+
+void TakeBackEmptySound(Context& context) {
+  bool replaced = false;
+  ContinueSilently([&] {
+    const std::string path = ReplacementPath(context);
+    replaced = !path.empty() && CurrentSoundNames(context, path);
+  });
+  if (replaced) RestoreEmptySound(context);
 }
 
 }  // namespace kelvoro

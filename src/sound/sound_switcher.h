@@ -26,4 +26,10 @@ void SetEmptySound(Context& context);
 // start-up could not read the stock sound. Raised failures are ignored.
 void RestoreEmptySound(Context& context);
 
+// Apply with the sound clear: as RestoreEmptySound, but only where the current sound is the
+// replacement file that SetEmptySound writes (a text of either kind, in any letter case). A sound
+// the user chose, an empty one, one stored with another type, or one that cannot be read is left
+// exactly as it is. Raised failures are ignored, and nothing is written after one.
+void TakeBackEmptySound(Context& context);
+
 }  // namespace kelvoro

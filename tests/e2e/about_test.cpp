@@ -421,6 +421,23 @@ TEST_F(AboutTest, ApplyShowsItsMessageWhileAboutIsOpen) {
   EXPECT_TRUE(DismissMessageBox(box->hwnd));
 }
 
+TEST_F(AboutTest, ApplysMessageBlocksTheAboutWindowAsWellAsTheMainWindow) {
+  ASSERT_NO_FATAL_FAILURE(Start());
+  HWND about = nullptr;
+  ASSERT_NO_FATAL_FAILURE(OpenAbout(&about));
+  ClickButton(GetDlgItem(main_, IDC_COMMAND7));
+  std::optional<MessageBoxInfo> box;
+  WaitFor([&] { return (box = FindMessageBox(app_.Id())).has_value(); }, kUiTimeoutMs);
+  ASSERT_TRUE(box.has_value()) << "no message box after Apply";
+  EXPECT_FALSE(IsWindowEnabled(main_)) << "the main window takes input behind the message";
+  EXPECT_FALSE(IsWindowEnabled(about)) << "the About window takes input behind the message";
+  ASSERT_TRUE(DismissMessageBox(box->hwnd));
+  EXPECT_TRUE(
+      WaitFor([&] { return IsWindowEnabled(main_) && IsWindowEnabled(about); }, kUiTimeoutMs))
+      << "after the message: main window enabled " << IsWindowEnabled(main_)
+      << ", About window enabled " << IsWindowEnabled(about);
+}
+
 // ---------------------------------------------------------------------------------------------
 // Web links, through the default browser
 
@@ -435,6 +452,21 @@ TEST_F(WebLinkTest, Label8OpensTheMakersPageWithoutTheLeadingBlank) {
   HWND label8 = GetDlgItem(about, IDC_ABOUT_LABEL8);
   ASSERT_NE(label8, nullptr);
   ASSERT_EQ(TextOf(label8), std::string(" ") + kMakerPage) << "not the caption this test knows";
+  ClickLabel(label8);
+  EXPECT_EQ(Quoted(RecordAfterOneClick(*recorder_)), Quoted({kMakerPage}));
+}
+
+TEST_F(WebLinkTest, Label8OpensTheMakersPageWhateverItsTextIsChangedTo) {
+  HWND about = nullptr;
+  ASSERT_NO_FATAL_FAILURE(OpenAbout(&about));
+  HWND label8 = GetDlgItem(about, IDC_ABOUT_LABEL8);
+  ASSERT_NE(label8, nullptr);
+  // Any program may send a window a new text.
+  const char kOther[] = " http://elsewhere.example/";
+  DWORD_PTR result = 0;
+  ASSERT_TRUE(SendMessageTimeoutA(label8, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(kOther),
+                                  SMTO_ABORTIFHUNG, kUiTimeoutMs, &result));
+  ASSERT_EQ(TextOf(label8), kOther);
   ClickLabel(label8);
   EXPECT_EQ(Quoted(RecordAfterOneClick(*recorder_)), Quoted({kMakerPage}));
 }

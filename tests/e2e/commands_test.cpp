@@ -435,13 +435,21 @@ TEST_P(SoundTest, ApplyTickedLeavesCheck1Ticked) {
   EXPECT_EQ(Check1(), CheckName(BST_CHECKED));
 }
 
-TEST_P(SoundTest, ApplyClearWritesStockSoundBack) {
+TEST_P(SoundTest, ApplyClearPutsStockSoundBackInPlaceOfTheReplacement) {
+  ASSERT_NO_FATAL_FAILURE(StartAndApplyTicked());
+  ASSERT_EQ(CurrentSound(), ReplacementSound());
+  ASSERT_NO_FATAL_FAILURE(ClickCheck1Until(BST_UNCHECKED));
+  Apply();
+  EXPECT_EQ(CurrentSound(), Text(REG_EXPAND_SZ, kStockSound));
+}
+
+TEST_P(SoundTest, ApplyClearLeavesTheUsersOwnSound) {
   ASSERT_EQ(WriteRegString(HKEY_CURRENT_USER, kCurrentSoundKey, "", REG_SZ, kUserSound),
             ERROR_SUCCESS);
   ASSERT_NO_FATAL_FAILURE(Start());
   ASSERT_EQ(Check1(), CheckName(BST_UNCHECKED));
   Apply();
-  EXPECT_EQ(CurrentSound(), Text(REG_EXPAND_SZ, kStockSound));
+  EXPECT_EQ(CurrentSound(), Text(REG_SZ, kUserSound));
 }
 
 TEST_P(SoundTest, ApplyClearStoresVoicestatZero) {

@@ -90,6 +90,19 @@ TEST_F(CommandsTest, ApplyWithTheSoundClearRestoresTheStockSoundAndStoresZero) {
   EXPECT_EQ("Kelvoro", Text(kNTClass));
 }
 
+TEST_F(CommandsTest, ApplyWithTheSoundClearLeavesTheUsersOwnSoundAndStoresZero) {
+  h.registry.SetDwordValue(kSettings, "Voicestat", 1);
+  h.registry.SetString(kCurrentSoundPath, "", "C:\\Users\\me\\own.wav");
+  const auto before = h.registry.Get(kCurrentSoundPath, "");
+  h.form1.check1 = 0;
+  ApplyCommand(h.context);
+  const auto after = h.registry.Get(kCurrentSoundPath, "");
+  EXPECT_EQ(before->type, after->type);
+  EXPECT_EQ(before->bytes, after->bytes) << *Text(kCurrentSoundPath);
+  EXPECT_EQ(0u, h.registry.GetDword(kSettings, "Voicestat"));
+  EXPECT_EQ(0, h.form1.check1);
+}
+
 TEST_F(CommandsTest, FamilyTextPicksTheFamilyExactly) {
   struct Case {
     const char* family;
@@ -102,6 +115,7 @@ TEST_F(CommandsTest, FamilyTextPicksTheFamilyExactly) {
       SetUp();
       h.log.Clear();
       h.form1.store.Set("Label12", c.family);
+      h.form1.check1 = 1;
       if (apply) {
         ApplyCommand(h.context);
       } else {
@@ -138,8 +152,8 @@ TEST_F(CommandsTest, ApplyOn9xWritesTheMachineWideKeysAndFlushesOnlyTheUserHive)
 
 TEST_F(CommandsTest, RestoreWithTheBoxTickedRestoresTheSoundAndUnticksIt) {
   h.registry.SetString(kNTClass, "", "Kelvoro");
-  h.registry.SetString(kCurrentSoundPath, "", "C:\\WINDOWS\\media\\dravik.wav",
-                       ValueType::kExpandSz);
+  // Restore takes back any current sound, the user's own as well.
+  h.registry.SetString(kCurrentSoundPath, "", "C:\\Users\\me\\own.wav");
   h.registry.SetDwordValue(kSettings, "Voicestat", 1);
   h.form1.check1 = 1;
   RestoreCommand(h.context);

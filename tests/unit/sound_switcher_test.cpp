@@ -144,6 +144,63 @@ TEST_F(SoundSwitcherTest, RaisedFailuresInTheWritersAreSilent) {
   EXPECT_EQ(2u, h.log.Matching("Close ").size());
 }
 
+TEST_F(SoundSwitcherTest, TakeBackReplacesOnlyTheReplacementAndLeavesAnyOtherSoundAsItIs) {
+  const std::string ours = "C:\\WINDOWS\\media\\dravik.wav";
+  const auto bytes = [](const std::string& text) {
+    return std::vector<std::uint8_t>(text.begin(), text.end() + 1);  // with the zero
+  };
+  struct Case {
+    const char* what;
+    ValueType type;
+    std::vector<std::uint8_t> bytes;
+    bool replacement;
+  };
+  const Case cases[] = {
+      {"ours, plain", ValueType::kSz, bytes(ours), true},
+      {"ours, other case, expandable", ValueType::kExpandSz,
+       bytes("c:\\Windows\\MEDIA\\Dravik.WAV"), true},
+      {"ours without its zero", ValueType::kSz, {ours.begin(), ours.end()}, true},
+      {"the user's own", ValueType::kExpandSz, bytes("C:\\Users\\me\\own.wav"), false},
+      {"empty", ValueType::kSz, {0}, false},
+      {"no bytes", ValueType::kSz, {}, false},
+      {"binary", static_cast<ValueType>(3), bytes(ours), false},
+      {"multi-string", static_cast<ValueType>(7), bytes(ours + '\0'), false},
+      {"longer", ValueType::kSz, bytes(ours + "x"), false},
+      {"too long to read", ValueType::kSz, bytes(ours + std::string(300, ' ')), false},
+  };
+  h.form1.store.Set("lbldefvoice", kStockSound);
+  for (const Case& c : cases) {
+    h.registry.SetRaw(kCurrentSoundPath, "", c.type, c.bytes);
+    TakeBackEmptySound(h.context);
+    const auto after = h.registry.Get(kCurrentSoundPath, "");
+    ASSERT_TRUE(after) << c.what;
+    EXPECT_EQ(c.replacement ? ValueType::kExpandSz : c.type, after->type) << c.what;
+    EXPECT_EQ(c.replacement ? bytes(kStockSound) : c.bytes, after->bytes) << c.what;
+  }
+  h.registry.DeleteValue(kCurrentSoundPath, "");
+  TakeBackEmptySound(h.context);
+  EXPECT_FALSE(h.registry.Get(kCurrentSoundPath, "")) << "missing";
+  EXPECT_EQ(0, h.registry.OpenHandles());
+}
+
+TEST_F(SoundSwitcherTest, TakeBackKnowsNoReplacementWithoutTheWindowsDirectory) {
+  h.form1.store.Set("lbldefvoice", kStockSound);
+  h.registry.SetString(kCurrentSoundPath, "", "\\media\\dravik.wav");
+  h.state.WindowsFolder.clear();
+  TakeBackEmptySound(h.context);
+  EXPECT_EQ("\\media\\dravik.wav", h.registry.GetString(kCurrentSoundPath, ""));
+}
+
+TEST_F(SoundSwitcherTest, TakeBackWritesNothingAfterARaisedReadAndSaysNothing) {
+  h.form1.store.Set("lbldefvoice", kStockSound);
+  h.registry.SetString(kCurrentSoundPath, "", "C:\\WINDOWS\\media\\dravik.wav");
+  h.registry.RaiseOn("Query ");
+  TakeBackEmptySound(h.context);
+  EXPECT_EQ("C:\\WINDOWS\\media\\dravik.wav", h.registry.GetString(kCurrentSoundPath, ""));
+  EXPECT_TRUE(h.messages.Shown().empty());
+  EXPECT_EQ(0, h.registry.OpenHandles());
+}
+
 TEST_F(SoundSwitcherTest, ApplyThenRestoreGivesBackTheStockSoundByteForByte) {
   ReadDefaultEmptySound(h.context);
   const auto before = h.registry.Get(kStockSoundPath, "");

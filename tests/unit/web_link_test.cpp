@@ -67,6 +67,25 @@ TEST(OpenWebPage, EachClickLaunchesAnewEvenWhenAnEarlierOneSucceeded) {
   EXPECT_EQ(2u, browser.calls.size());
 }
 
+TEST(OpenWebPage, OpensOnlyAWebPagesAddress) {
+  struct Case {
+    const char* address;
+    bool opened;
+  };
+  for (const Case& c :
+       {Case{kAddress, true}, Case{"HTTPS://orvane.example/kelvoro/", true}, Case{"", false},
+        Case{"file:///C:/Windows/notepad.exe", false}, Case{"C:\\Windows\\notepad.exe", false},
+        Case{"javascript:alert(1)", false}, Case{"ftp://orvane.example/", false},
+        Case{"http:orvane.example", false}, Case{"http://", false},
+        Case{"http:///C:/Windows/notepad.exe", false}, Case{" http://orvane.example/", false},
+        Case{"http://orvane.example/ --new", false}, Case{"http://orvane.example/\" --new", false},
+        Case{"http://orvane.example/\n", false}}) {
+    FakeBrowser browser;
+    OpenWebPage(browser, c.address);
+    EXPECT_EQ(c.opened, !browser.calls.empty()) << "\"" << c.address << "\"";
+  }
+}
+
 TEST(LinkAddress, DropsTheLeadingBlankOfTheCaption) {
   EXPECT_EQ(kAddress, LinkAddress(std::string(" ") + kAddress));
   EXPECT_EQ(kAddress, LinkAddress(kAddress));

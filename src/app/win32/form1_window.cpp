@@ -111,6 +111,8 @@ bool Form1::Create() {
       kWindowExStyle, kClassName, "" /* no title text */, kWindowStyle, CW_USEDEFAULT,
       CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr /* no owner */,
       nullptr /* no menu */, instance_, this);
+  // A window that failed half-way is gone already, whatever it had been told.
+  if (created == nullptr) window_ = nullptr;
   return created != nullptr;
 }
 

@@ -93,7 +93,14 @@ bool Form2::Load() {
   const HWND created =
       ::CreateWindowExA(kWindowExStyle, kClassName, "About", kWindowStyle, left, top, width, height,
                         hidden_owner_.get(), nullptr /* no menu */, instance_, this);
-  return created != nullptr;
+  if (created == nullptr) {
+    // A window that failed half-way is gone already; nothing of it, its owner included, stays
+    // behind, and the next click tries afresh.
+    window_ = nullptr;
+    hidden_owner_.reset();
+    return false;
+  }
+  return true;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -107,6 +114,9 @@ LRESULT Form2::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_DESTROY:
       OnDestroy();
       return 0;
+    case WM_NCDESTROY:
+      OnNcDestroy();
+      return ::DefWindowProcA(window, message, wparam, lparam);
     case WM_ERASEBKGND:
       return OnEraseBackground(reinterpret_cast<HDC>(wparam)) ? 1 : 0;
     case WM_PAINT:
@@ -161,15 +171,20 @@ bool Form2::OnCreate() {
 void Form2::Form_Load() { back_brush_.reset(::CreateSolidBrush(kWindowColourRef)); }
 
 void Form2::OnDestroy() {
+  if (counted_) {
+    counted_ = false;
+    TopLevelWindowDestroyed();
+  }
+}
+
+// The last message of the window, also of one whose creation failed: the labels are gone and
+// their fonts can go.
+void Form2::OnNcDestroy() {
   ::SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
   window_ = nullptr;
   for (Label& label : labels_) {
     label.window = nullptr;
     label.font.reset();
-  }
-  if (counted_) {
-    counted_ = false;
-    TopLevelWindowDestroyed();
   }
 }
 
@@ -228,12 +243,10 @@ bool Form2::OnSetCursor(HWND over, int hit_test) const {
 }
 
 void Form2::Label8_Click() {
-  // The caption sets the address off with a blank; the address itself has none.
-  for (const Label& label : labels_) {
-    if (label.layout->id == IDC_ABOUT_LABEL8) {
-      OpenWebPage(browser_, LinkAddress(WindowText(label.window)));
-    }
-  }
+  // The caption the label is laid out with, never the text the control holds now: any program
+  // may send a window a new text. The caption sets the address off with a blank; the address
+  // itself has none.
+  OpenWebPage(browser_, LinkAddress(kLabel8Text));
 }
 
 void Form2::Label9_Click() { OpenWebPage(browser_, kMakerSecondWebAddress); }

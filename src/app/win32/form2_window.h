@@ -46,6 +46,7 @@ class Form2 final {
   bool OnCreate();
   void Form_Load();
   void OnDestroy();
+  void OnNcDestroy();
   bool OnEraseBackground(HDC dc) const;
   void OnPaint() const;
   LRESULT OnControlColourStatic(HDC dc, HWND control) const;

@@ -39,6 +39,36 @@ void LimitLibrarySearch() {
   }
 }
 
+// A push button of the program, the system's or owner-drawn (set A draws its own face).
+bool IsPushButton(HWND window) {
+  char class_name[16] = {};
+  if (::GetClassNameA(window, class_name, sizeof class_name) == 0 ||
+      ::lstrcmpiA(class_name, "Button") != 0) {
+    return false;
+  }
+  switch (::GetWindowLongPtrA(window, GWL_STYLE) & BS_TYPEMASK) {
+    case BS_PUSHBUTTON:
+    case BS_DEFPUSHBUTTON:
+    case BS_OWNERDRAW:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Enter on the push button that has the focus clicks it, as Space does. The dialog keyboard
+// handling would click it only once Tab had made it the default button; after a mouse click, or
+// with set A's owner-drawn buttons, Enter would become an IDOK that no control owns.
+bool IsEnterOnPushButton(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || msg.wParam != VK_RETURN) return false;
+  const HWND button = msg.hwnd;
+  const HWND parent = button != nullptr ? ::GetParent(button) : nullptr;
+  if (parent == nullptr || !IsPushButton(button) || !::IsWindowEnabled(button)) return false;
+  ::SendMessageA(parent, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(button), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(button));
+  return true;
+}
+
 // Keyboard navigation of the window that holds the focus: Tab and Shift+Tab between the controls
 // that can take the focus, Space on a button or the check box.
 bool IsNavigationMessage(MSG& msg) {
@@ -64,7 +94,7 @@ int Run(HINSTANCE instance, int show_command) {
 
   MSG msg{};
   while (::GetMessageA(&msg, nullptr /* every window of the thread */, 0, 0) > 0) {
-    if (IsNavigationMessage(msg)) continue;
+    if (IsEnterOnPushButton(msg) || IsNavigationMessage(msg)) continue;
     ::TranslateMessage(&msg);
     ::DispatchMessageA(&msg);
   }

@@ -2,12 +2,29 @@
 
 #include <windows.h>
 
+#include <cstdio>
+#include <exception>
+
 namespace kelvoro::win32 {
+
+// The answer to a message whose handler raised `reason`. A failure while the window is being
+// made fails its creation (WM_NCCREATE: FALSE, WM_CREATE: -1), so that CreateWindowEx destroys
+// the half-built window and returns null, and it leaves a line in the debugger's output that
+// names the window class. Any other message is answered as handled.
+template <typename T>
+LRESULT AnswerAfterFailure(UINT message, const char* reason) noexcept {
+  if (message != WM_NCCREATE && message != WM_CREATE) return 0;
+  char line[256];
+  std::snprintf(line, sizeof line, "Kelvoro: window %s not created: %s\n", T::kClassName, reason);
+  ::OutputDebugStringA(line);
+  return message == WM_NCCREATE ? FALSE : -1;
+}
 
 // The window procedure of a window class whose windows are objects of type T. The object comes
 // with CreateWindowEx's creation data; from WM_NCCREATE on it is bound to its window
 // (GWLP_USERDATA, and T::window_) and every message goes to T::HandleMessage. This is the last
-// place that catches: no exception ever unwinds into user32. T befriends this template.
+// place that catches: no exception ever unwinds into user32. T befriends this template and names
+// its window class in T::kClassName.
 template <typename T>
 LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   try {
@@ -22,8 +39,10 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wparam, LPARA
     }
     if (self == nullptr) return ::DefWindowProcA(window, message, wparam, lparam);
     return self->HandleMessage(message, wparam, lparam);
+  } catch (const std::exception& error) {
+    return AnswerAfterFailure<T>(message, error.what());
   } catch (...) {
-    return 0;
+    return AnswerAfterFailure<T>(message, "unknown failure");
   }
 }
 

@@ -7,8 +7,10 @@
 namespace kelvoro::win32 {
 
 // MessagePort over MessageBoxA: title "Kelvoro", a single OK button, the requested icon,
-// application-modal. The box is owned by the main window while that window is visible, so that
-// it blocks the window; during start-up, with the window not yet shown, it stands alone.
+// application-modal: while the box is open no window of the program takes input. The box is
+// owned by the main window while that window is visible (by the About window once the main
+// window has gone), and every other shown window of the program is disabled until it closes;
+// during start-up, with no window shown yet, the box stands alone.
 class MessageWin32 final : public MessagePort {
  public:
   // The main window, once it exists; until then every box stands alone.

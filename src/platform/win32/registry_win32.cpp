@@ -45,8 +45,8 @@ RegStatus RegistryWin32::SetValue(KeyHandle key, const std::string& name, ValueT
                           static_cast<const BYTE*>(data), size);
 }
 
-RegStatus RegistryWin32::QueryValue(KeyHandle key, const std::string& name, void* data,
-                                    std::uint32_t& size) noexcept {
+RegStatus RegistryWin32::QueryValue(KeyHandle key, const std::string& name, ValueType& type,
+                                    void* data, std::uint32_t& size) noexcept {
   // The system may scribble over a buffer that turns out too small, so the data lands in a
   // scratch buffer first and reaches the caller's only on success.
   std::vector<BYTE> scratch;
@@ -56,13 +56,14 @@ RegStatus RegistryWin32::QueryValue(KeyHandle key, const std::string& name, void
     return ERROR_OUTOFMEMORY;
   }
   DWORD queried = size;
-  const LONG status =
-      ::RegQueryValueExA(ToHkey(key), name.c_str(), nullptr /* reserved */,
-                         nullptr /* type: no caller uses it */, scratch.data(), &queried);
+  DWORD queried_type = REG_NONE;
+  const LONG status = ::RegQueryValueExA(ToHkey(key), name.c_str(), nullptr /* reserved */,
+                                         &queried_type, scratch.data(), &queried);
   if (status != ERROR_SUCCESS) return status;
   if (queried > size) return ERROR_MORE_DATA;
   if (queried != 0) std::memcpy(data, scratch.data(), queried);
   size = queried;
+  type = static_cast<ValueType>(queried_type);
   return status;
 }
 

@@ -15,8 +15,8 @@ class RegistryWin32 final : public RegistryPort {
                                     KeyHandle& key) noexcept override;
   [[nodiscard]] RegStatus SetValue(KeyHandle key, const std::string& name, ValueType type,
                                    const void* data, std::uint32_t size) noexcept override;
-  [[nodiscard]] RegStatus QueryValue(KeyHandle key, const std::string& name, void* data,
-                                     std::uint32_t& size) noexcept override;
+  [[nodiscard]] RegStatus QueryValue(KeyHandle key, const std::string& name, ValueType& type,
+                                     void* data, std::uint32_t& size) noexcept override;
   void CloseKey(KeyHandle key) noexcept override;
   void FlushCurrentUser() noexcept override;
 };

@@ -161,8 +161,8 @@ RegStatus MemoryRegistry::SetValue(KeyHandle key, const std::string& name, Value
   return kRegSuccess;
 }
 
-RegStatus MemoryRegistry::QueryValue(KeyHandle key, const std::string& name, void* data,
-                                     std::uint32_t& size) {
+RegStatus MemoryRegistry::QueryValue(KeyHandle key, const std::string& name, ValueType& type,
+                                     void* data, std::uint32_t& size) {
   if (auto fault = Enter("Query " + PathOf(key) + ":" + name)) return *fault;
   auto value = Get(PathOf(key), name);
   if (!value) return kFileNotFound;
@@ -170,8 +170,9 @@ RegStatus MemoryRegistry::QueryValue(KeyHandle key, const std::string& name, voi
     size = static_cast<std::uint32_t>(value->bytes.size());
     return kMoreData;
   }
-  std::memcpy(data, value->bytes.data(), value->bytes.size());
+  if (!value->bytes.empty()) std::memcpy(data, value->bytes.data(), value->bytes.size());
   size = static_cast<std::uint32_t>(value->bytes.size());
+  type = value->type;
   return kRegSuccess;
 }
 

@@ -56,7 +56,7 @@ class MemoryRegistry : public RegistryPort {
   RegStatus CreateKey(KeyHandle parent, const std::string& child, KeyHandle& key) override;
   RegStatus SetValue(KeyHandle key, const std::string& name, ValueType type, const void* data,
                      std::uint32_t size) override;
-  RegStatus QueryValue(KeyHandle key, const std::string& name, void* data,
+  RegStatus QueryValue(KeyHandle key, const std::string& name, ValueType& type, void* data,
                        std::uint32_t& size) override;
   void CloseKey(KeyHandle key) override;
   void FlushCurrentUser() override;
