@@ -3,11 +3,13 @@
 ; Build (scripts/package.sh does this):
 ;   makensis -DDIST_DIR=<folder with "Kelvoro 2.1.exe", black.ico, white.ico> \
 ;            -DWAV=<dravik.wav> -DOUTFILE=<setup.exe> [-DARCH=x64] [-DICON=<kelvoro.ico>] \
-;            installer/kelvoro.nsi
+;            [-DSIGN=<scripts/sign.sh>] installer/kelvoro.nsi
 ; ARCH x86 (the default) builds the 32-bit setup of the 32-bit program, for every Windows; x64
 ; builds a 64-bit setup of the 64-bit program, which installs into the 64-bit Program Files and
 ; registers in the 64-bit registry view.
 ; makensis works in the folder of this script, so give it absolute paths.
+; SIGN names the signing script (scripts/sign.sh): makensis runs it on the uninstaller before it
+; embeds it, and on the finished setup; either failing fails the build.
 ;
 ; The installer puts the program and its two bin icons in the program folder, the "Empty Recycle
 ; Bin" sound in the media folder of the Windows directory, a Start menu shortcut and an entry in
@@ -42,6 +44,10 @@ RequestExecutionLevel admin
 !endif
 !ifndef OUTFILE
   !error "OUTFILE is not defined: pass -DOUTFILE=<path of the setup program to write>"
+!endif
+!ifdef SIGN
+  !uninstfinalize 'bash "${SIGN}" "%1"' = 0
+  !finalize 'bash "${SIGN}" "%1"' = 0
 !endif
 !ifndef ICON
   !define ICON "..\res\kelvoro.ico"  ; makensis works in the script's folder
