@@ -15,6 +15,9 @@
 #      the current sound is cleared rather than left naming a deleted file.
 #   D  another account whose registry is loaded (a key under HKEY_USERS) applied Kelvoro: its
 #      Recycle Bin and sound go back to stock too; its settings key stays.
+# Round A also checks that the setup, the installed program and the installed uninstaller carry
+# signatures that verify against the certificate that signed them (build/package-signing/
+# signing-cert.pem from scripts/package.sh, or KELVORO_SIGN_CAFILE).
 # Prints PASS/FAIL per check and "N passed, M failed"; exits non-zero on any failure.
 set -uo pipefail
 
@@ -27,6 +30,7 @@ use_build "$build" || exit 2
 prefix="$KELVORO_WINE_ROOT/install-test-$build"
 declare -A setup_names=([win32]=Kelvoro-2.1-setup.exe [win64]=Kelvoro-2.1-x64-setup.exe)
 setup=${KELVORO_SETUP:-$root/build/package/${setup_names[$build]}}
+cafile=${KELVORO_SIGN_CAFILE:-$root/build/package-signing/signing-cert.pem}
 
 passed=0
 failed=0
@@ -39,6 +43,11 @@ expect() {
 }
 expect_file() { if [ -f "$2" ]; then pass "$1"; else fail "$1" "missing $2"; fi; }
 expect_no_file() { if [ -e "$2" ]; then fail "$1" "still there: $2"; else pass "$1"; fi; }
+expect_signed() { # DESCRIPTION FILE
+  local out
+  if out=$(osslsigncode verify -CAfile "$cafile" -in "$2" 2>&1); then pass "$1"
+  else fail "$1" "$(grep -m1 -iE 'error|fail|no signature' <<<"$out")"; fi
+}
 
 finish() {
   echo "$passed passed, $failed failed"
@@ -210,6 +219,9 @@ expect "A: default install folder" "$instdir" 'C:\Program Files\Kelvoro 2.1'
 [ -n "$instdir" ] || instdir='C:\Program Files\Kelvoro 2.1'
 instdir_unix=$(unix_path "$instdir")
 expect_installed A "$instdir"
+expect_signed "A: the setup is signed" "$setup"
+expect_signed "A: the installed program is signed" "$instdir_unix/Kelvoro 2.1.exe"
+expect_signed "A: the installed uninstaller is signed" "$instdir_unix/uninstall.exe"
 
 expect "A: ARP DisplayName" "$(reg_or_missing "$ARP" DisplayName)" "REG_SZ|Kelvoro 2.1"
 expect "A: ARP DisplayVersion" "$(reg_or_missing "$ARP" DisplayVersion)" "REG_SZ|2.01"
