@@ -2,7 +2,8 @@
 # Builds everything and runs every test:
 #   - the host unit tests (ASan + UBSan) with CTest;
 #   - the hardening checker's own tests, and its check of both executables;
-#   - the release packaging (scripts/package.sh);
+#   - the release packaging (scripts/package.sh) and the signature tests of its artefacts
+#     (tests/sign/sign_test.sh);
 #   - for every build this host can run (the 64-bit one always, the 32-bit one where the kernel
 #     runs 32-bit code): the end-to-end tests, where kelvoro_e2e.exe drives "Kelvoro 2.1.exe"
 #     under Wine on a private Xvfb in a new copy of that build's template prefix, and the install
@@ -56,6 +57,13 @@ echo "== release packaging"
 status=0
 bash scripts/package.sh || status=$?
 if [ "$status" -eq 0 ]; then results counts "packaging" 1 0; else results counts "packaging" 0 1; fi
+
+echo "== signature tests"
+log="$logs/sign.log"
+status=0
+bash tests/sign/sign_test.sh 2>&1 | tee "$log" || status=${PIPESTATUS[0]}
+read -r passed failed < <(closing_counts "$log")
+results counts "signature tests" "$passed" "$failed" 0 "$status"
 
 # The tests always get a display of their own, never the user's desktop.
 unset DISPLAY

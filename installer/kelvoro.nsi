@@ -3,17 +3,20 @@
 ; Build (scripts/package.sh does this):
 ;   makensis -DDIST_DIR=<folder with "Kelvoro 2.1.exe", black.ico, white.ico> \
 ;            -DWAV=<dravik.wav> -DOUTFILE=<setup.exe> [-DARCH=x64] [-DICON=<kelvoro.ico>] \
-;            installer/kelvoro.nsi
+;            [-DSIGN=<scripts/sign.sh>] installer/kelvoro.nsi
 ; ARCH x86 (the default) builds the 32-bit setup of the 32-bit program, for every Windows; x64
 ; builds a 64-bit setup of the 64-bit program, which installs into the 64-bit Program Files and
 ; registers in the 64-bit registry view.
 ; makensis works in the folder of this script, so give it absolute paths.
+; SIGN names the signing script (scripts/sign.sh): makensis runs it on the uninstaller before it
+; embeds it, and on the finished setup; either failing fails the build.
 ;
 ; The installer puts the program and its two bin icons in the program folder, the "Empty Recycle
 ; Bin" sound in the media folder of the Windows directory, a Start menu shortcut and an entry in
 ; Add/Remove Programs. The uninstaller first gives the Recycle Bin its stock icons, name and sound
-; back wherever they still point at what it is about to delete, then removes everything it put in
-; place, and the program's settings key.
+; back wherever they still point at what it is about to delete, for its own account and every
+; other account that is signed in, then removes everything it put in place, and its own account's
+; settings key.
 
 !ifndef ARCH
   !define ARCH "x86"
@@ -41,6 +44,10 @@ RequestExecutionLevel admin
 !endif
 !ifndef OUTFILE
   !error "OUTFILE is not defined: pass -DOUTFILE=<path of the setup program to write>"
+!endif
+!ifdef SIGN
+  !uninstfinalize 'bash "${SIGN}" "%1"' = 0
+  !finalize 'bash "${SIGN}" "%1"' = 0
 !endif
 !ifndef ICON
   !define ICON "..\res\kelvoro.ico"  ; makensis works in the script's folder
@@ -211,9 +218,15 @@ Function un.InInstallFolder
   Exch $0
 FunctionEnd
 
+; The registry values below are restored in several places: the per-user values of the account
+; running the uninstaller (HKCU), of every other account whose registry is loaded (HKU\<SID>,
+; see un.RestoreLoadedAccounts), and the machine-wide class of the 9x family (HKLM). Each macro
+; takes the root and the key, which for another account starts with "<SID>\"; WHO names the
+; place in the uninstaller's details.
+
 ; Writes the stock icon back into one DefaultIcon value when that value names a file in the
 ; install folder. A missing key or value is left missing.
-!macro RestoreBinIconValue ROOT KEY VALUE STOCK
+!macro RestoreBinIconValue ROOT KEY VALUE STOCK WHO
   ClearErrors
   ReadRegStr $0 ${ROOT} "${KEY}\DefaultIcon" "${VALUE}"
   ${IfNot} ${Errors}
@@ -221,72 +234,118 @@ FunctionEnd
     Call un.InInstallFolder
     Pop $1
     ${If} $1 == 1
-      DetailPrint "Restoring the stock Recycle Bin icon (${VALUE})"
+      DetailPrint "Restoring the stock Recycle Bin icon (${VALUE}) for ${WHO}"
       WriteRegStr ${ROOT} "${KEY}\DefaultIcon" "${VALUE}" "${STOCK}"
     ${EndIf}
   ${EndIf}
 !macroend
 
-!macro RestoreBin ROOT KEY
-  !insertmacro RestoreBinIconValue ${ROOT} "${KEY}" "" "${STOCK_ICON_EMPTY}"
-  !insertmacro RestoreBinIconValue ${ROOT} "${KEY}" "Empty" "${STOCK_ICON_EMPTY}"
-  !insertmacro RestoreBinIconValue ${ROOT} "${KEY}" "Full" "${STOCK_ICON_FULL}"
+!macro RestoreBin ROOT KEY WHO
+  !insertmacro RestoreBinIconValue ${ROOT} "${KEY}" "" "${STOCK_ICON_EMPTY}" "${WHO}"
+  !insertmacro RestoreBinIconValue ${ROOT} "${KEY}" "Empty" "${STOCK_ICON_EMPTY}" "${WHO}"
+  !insertmacro RestoreBinIconValue ${ROOT} "${KEY}" "Full" "${STOCK_ICON_FULL}" "${WHO}"
   ClearErrors
   ReadRegStr $0 ${ROOT} "${KEY}" ""
   ${IfNot} ${Errors}
   ${AndIf} $0 == "${PRODUCT_NAME}"
-    DetailPrint "Restoring the stock Recycle Bin name"
+    DetailPrint "Restoring the stock Recycle Bin name for ${WHO}"
     WriteRegStr ${ROOT} "${KEY}" "" "${STOCK_NAME}"
   ${EndIf}
 !macroend
 
-; Points the "Empty Recycle Bin" sound back at the stock sound when it is the wave file that is
-; about to be deleted; with no stock sound to go back to, clears it instead.
-Function un.RestoreEmptyBinSound
+; Points the "Empty Recycle Bin" sound (KEY: the event's key) back at the stock sound when it is
+; the wave file that is about to be deleted; with no stock sound to go back to, clears it instead.
+!macro RestoreEmptyBinSound ROOT KEY WHO
   ClearErrors
-  ReadRegStr $0 HKCU "${SOUND_KEY}\.Current" ""
-  ${If} ${Errors}
-    Return
-  ${EndIf}
+  ReadRegStr $0 ${ROOT} "${KEY}\.Current" ""
   StrCpy $2 0
-  ${If} $0 == "$WINDIR\media\${WAV_NAME}"
-  ${OrIf} $0 == "%SystemRoot%\media\${WAV_NAME}"
-  ${OrIf} $0 == "%windir%\media\${WAV_NAME}"
-    StrCpy $2 1
-  ${Else}
-    ExpandEnvStrings $1 $0
-    ${If} $1 == "$WINDIR\media\${WAV_NAME}"
+  ${IfNot} ${Errors}
+    ${If} $0 == "$WINDIR\media\${WAV_NAME}"
+    ${OrIf} $0 == "%SystemRoot%\media\${WAV_NAME}"
+    ${OrIf} $0 == "%windir%\media\${WAV_NAME}"
       StrCpy $2 1
+    ${Else}
+      ExpandEnvStrings $1 $0
+      ${If} $1 == "$WINDIR\media\${WAV_NAME}"
+        StrCpy $2 1
+      ${EndIf}
     ${EndIf}
   ${EndIf}
-  ${If} $2 != 1
-    Return
+  ${If} $2 == 1
+    ClearErrors
+    ReadRegStr $1 ${ROOT} "${KEY}\.Default" ""
+    ${If} ${Errors}
+      StrCpy $1 ""
+    ${EndIf}
+    ; A stock sound that is itself the file being removed is as good as none.
+    ExpandEnvStrings $3 $1
+    ${If} $3 == "$WINDIR\media\${WAV_NAME}"
+      StrCpy $1 ""
+    ${EndIf}
+    ${If} $1 != ""
+      DetailPrint "Restoring the stock Empty Recycle Bin sound for ${WHO}"
+      WriteRegExpandStr ${ROOT} "${KEY}\.Current" "" $1
+    ${Else}
+      DetailPrint "Clearing the Empty Recycle Bin sound for ${WHO} (no stock sound is set)"
+      DeleteRegValue ${ROOT} "${KEY}\.Current" ""
+    ${EndIf}
   ${EndIf}
+!macroend
 
-  ClearErrors
-  ReadRegStr $1 HKCU "${SOUND_KEY}\.Default" ""
-  ${If} ${Errors}
-    StrCpy $1 ""
-  ${EndIf}
-  ; A stock sound that is itself the file being removed is as good as none.
-  ExpandEnvStrings $3 $1
-  ${If} $3 == "$WINDIR\media\${WAV_NAME}"
-    StrCpy $1 ""
-  ${EndIf}
-  ${If} $1 != ""
-    DetailPrint "Restoring the stock Empty Recycle Bin sound"
-    WriteRegExpandStr HKCU "${SOUND_KEY}\.Current" "" $1
-  ${Else}
-    DetailPrint "Clearing the Empty Recycle Bin sound (no stock sound is set)"
-    DeleteRegValue HKCU "${SOUND_KEY}\.Current" ""
-  ${EndIf}
+; Everything one account's Apply may have pointed at the install folder.
+!macro RestoreAccount ROOT PREFIX WHO
+  !insertmacro RestoreBin ${ROOT} "${PREFIX}${BIN_KEY_NT}" "${WHO}"
+  !insertmacro RestoreEmptyBinSound ${ROOT} "${PREFIX}${SOUND_KEY}" "${WHO}"
+!macroend
+
+Function un.RestoreCurrentAccount
+  !insertmacro RestoreAccount HKCU "" "this account"
+FunctionEnd
+
+; $R0: the name of a loaded account's key under HKEY_USERS.
+Function un.RestoreLoadedAccount
+  !insertmacro RestoreAccount HKU "$R0\" "account $R0"
+FunctionEnd
+
+; Every account whose registry is loaded (signed in, or running something) has a key under
+; HKEY_USERS named by its SID; the account running the uninstaller is one of them, and finds
+; nothing left to do there. ".DEFAULT" (the system account's settings, also listed as S-1-5-18)
+; and the "<SID>_Classes" keys (file associations, not Explorer settings) are skipped. Accounts
+; that are not signed in have no key there: the uninstaller cannot see or restore them.
+Function un.RestoreLoadedAccounts
+  Push $R0
+  Push $R1
+  Push $R2
+  StrCpy $R1 0
+  ${Do}
+    ClearErrors
+    EnumRegKey $R0 HKU "" $R1
+    ${If} ${Errors}
+    ${OrIf} $R0 == ""
+      ${ExitDo}
+    ${EndIf}
+    IntOp $R1 $R1 + 1
+    StrCpy $R2 $R0 "" -8
+    ${If} $R0 == ".DEFAULT"
+    ${OrIf} $R2 == "_Classes"
+      ${Continue}
+    ${EndIf}
+    Call un.RestoreLoadedAccount
+  ${Loop}
+  DetailPrint "Accounts that are not signed in now were not restored: if one of them applied"
+  DetailPrint "Kelvoro, its Recycle Bin keeps the Kelvoro name and icons (shown blank once the"
+  DetailPrint "files are gone) and a silent Empty Recycle Bin sound. Press Restore Defaults in"
+  DetailPrint "Kelvoro in that account before uninstalling, or afterwards from the portable copy."
+  Pop $R2
+  Pop $R1
+  Pop $R0
 FunctionEnd
 
 Section "Uninstall"
   ; The Recycle Bin first, while everything it may point at is still in place.
-  !insertmacro RestoreBin HKCU "${BIN_KEY_NT}"
-  !insertmacro RestoreBin HKLM "${BIN_KEY_9X}"
-  Call un.RestoreEmptyBinSound
+  Call un.RestoreCurrentAccount
+  Call un.RestoreLoadedAccounts
+  !insertmacro RestoreBin HKLM "${BIN_KEY_9X}" "all accounts (Windows 95/98 class)"
 
   Delete /REBOOTOK "$INSTDIR\${EXE}"
   Delete "$INSTDIR\black.ico"
@@ -297,6 +356,8 @@ Section "Uninstall"
   RMDir "$INSTDIR"
 
   DeleteRegKey HKLM "${ARP_KEY}"
+  ; The settings of this account only: another account's key may still serve a portable copy,
+  ; and names no file, so it is left in place.
   DeleteRegKey HKCU "${SETTINGS_KEY}"
   DeleteRegKey /ifempty HKCU "${VENDOR_KEY}"
 SectionEnd

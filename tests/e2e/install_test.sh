@@ -13,6 +13,11 @@
 #      class under HKLM is restored; the maker's key stays while it holds another product.
 #   C  a chosen install folder, the unexpanded "%SystemRoot%" sound path and no stock sound:
 #      the current sound is cleared rather than left naming a deleted file.
+#   D  another account whose registry is loaded (a key under HKEY_USERS) applied Kelvoro: its
+#      Recycle Bin and sound go back to stock too; its settings key stays.
+# Round A also checks that the setup, the installed program and the installed uninstaller carry
+# signatures that verify against the certificate that signed them (build/package-signing/
+# signing-cert.pem from scripts/package.sh, or KELVORO_SIGN_CAFILE).
 # Prints PASS/FAIL per check and "N passed, M failed"; exits non-zero on any failure.
 set -uo pipefail
 
@@ -25,6 +30,7 @@ use_build "$build" || exit 2
 prefix="$KELVORO_WINE_ROOT/install-test-$build"
 declare -A setup_names=([win32]=Kelvoro-2.1-setup.exe [win64]=Kelvoro-2.1-x64-setup.exe)
 setup=${KELVORO_SETUP:-$root/build/package/${setup_names[$build]}}
+cafile=${KELVORO_SIGN_CAFILE:-$root/build/package-signing/signing-cert.pem}
 
 passed=0
 failed=0
@@ -37,6 +43,11 @@ expect() {
 }
 expect_file() { if [ -f "$2" ]; then pass "$1"; else fail "$1" "missing $2"; fi; }
 expect_no_file() { if [ -e "$2" ]; then fail "$1" "still there: $2"; else pass "$1"; fi; }
+expect_signed() { # DESCRIPTION FILE
+  local out
+  if out=$(osslsigncode verify -CAfile "$cafile" -in "$2" 2>&1); then pass "$1"
+  else fail "$1" "$(grep -m1 -iE 'error|fail|no signature' <<<"$out")"; fi
+}
 
 finish() {
   echo "$passed passed, $failed failed"
@@ -81,12 +92,15 @@ reg_set() {
 reg_key_exists() { wine reg query "$1" >/dev/null 2>&1; }
 
 CLSID='{645FF040-5081-101B-9F08-00AA002F954E}'
-BIN_NT="HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CLSID\\$CLSID"
+BIN_NT_KEY="Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CLSID\\$CLSID"
+BIN_NT="HKCU\\$BIN_NT_KEY"
 BIN_9X="HKLM\\Software\\CLASSES\\CLSID\\$CLSID"
-SOUND="HKCU\\AppEvents\\Schemes\\Apps\\Explorer\\EmptyRecycleBin"
+SOUND_KEY="AppEvents\\Schemes\\Apps\\Explorer\\EmptyRecycleBin"
+SOUND="HKCU\\$SOUND_KEY"
 ARP='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Kelvoro 2.1'
+SETTINGS_KEY="Software\\Orvane's Software\\Kelvoro\\2.1"
 VENDOR="HKCU\\Software\\Orvane's Software"
-SETTINGS="$VENDOR\\Kelvoro\\2.1"
+SETTINGS="HKCU\\$SETTINGS_KEY"
 STOCK_EMPTY='%SystemRoot%\System32\shell32.dll,31'
 STOCK_FULL='%SystemRoot%\System32\shell32.dll,32'
 STOCK_SOUND='%SystemRoot%\media\Windows Recycle.wav'
@@ -205,6 +219,9 @@ expect "A: default install folder" "$instdir" 'C:\Program Files\Kelvoro 2.1'
 [ -n "$instdir" ] || instdir='C:\Program Files\Kelvoro 2.1'
 instdir_unix=$(unix_path "$instdir")
 expect_installed A "$instdir"
+expect_signed "A: the setup is signed" "$setup"
+expect_signed "A: the installed program is signed" "$instdir_unix/Kelvoro 2.1.exe"
+expect_signed "A: the installed uninstaller is signed" "$instdir_unix/uninstall.exe"
 
 expect "A: ARP DisplayName" "$(reg_or_missing "$ARP" DisplayName)" "REG_SZ|Kelvoro 2.1"
 expect "A: ARP DisplayVersion" "$(reg_or_missing "$ARP" DisplayVersion)" "REG_SZ|2.01"
@@ -294,5 +311,35 @@ expect_stock_bin "C: HKCU" "$BIN_NT"
 expect "C: sound naming the removed file is cleared" "$(reg_or_missing "$SOUND\\.Current")" "<missing>"
 if reg_key_exists "$SOUND\\.Current"; then pass "C: .Current key itself kept"; else fail "C: .Current key itself kept"; fi
 expect_removed C "$instdir" "$instdir_unix"
+
+# ---- Round D: another signed-in account applied Kelvoro ------------------------------------
+echo "== round D: another loaded account (HKEY_USERS) applied Kelvoro"
+seed_stock
+install_silently '/D=C:\KelvoroD'; rc=$?
+expect "D: setup /S /D= exits 0" "$rc" 0
+instdir='C:\KelvoroD'
+instdir_unix=$(unix_path "$instdir")
+# Wine keeps a key made under HKEY_USERS only while its wineserver runs: keep that one running,
+# and start the uninstaller as the uninstaller starts itself, from a copy outside the install
+# folder given the folder with _?=, so that wine waits for it.
+wineserver -p
+other='HKU\S-1-5-21-1-2-3-1001'
+other_bin="$other\\$BIN_NT_KEY"
+other_sound="$other\\$SOUND_KEY"
+other_settings="$other\\$SETTINGS_KEY"
+apply_icons "$other_bin" "$instdir"
+reg_set "$other_sound\.Default" "" REG_EXPAND_SZ "$STOCK_SOUND"
+reg_set "$other_sound\.Current" "" REG_EXPAND_SZ '%SystemRoot%\media\dravik.wav'
+reg_set "$other_settings" Voicestat REG_DWORD 1
+cp "$instdir_unix/uninstall.exe" "$WINEPREFIX/drive_c/Au_.exe"
+wine_within 180 'C:\Au_.exe' /S "_?=$instdir" >/dev/null 2>&1; rc=$?
+rm -f "$WINEPREFIX/drive_c/Au_.exe"
+expect "D: uninstall /S exits 0" "$rc" 0
+expect_stock_bin "D: other account" "$other_bin"
+expect "D: other account's sound is the stock sound" "$(reg_or_missing "$other_sound\.Current")" "REG_EXPAND_SZ|$STOCK_SOUND"
+expect "D: other account's settings kept" "$(reg_or_missing "$other_settings" Voicestat)" "REG_DWORD|0x1"
+expect_stock_bin "D: this account (untouched)" "$BIN_NT"
+expect_removed D "$instdir" "$instdir_unix"
+wineserver -k
 
 finish
