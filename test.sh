@@ -48,7 +48,7 @@ for build in win32 win64; do
   echo "== hardening check of the $(build_description $build) executable"
   log="$logs/pe-$build.log"
   status=0
-  python3 tests/pe/check_pe.py "build/$build/dist/Kelvoro 2.1.exe" | tee "$log" || status=${PIPESTATUS[0]}
+  python3 scripts/check_pe.py "build/$build/dist/Kelvoro 2.1.exe" | tee "$log" || status=${PIPESTATUS[0]}
   read -r passed failed < <(closing_counts "$log")
   results counts "hardening check ($build)" "$passed" "$failed" 0 "$status"
 done

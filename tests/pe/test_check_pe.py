@@ -14,7 +14,7 @@ import tempfile
 import unittest
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-CHECKER = os.path.join(HERE, "check_pe.py")
+CHECKER = os.path.join(HERE, "..", "..", "scripts", "check_pe.py")
 PREFIX = {"x86": "i686-w64-mingw32-", "x64": "x86_64-w64-mingw32-"}
 TOOLS = [PREFIX[m] + t for m in PREFIX for t in ("gcc-win32", "windres", "objcopy", "dlltool")]
 
