@@ -1,7 +1,7 @@
 // The program's Win32 adapters against the real system: what no in-memory fake can show.
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <string>
 #include <utility>
 
 #include "platform/win32/gdi_scope.h"
@@ -11,96 +11,71 @@
 namespace kelvoro::win32 {
 namespace {
 
-constexpr char kScratchKey[] = "Software\\Orvane's Software\\Kelvoro e2e scratch";
-
-// A scratch key under the maker's key (which the backup restores), deleted again at the end.
-class RegistryAdapter : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, kScratchKey, &key_), ERROR_SUCCESS);
-  }
-  void TearDown() override {
-    RegCloseKey(key_);
-    RegDeleteKeyA(HKEY_CURRENT_USER, kScratchKey);
-  }
-
-  // Queries `name` through the adapter into a buffer of `size` bytes filled with 0xCD.
-  RegStatus Query(const char* name, std::uint32_t& size, ValueType& type,
-                  unsigned char (&buffer)[16]) {
-    std::memset(buffer, 0xCD, sizeof buffer);
-    KeyHandle key = 0;
-    RegStatus status = registry_.OpenKey(RootKey::kCurrentUser, kScratchKey, KeyAccess::kRead, key);
-    if (status == kRegSuccess) status = registry_.QueryValue(key, name, type, buffer, size);
-    if (key != 0) registry_.CloseKey(key);
-    return status;
-  }
-
-  HKEY key_ = nullptr;
-  RegistryWin32 registry_;
+// What a value read through the adapter left: its status, size and type, and the 16 bytes of the
+// buffer, which start as 0xCD.
+struct Read {
+  RegStatus status;
+  std::uint32_t size;
+  ValueType type;
+  std::string buffer;
 };
 
-TEST_F(RegistryAdapter, ValueLargerThanTheBufferLeavesEverythingUntouched) {
-  ASSERT_EQ(
-      RegSetValueExA(key_, "long", 0, REG_SZ, reinterpret_cast<const BYTE*>("0123456789"), 11),
-      ERROR_SUCCESS);
-  unsigned char buffer[16];
-  std::uint32_t size = 8;
-  ValueType type = ValueType::kDword;
-  EXPECT_NE(Query("long", size, type, buffer), kRegSuccess);
-  EXPECT_EQ(size, 8u);
-  EXPECT_EQ(type, ValueType::kDword);
-  for (unsigned char byte : buffer) ASSERT_EQ(byte, 0xCD) << "the buffer was written";
+// Stores `bytes` bytes of the wide text as a value of a scratch key below the maker's key (which
+// the backup restores) and reads it back through the adapter, offering a buffer of `size` bytes.
+Read StoreAndRead(const wchar_t* text, DWORD bytes, std::uint32_t size) {
+  const char scratch[] = "Software\\Orvane's Software\\scratch";
+  HKEY raw = nullptr;
+  RegCreateKeyA(HKEY_CURRENT_USER, scratch, &raw);
+  RegSetValueExW(raw, L"v", 0, REG_SZ, reinterpret_cast<const BYTE*>(text), bytes);
+  RegCloseKey(raw);
+  RegistryWin32 registry;
+  Read read{-1, size, ValueType::kDword, std::string(16, '\xCD')};
+  KeyHandle key = 0;
+  if (registry.OpenKey(RootKey::kCurrentUser, scratch, KeyAccess::kRead, key) == kRegSuccess) {
+    read.status = registry.QueryValue(key, "v", read.type, read.buffer.data(), read.size);
+    registry.CloseKey(key);
+  }
+  RegDeleteKeyA(HKEY_CURRENT_USER, scratch);
+  return read;
 }
 
-TEST_F(RegistryAdapter, TextWithoutTerminatingZeroIsReadExactly) {
-  // Three characters and no zero: the system would count a zero that followed them in memory.
-  ASSERT_EQ(RegSetValueExW(key_, L"bare", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"abcd"), 6),
-            ERROR_SUCCESS);
-  unsigned char buffer[16];
-  std::uint32_t size = 16;
-  ValueType type = ValueType::kDword;
-  ASSERT_EQ(Query("bare", size, type, buffer), kRegSuccess);
-  EXPECT_EQ(type, ValueType::kSz);
-  ASSERT_EQ(size, 3u);
-  EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer), 3), "abc");
-  for (std::size_t i = 3; i < sizeof buffer; ++i) EXPECT_EQ(buffer[i], 0xCD) << "byte " << i;
+TEST(RegistryAdapter, ValueLargerThanTheBufferLeavesEverythingUntouched) {
+  const Read read = StoreAndRead(L"0123456789", 22, 8);  // 11 bytes with the zero
+  EXPECT_NE(read.status, kRegSuccess);
+  EXPECT_EQ(read.size, 8u);
+  EXPECT_EQ(read.type, ValueType::kDword);
+  EXPECT_EQ(read.buffer, std::string(16, '\xCD'));
 }
 
-// Counts the closes of event handles, and closes them.
+TEST(RegistryAdapter, TextWithoutTerminatingZeroIsReadExactly) {
+  // Three characters, no zero: the system would count one that followed them in memory.
+  const Read read = StoreAndRead(L"abcd", 6, 16);
+  EXPECT_EQ(read.status, kRegSuccess);
+  EXPECT_EQ(read.size, 3u);
+  EXPECT_EQ(read.type, ValueType::kSz);
+  EXPECT_EQ(read.buffer, "abc" + std::string(13, '\xCD'));
+}
+
+// Closes event handles and counts the closes; a failed close counts a hundred.
 int closes = 0;
 struct CountingCloser {
-  void operator()(HANDLE handle) const noexcept {
-    ++closes;
-    CloseHandle(handle);
-  }
+  void operator()(HANDLE handle) const noexcept { closes += CloseHandle(handle) ? 1 : 100; }
 };
 using UniqueEvent = UniqueHandle<HANDLE, CountingCloser>;
 
-bool IsOpen(HANDLE handle) {
-  DWORD flags = 0;
-  return GetHandleInformation(handle, &flags) != 0;
-}
-
 TEST(UniqueHandleAdapter, MovesLeaveTheSourceEmptyAndCloseEachHandleOnce) {
-  const HANDLE first = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-  const HANDLE second = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   closes = 0;
   {
-    UniqueEvent a(first);
+    UniqueEvent a(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    const HANDLE first = a.get();
     UniqueEvent b(std::move(a));
-    EXPECT_FALSE(a) << "moved-from";
-    EXPECT_EQ(a.get(), nullptr);
-    EXPECT_EQ(b.get(), first);
-    UniqueEvent c(second);
-    c = std::move(b);  // closes `second`
-    EXPECT_FALSE(b);
-    EXPECT_EQ(c.get(), first);
-    EXPECT_EQ(closes, 1);
-    EXPECT_FALSE(IsOpen(second));
-    EXPECT_TRUE(IsOpen(first));
+    EXPECT_TRUE(!a && a.get() == nullptr && b.get() == first);
+    UniqueEvent c(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    c = std::move(b);
+    EXPECT_TRUE(!b && c.get() == first);
+    EXPECT_EQ(closes, 1) << "the handle that the target of the move held";
   }
   EXPECT_EQ(closes, 2);
-  EXPECT_FALSE(IsOpen(first));
 }
 
 TEST(GdiScopeAdapter, SelectedObjectAndSavedStateGoBackAtTheEndOfTheScope) {

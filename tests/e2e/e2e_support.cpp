@@ -15,8 +15,24 @@ const char kCurrentSoundKey[] = "AppEvents\\Schemes\\Apps\\Explorer\\EmptyRecycl
 const char kAutomationServerKey[] =
     "Software\\Classes\\CLSID\\{0002DF01-0000-0000-C000-000000000046}\\LocalServer32";
 namespace {
+
 const char kMakerKey[] = "Software\\Orvane's Software";
 const char kVersionKey[] = "Software\\Wine\\AppDefaults\\Kelvoro 2.1.exe";
+
+// Starts `command` in `folder` (null: the driver's own).
+HANDLE Launch(std::string command, const char* folder, DWORD* pid = nullptr) {
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info = {};
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder,
+                      &startup, &info)) {
+    return nullptr;
+  }
+  CloseHandle(info.hThread);
+  if (pid != nullptr) *pid = info.dwProcessId;
+  return info.hProcess;
+}
+
 }  // namespace
 
 Options& TheOptions() {
@@ -35,22 +51,17 @@ bool WaitFor(const std::function<bool()>& done, DWORD timeout_ms) {
   return true;
 }
 
-std::string ClassNameOf(HWND hwnd) {
-  char name[256] = {};
-  return std::string(name, std::max(GetClassNameA(hwnd, name, sizeof name), 0));
-}
-
-std::string TextOf(HWND hwnd) {
+std::string TextOf(HWND window) {
   char text[1024] = {};
   DWORD_PTR length = 0;  // with a timeout: a hung program must not hang the driver
-  SendMessageTimeoutA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+  SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
                       SMTO_ABORTIFHUNG, kUiTimeoutMs, &length);
   return std::string(text, std::min<DWORD_PTR>(length, sizeof text - 1));
 }
 
-std::vector<HWND> VisibleWindows(DWORD pid, const char* class_name) {
+std::vector<HWND> VisibleWindows(DWORD pid, const char* window_class) {
   std::vector<HWND> found;
-  for (HWND hwnd = nullptr; (hwnd = FindWindowExA(nullptr, hwnd, class_name, nullptr));) {
+  for (HWND hwnd = nullptr; (hwnd = FindWindowExA(nullptr, hwnd, window_class, nullptr));) {
     DWORD owner = 0;
     GetWindowThreadProcessId(hwnd, &owner);
     if ((pid == 0 || owner == pid) && IsWindowVisible(hwnd)) found.push_back(hwnd);
@@ -71,24 +82,6 @@ bool DismissMessageBox(HWND box) {
                reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
   return WaitFor([box] { return !IsWindowVisible(box); });
 }
-
-namespace {
-
-// Starts `command` in `folder` (null: the driver's own).
-HANDLE Launch(std::string command, const char* folder, DWORD* pid = nullptr) {
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info = {};
-  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder,
-                      &startup, &info)) {
-    return nullptr;
-  }
-  CloseHandle(info.hThread);
-  if (pid != nullptr) *pid = info.dwProcessId;
-  return info.hProcess;
-}
-
-}  // namespace
 
 AppProcess::~AppProcess() {
   if (Running()) TerminateProcess(process_, 1);
@@ -171,6 +164,8 @@ std::string Text(DWORD type, const std::string& text) {
 
 std::string Dword(DWORD number) { return "REG_DWORD " + std::to_string(number); }
 
+namespace {
+
 std::string Describe(const std::optional<RegValue>& value) {
   if (!value) return "missing";
   const auto& data = value->data;
@@ -187,20 +182,14 @@ std::string Describe(const std::optional<RegValue>& value) {
   return out;
 }
 
+}  // namespace
+
 std::optional<RegValue> ReadRegValue(HKEY root, const std::string& path, const char* name) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(root, Wide(path).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return {};
-  RegValue value;
-  DWORD size = 0;
-  LONG status = RegQueryValueExW(key, Wide(name).c_str(), nullptr, &value.type, nullptr, &size);
-  value.data.resize(size);
-  if (status == ERROR_SUCCESS) {
-    status =
-        RegQueryValueExW(key, Wide(name).c_str(), nullptr, &value.type, value.data.data(), &size);
-  }
-  RegCloseKey(key);
-  value.data.resize(size);
-  return status == ERROR_SUCCESS ? std::optional(value) : std::nullopt;
+  Snapshot key;  // with all below it: little, for the keys read here
+  TakeSnapshot({root, path}, &key);
+  const auto values = key.find(RootName(root) + path);
+  if (values == key.end() || values->second.count(name) == 0) return std::nullopt;
+  return values->second.at(name);
 }
 
 std::string Show(HKEY root, const std::string& path, const char* name) {
@@ -213,14 +202,10 @@ LONG WriteValue(HKEY root, const std::string& path, const char* name, DWORD type
   LONG status =
       RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
   if (status != ERROR_SUCCESS) return status;
-  const DWORD size = static_cast<DWORD>(text.size() + (type == REG_DWORD ? 0 : 1));
+  const DWORD size = static_cast<DWORD>(text.size() + (type == REG_DWORD ? 0 : 1));  // the zero
   status = RegSetValueExA(key, name, 0, type, reinterpret_cast<const BYTE*>(text.c_str()), size);
   RegCloseKey(key);
   return status;
-}
-
-LONG WriteDword(HKEY root, const std::string& path, const char* name, DWORD number) {
-  return WriteValue(root, path, name, REG_DWORD, std::string(reinterpret_cast<char*>(&number), 4));
 }
 
 LONG DeleteTree(HKEY root, const std::string& path) { return RestoreSnapshot({root, path}, {}); }

@@ -26,31 +26,27 @@ Options& TheOptions();  // set by main()
 
 bool RunningUnderWine();
 bool WaitFor(const std::function<bool()>& done, DWORD timeout_ms = kUiTimeoutMs);
-std::string ClassNameOf(HWND hwnd);
-std::string TextOf(HWND hwnd);
-// The visible top-level windows of class `class_name` of process `pid` (0: of any process).
-std::vector<HWND> VisibleWindows(DWORD pid, const char* class_name);
+std::string TextOf(HWND window);
+// The visible top-level windows of a class, of process `pid` or (0) of any.
+std::vector<HWND> VisibleWindows(DWORD pid, const char* window_class);
 
 struct MessageBoxInfo {
   HWND hwnd;
-  std::string text;  // "title: text"
+  std::string text;  // "title: message"
 };
-// The first visible message box of the process, waiting up to `wait_ms` for one.
+// The first visible message box of the process, after waiting up to `wait_ms` for one.
 std::optional<MessageBoxInfo> FindMessageBox(DWORD pid, DWORD wait_ms = 0);
-// Presses OK, posted (the driver never enters the program's modal loop), and waits for the end.
-bool DismissMessageBox(HWND box);
+bool DismissMessageBox(HWND box);  // presses OK, posted, and waits until the box has gone
 
-// One running instance of the program; terminated on destruction if it still runs.
+// One run of the program; ended by force on destruction if it still runs.
 class AppProcess {
  public:
   AppProcess() = default;
   AppProcess(const AppProcess&) = delete;
   AppProcess& operator=(const AppProcess&) = delete;
   ~AppProcess();
-  // Starts the program and waits for its visible main window.
-  ::testing::AssertionResult Start(HWND* main);
-  // Posts WM_CLOSE to each of its windows and waits for the program to end.
-  bool Close();
+  ::testing::AssertionResult Start(HWND* main);  // and waits for the visible main window
+  bool Close();  // posts WM_CLOSE to each of its windows and waits for the end
   bool Running() const;
   DWORD Id() const { return pid_; }
   DWORD ExitCode() const;
@@ -60,27 +56,25 @@ class AppProcess {
   DWORD pid_ = 0;
 };
 
-// A click as the user makes it, posted: the handler may show a modal box.
-void ClickButton(HWND button);
-std::string CheckOf(HWND check_box);  // "ticked", "unticked" or else
+void ClickButton(HWND button);        // posted: the handler may show a modal box
+std::string CheckOf(HWND check_box);  // "ticked", "unticked" or "unknown"
 
-// ---- The registry, read through the wide entry points, exactly as stored.
+// ---- The registry, read through the wide entry points as stored, written through the ANSI ones
+// as the program writes.
 
 struct RegValue {
   DWORD type = REG_NONE;
   std::vector<std::uint8_t> data;
   bool operator==(const RegValue& other) const { return type == other.type && data == other.data; }
 };
-// "REG_SZ \"text\"" for a text with one terminating zero, "REG_DWORD 1", else every byte in hex.
-std::string Describe(const std::optional<RegValue>& value);
 std::optional<RegValue> ReadRegValue(HKEY root, const std::string& path, const char* name);
+// "REG_SZ \"text\"" for a text with one terminating zero, "REG_DWORD 1", "missing", or the bytes.
 std::string Show(HKEY root, const std::string& path, const char* name = "");
 std::string Text(DWORD type, const std::string& text);  // as Show() prints a text
 std::string Dword(DWORD number);                        // as Show() prints a number
-// Through the ANSI entry points, as the program writes; creates the key when missing.
+// Creates the key when missing; a text is written with its terminating zero.
 LONG WriteValue(HKEY root, const std::string& path, const char* name, DWORD type,
                 const std::string& text);
-LONG WriteDword(HKEY root, const std::string& path, const char* name, DWORD number);
 LONG DeleteTree(HKEY root, const std::string& path);
 
 // Every key at or below some places with its values: "HKCU\path" -> value name -> value.
@@ -102,12 +96,11 @@ extern const char kMachineBinKey[];        // HKLM, the Recycle Bin's class (9x 
 extern const char kCurrentSoundKey[];      // HKCU
 extern const char kAutomationServerKey[];  // HKLM, the browser automation object's server
 
-// Saves every tree that the driver or the program writes before the first scenario, seeds the
-// stock values of scripts/stock-windows.reg (built into the driver), and restores every tree after
-// the last scenario.
+// Saves every tree that the scenarios or the program write, then imports the stock values of
+// scripts/stock-windows.reg (built into the driver); after the last scenario restores every tree.
 ::testing::Environment* NewRegistryBackup();
-// The registry as before a first run on an account, the program seeing the Windows version
-// `wine_version` under Wine: the stock values, no settings, nothing left by an earlier scenario.
+// The registry of a first run, the program seeing the Windows version `wine_version` under Wine:
+// the stock values, no settings, nothing left by an earlier scenario.
 ::testing::AssertionResult PrepareFirstRun(const char* wine_version);
 
 }  // namespace kelvoro::e2e
