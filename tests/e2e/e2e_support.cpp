@@ -126,12 +126,6 @@ DWORD AppProcess::ExitCode() const {
 
 void ClickButton(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
 
-std::string CheckOf(HWND check_box) {
-  DWORD_PTR state = 3;
-  SendMessageTimeoutA(check_box, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, kUiTimeoutMs, &state);
-  return state == BST_CHECKED ? "ticked" : state == BST_UNCHECKED ? "unticked" : "unknown";
-}
-
 // ---- Registry
 
 namespace {
@@ -182,8 +176,6 @@ std::string Describe(const std::optional<RegValue>& value) {
   return out;
 }
 
-}  // namespace
-
 std::optional<RegValue> ReadRegValue(HKEY root, const std::string& path, const char* name) {
   Snapshot key;  // with all below it: little, for the keys read here
   TakeSnapshot({root, path}, &key);
@@ -191,6 +183,8 @@ std::optional<RegValue> ReadRegValue(HKEY root, const std::string& path, const c
   if (values == key.end() || values->second.count(name) == 0) return std::nullopt;
   return values->second.at(name);
 }
+
+}  // namespace
 
 std::string Show(HKEY root, const std::string& path, const char* name) {
   return Describe(ReadRegValue(root, path, name));
@@ -207,8 +201,6 @@ LONG WriteValue(HKEY root, const std::string& path, const char* name, DWORD type
   RegCloseKey(key);
   return status;
 }
-
-LONG DeleteTree(HKEY root, const std::string& path) { return RestoreSnapshot({root, path}, {}); }
 
 namespace {
 
@@ -264,8 +256,9 @@ LONG RestoreSnapshot(const Place& place, const Snapshot& saved) {
   LONG status = TakeSnapshot(place, &now);
   // Children sort after their parents: backwards, each key goes before its parent.
   for (auto it = now.rbegin(); status == ERROR_SUCCESS && it != now.rend(); ++it) {
-    if (saved.count(it->first) == 0)
+    if (saved.count(it->first) == 0) {
       status = RegDeleteKeyW(RootOf(it->first), PathOf(it->first).c_str());
+    }
   }
   for (auto it = saved.begin(); status == ERROR_SUCCESS && it != saved.end(); ++it) {
     if (!below(it->first)) continue;
@@ -289,6 +282,8 @@ LONG RestoreSnapshot(const Place& place, const Snapshot& saved) {
   }
   return status;
 }
+
+LONG DeleteTree(HKEY root, const std::string& path) { return RestoreSnapshot({root, path}, {}); }
 
 std::vector<std::string> Differences(const Snapshot& before, const Snapshot& after) {
   // Each side flattened to "key" and "key [name]" -> how it reads.

@@ -56,8 +56,7 @@ class AppProcess {
   DWORD pid_ = 0;
 };
 
-void ClickButton(HWND button);        // posted: the handler may show a modal box
-std::string CheckOf(HWND check_box);  // "ticked", "unticked" or "unknown"
+void ClickButton(HWND button);  // posted: the handler may show a modal box
 
 // ---- The registry, read through the wide entry points as stored, written through the ANSI ones
 // as the program writes.
@@ -67,7 +66,6 @@ struct RegValue {
   std::vector<std::uint8_t> data;
   bool operator==(const RegValue& other) const { return type == other.type && data == other.data; }
 };
-std::optional<RegValue> ReadRegValue(HKEY root, const std::string& path, const char* name);
 // "REG_SZ \"text\"" for a text with one terminating zero, "REG_DWORD 1", "missing", or the bytes.
 std::string Show(HKEY root, const std::string& path, const char* name = "");
 std::string Text(DWORD type, const std::string& text);  // as Show() prints a text

@@ -110,7 +110,12 @@ class Scenario : public ::testing::Test {
     }
   }
 
-  std::string Check1() { return CheckOf(GetDlgItem(main_, IDC_CHECK1)); }
+  std::string Check1() {
+    DWORD_PTR state = 3;
+    SendMessageTimeoutA(GetDlgItem(main_, IDC_CHECK1), BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG,
+                        kUiTimeoutMs, &state);
+    return state == BST_CHECKED ? "ticked" : state == BST_UNCHECKED ? "unticked" : "unknown";
+  }
   void ClickCheck1(const char* until) {
     ClickButton(GetDlgItem(main_, IDC_CHECK1));
     ASSERT_TRUE(WaitFor([&] { return Check1() == until; })) << "Check1 stays " << Check1();
@@ -380,7 +385,7 @@ TEST_F(Links, EachLinkOpensItsAddressOnce) {
 // Through the automation object as registered: each click opens one more browser window, and
 // never the default browser as well.
 TEST_F(Links, AutomationBrowserOpensOneWindowPerClickAndNothingElse) {
-  ASSERT_TRUE(ReadRegValue(HKEY_LOCAL_MACHINE, kAutomationServerKey, ""))
+  ASSERT_NE(Show(HKEY_LOCAL_MACHINE, kAutomationServerKey), "missing")
       << "no browser automation object is registered";
   ASSERT_TRUE(app_.Start(&main_));
   for (std::size_t click = 1; click <= 2; ++click) {
