@@ -1,7 +1,7 @@
 #include "e2e_support.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <fstream>
 #include <sstream>
 
 namespace kelvoro::e2e {
@@ -326,23 +326,19 @@ std::string StockRegistry() {
 
 // Imports the stock registry with the system's own importer: reg.exe, from a temporary file.
 LONG ImportStockRegistry() {
-  const std::string text = StockRegistry();
   char folder[MAX_PATH], file[MAX_PATH];
-  if (text.empty() || !GetTempPathA(MAX_PATH, folder) ||
-      !GetTempFileNameA(folder, "kel", 0, file)) {
-    return ERROR_FILE_NOT_FOUND;
+  if (!GetTempPathA(MAX_PATH, folder) || !GetTempFileNameA(folder, "kel", 0, file)) {
+    return ERROR_PATH_NOT_FOUND;
   }
-  HANDLE out = CreateFileA(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD written = 0, code = ERROR_WRITE_FAULT;
-  WriteFile(out, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-  CloseHandle(out);
+  std::ofstream(file, std::ios::binary) << StockRegistry();
+  DWORD code = ERROR_FILE_NOT_FOUND;
   if (HANDLE reg = Launch("reg.exe import \"" + std::string(file) + "\"", nullptr)) {
     WaitForSingleObject(reg, 3 * kUiTimeoutMs);
     GetExitCodeProcess(reg, &code);
     CloseHandle(reg);
   }
   DeleteFileA(file);
-  return written == text.size() ? code : ERROR_WRITE_FAULT;
+  return StockRegistry().empty() ? ERROR_FILE_NOT_FOUND : code;
 }
 
 // Every tree that a scenario or the program writes: the keys of the stock registry and these.

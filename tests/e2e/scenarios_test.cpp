@@ -320,17 +320,17 @@ class Links : public Scenario {
     before_ = VisibleWindows(0, "IEFrame");
   }
 
-  // The browser windows that the scenario opened close, and their processes end.
+  // The browser windows that the scenario opened close, and their processes end with them.
   void TearDown() override {
     std::vector<HANDLE> processes;
     for (HWND frame : BrowserWindows()) {
       DWORD pid = 0;
       GetWindowThreadProcessId(frame, &pid);
-      processes.push_back(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, pid));
+      processes.push_back(OpenProcess(SYNCHRONIZE, FALSE, pid));
       PostMessageA(frame, WM_CLOSE, 0, 0);
     }
     for (HANDLE process : processes) {
-      if (WaitForSingleObject(process, kUiTimeoutMs) != WAIT_OBJECT_0) TerminateProcess(process, 1);
+      EXPECT_EQ(WaitForSingleObject(process, kUiTimeoutMs), WAIT_OBJECT_0) << "a browser stays";
       CloseHandle(process);
     }
   }
