@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/registry_port.h"
+#include "platform/ports/registry_port.h"
 
 namespace kelvoro {
 

@@ -2,124 +2,140 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <optional>
+
 #include "support/memory_registry.h"
 
 namespace kelvoro {
 namespace {
 
-using testing::EventLog;
-using testing::MemoryRegistry;
+using namespace testing;
 
-constexpr char kPath[] = "Software\\Test";
-constexpr char kFull[] = "HKCU\\Software\\Test";
+using Paths = std::vector<std::string>;
+constexpr char kA[] = "HKCU\\Software\\A";
 
 class RegKeyTest : public ::testing::Test {
  protected:
+  void SetUp() override {
+    registry.AddKey(kA);
+    registry.AddKey("HKCU\\Software\\B");
+  }
+  void TearDown() override { EXPECT_EQ(0, registry.StrayCloses()) << log.Dump(); }
+  RegKey Opened(const char* path, KeyAccess access = KeyAccess::kWrite) {
+    RegKey key(registry);
+    EXPECT_EQ(kRegSuccess, key.Open(RootKey::kCurrentUser, path, access));
+    return key;
+  }
+
   EventLog log;
   MemoryRegistry registry{log};
-  void SetUp() override { registry.AddKey(kFull); }
 };
 
-TEST_F(RegKeyTest, ClosesItsKeyWhenItGoesOutOfScope) {
+TEST_F(RegKeyTest, ClosesItsKeyWhenItGoesOutOfScopeOrOnClose) {
   {
-    RegKey key(registry);
-    ASSERT_EQ(kRegSuccess, key.Open(RootKey::kCurrentUser, kPath, KeyAccess::kRead));
-    EXPECT_EQ(1, registry.OpenHandles());
+    const RegKey key = Opened("Software\\A");
+    EXPECT_EQ(Paths{kA}, registry.OpenKeys());
   }
-  EXPECT_EQ(0, registry.OpenHandles());
-  EXPECT_EQ("Close HKCU\\Software\\Test", log.Events().back());
-}
-
-TEST_F(RegKeyTest, FailedOpenLeavesTheKeyInvalidAndCreatesNothing) {
-  RegKey key(registry);
-  EXPECT_NE(kRegSuccess, key.Open(RootKey::kCurrentUser, "Software\\Missing", KeyAccess::kWrite));
+  EXPECT_EQ(Paths{}, registry.OpenKeys());
+  RegKey key = Opened("Software\\A");
+  key.Close();
   EXPECT_FALSE(key.Valid());
+  EXPECT_EQ(Paths{}, registry.OpenKeys());
+}
+
+TEST_F(RegKeyTest, EveryWayOfTakingAnotherKeyClosesTheOneItHeld) {
+  RegKey key = Opened("Software\\A");
+  ASSERT_EQ(kRegSuccess, key.Open(RootKey::kCurrentUser, "Software\\B", KeyAccess::kWrite));
+  EXPECT_EQ(Paths{"HKCU\\Software\\B"}, registry.OpenKeys()) << "after Open";
+  ASSERT_EQ(kRegSuccess, key.Create(key, "C"));
+  EXPECT_EQ(Paths{"HKCU\\Software\\B\\C"}, registry.OpenKeys()) << "after Create";
+  key = Opened("Software\\A");
+  EXPECT_EQ(Paths{kA}, registry.OpenKeys()) << "after a move onto it";
+}
+
+TEST_F(RegKeyTest, FailedOpenOrCreateKeepsTheKeyItHeldAndCreatesNothing) {
+  RegKey key = Opened("Software\\A", KeyAccess::kRead);
+  EXPECT_EQ(kFileNotFound, key.Open(RootKey::kCurrentUser, "Software\\Missing", KeyAccess::kWrite));
+  EXPECT_EQ(kAccessDenied, key.Create(key, "C"));  // a parent opened for reading
+  EXPECT_EQ(Paths{kA}, registry.OpenKeys());
   EXPECT_FALSE(registry.HasKey("HKCU\\Software\\Missing"));
-  EXPECT_EQ(0, registry.OpenHandles());
+  EXPECT_FALSE(registry.HasKey("HKCU\\Software\\A\\C"));
 }
 
-TEST_F(RegKeyTest, MovedKeyIsClosedOnce) {
-  RegKey outer(registry);
-  {
-    RegKey inner(registry);
-    ASSERT_EQ(kRegSuccess, inner.Open(RootKey::kCurrentUser, kPath, KeyAccess::kRead));
-    outer = std::move(inner);
-  }
-  EXPECT_TRUE(outer.Valid());
-  EXPECT_EQ(1, registry.OpenHandles());
-  outer.Close();
-  EXPECT_EQ(0, registry.OpenHandles());
-  EXPECT_EQ(1u, log.Matching("Close ").size());
+TEST_F(RegKeyTest, AMovedKeyIsClosedOnceByItsLastOwner) {
+  RegKey first = Opened("Software\\A");
+  RegKey second(std::move(first));
+  RegKey third(registry);
+  third = std::move(second);
+  EXPECT_FALSE(first.Valid() || second.Valid());
+  EXPECT_EQ(Paths{kA}, registry.OpenKeys());
+  third.Close();
+  EXPECT_EQ(Paths{}, registry.OpenKeys());
 }
 
-TEST_F(RegKeyTest, TextIsWrittenWithItsTerminatingZeroCounted) {
-  RegKey key(registry);
-  ASSERT_EQ(kRegSuccess, key.Open(RootKey::kCurrentUser, kPath, KeyAccess::kWrite));
-  ASSERT_EQ(kRegSuccess, key.SetText("Name", ValueType::kExpandSz, "abc"));
+TEST_F(RegKeyTest, WritesTextWithItsZeroCountedAndNumbersLittleEndian) {
+  const RegKey key = Opened("Software\\A");
+  ASSERT_EQ(kRegSuccess, key.SetText("Name", ValueType::kExpandSz, "%a,\xE9"));
   ASSERT_EQ(kRegSuccess, key.SetText("Empty", ValueType::kSz, ""));
-  auto value = registry.Get(kFull, "Name");
-  ASSERT_TRUE(value);
-  EXPECT_EQ(ValueType::kExpandSz, value->type);
-  EXPECT_EQ((std::vector<std::uint8_t>{'a', 'b', 'c', 0}), value->bytes);
-  // An empty text is one byte: its zero.
-  EXPECT_EQ(std::vector<std::uint8_t>{0}, registry.Get(kFull, "Empty")->bytes);
-}
-
-TEST_F(RegKeyTest, DwordIsFourLittleEndianBytes) {
-  RegKey key(registry);
-  ASSERT_EQ(kRegSuccess, key.Open(RootKey::kCurrentUser, kPath, KeyAccess::kWrite));
   ASSERT_EQ(kRegSuccess, key.SetDword("N", 0x01020304));
-  auto value = registry.Get(kFull, "N");
-  ASSERT_TRUE(value);
-  EXPECT_EQ(ValueType::kDword, value->type);
-  EXPECT_EQ((std::vector<std::uint8_t>{4, 3, 2, 1}), value->bytes);
+  EXPECT_EQ((RegValue{ValueType::kExpandSz, {'%', 'a', ',', 0xE9, 0}}), registry.Get(kA, "Name"));
+  EXPECT_EQ((RegValue{ValueType::kSz, {0}}), registry.Get(kA, "Empty"));
+  EXPECT_EQ((RegValue{ValueType::kDword, {4, 3, 2, 1}}), registry.Get(kA, "N"));
 }
 
-TEST_F(RegKeyTest, TextWithoutTerminatingZeroEndsAtTheReturnedSize) {
-  registry.SetRaw(kFull, "", ValueType::kSz, {'w', 'a', 'v'});
-  RegKey key(registry);
-  ASSERT_EQ(kRegSuccess, key.Open(RootKey::kCurrentUser, kPath, KeyAccess::kRead));
-  std::string text = "sentinel";
-  ASSERT_EQ(kRegSuccess, key.QueryText("", text));
-  EXPECT_EQ("wav", text);
+// The registry leaves 0xCD past the data it returns: only the returned size tells where a value
+// without its terminating zero ends.
+TEST_F(RegKeyTest, ReadsTakeWhatFitsTheirBufferAndLeaveTheOutputsAloneOtherwise) {
+  struct Case {
+    std::vector<std::uint8_t> bytes;
+    std::optional<std::string> text;
+    std::optional<std::uint32_t> number;
+  };
+  const Case cases[] = {{{'w', 'a', 'v'}, "wav", 0x766177},
+                        {{'a', 0, 'b', 0}, "a", 0x00620061},
+                        {{}, "", 0},
+                        {{5}, "\x05", 5},
+                        {std::vector<std::uint8_t>(255, 'x'), std::string(255, 'x'), {}},
+                        {std::vector<std::uint8_t>(256, 'y'), {}, {}}};
+  for (const Case& c : cases) {
+    registry.Put(kA, "", RegValue{static_cast<ValueType>(3), c.bytes});
+    const RegKey key = Opened("Software\\A", KeyAccess::kRead);
+    std::string text = "sentinel";
+    auto type = static_cast<ValueType>(0xDEAD);
+    std::uint32_t number = 0xDEADBEEF;
+    EXPECT_EQ(c.text.has_value(), key.QueryText("", text, type) == kRegSuccess);
+    EXPECT_EQ(c.number.has_value(), key.QueryDword("", number) == kRegSuccess);
+    EXPECT_EQ(c.text.value_or("sentinel"), text);
+    EXPECT_EQ(static_cast<ValueType>(c.text ? 3 : 0xDEAD), type);
+    EXPECT_EQ(c.number.value_or(0xDEADBEEF), number);
+  }
 }
 
-TEST_F(RegKeyTest, TextEndsAtTheFirstZeroWithinTheReturnedSize) {
-  registry.SetRaw(kFull, "", ValueType::kSz, {'a', 0, 'b', 'c', 0});
-  RegKey key(registry);
-  ASSERT_EQ(kRegSuccess, key.Open(RootKey::kCurrentUser, kPath, KeyAccess::kRead));
+// A registry that claims more data than the buffer holds, and fills the buffer without a zero.
+class Overclaiming : public MemoryRegistry {
+ public:
+  using MemoryRegistry::MemoryRegistry;
+  RegStatus QueryValue(KeyHandle, const std::string&, ValueType& type, void* data,
+                       std::uint32_t& size) override {
+    std::memset(data, 'x', size);
+    size += 100;
+    type = ValueType::kSz;
+    return kRegSuccess;
+  }
+};
+
+TEST_F(RegKeyTest, ReadsStayInsideTheirBufferWhateverSizeTheRegistryClaims) {
+  Overclaiming liar(log);
+  liar.AddKey(kA);
+  RegKey key(liar);
+  ASSERT_EQ(kRegSuccess, key.Open(RootKey::kCurrentUser, "Software\\A", KeyAccess::kRead));
   std::string text;
   ASSERT_EQ(kRegSuccess, key.QueryText("", text));
-  EXPECT_EQ("a", text);
-}
-
-TEST_F(RegKeyTest, TextOf254CharactersFitsAndOf255DoesNot) {
-  registry.SetString(kFull, "fits", std::string(254, 'x'));
-  registry.SetString(kFull, "long", std::string(255, 'y'));
-  RegKey key(registry);
-  ASSERT_EQ(kRegSuccess, key.Open(RootKey::kCurrentUser, kPath, KeyAccess::kRead));
-  std::string text;
-  ASSERT_EQ(kRegSuccess, key.QueryText("fits", text));
-  EXPECT_EQ(254u, text.size());
-  text = "untouched";
-  EXPECT_NE(kRegSuccess, key.QueryText("long", text));
-  EXPECT_EQ("untouched", text);
-}
-
-TEST_F(RegKeyTest, DwordReadFillsFromTheLowEndWhateverTheType) {
-  registry.SetRaw(kFull, "one", ValueType::kSz, {5});
-  registry.SetRaw(kFull, "two", ValueType::kSz, {0x34, 0x12});
-  registry.SetRaw(kFull, "five", ValueType::kSz, {1, 2, 3, 4, 5});
-  RegKey key(registry);
-  ASSERT_EQ(kRegSuccess, key.Open(RootKey::kCurrentUser, kPath, KeyAccess::kRead));
-  std::uint32_t value = 99;
-  ASSERT_EQ(kRegSuccess, key.QueryDword("one", value));
-  EXPECT_EQ(5u, value);
-  ASSERT_EQ(kRegSuccess, key.QueryDword("two", value));
-  EXPECT_EQ(0x1234u, value);
-  value = 99;
-  EXPECT_NE(kRegSuccess, key.QueryDword("five", value));
-  EXPECT_EQ(99u, value);
+  EXPECT_EQ(std::string(RegKey::kTextBufferSize, 'x'), text);
+  std::uint32_t value = 0;
+  ASSERT_EQ(kRegSuccess, key.QueryDword("", value));
+  EXPECT_EQ(0x78787878u, value);
 }
 
 }  // namespace
