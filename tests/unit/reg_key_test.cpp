@@ -63,15 +63,19 @@ TEST_F(RegKeyTest, FailedOpenOrCreateKeepsTheKeyItHeldAndCreatesNothing) {
   EXPECT_FALSE(registry.HasKey("HKCU\\Software\\A\\C"));
 }
 
-TEST_F(RegKeyTest, AMovedKeyIsClosedOnceByItsLastOwner) {
+TEST_F(RegKeyTest, AMovedKeyIsClosedOnceByItsLastOwnerAndATakenOneNotAtAll) {
   RegKey first = Opened("Software\\A");
   RegKey second(std::move(first));
   RegKey third(registry);
   third = std::move(second);
   EXPECT_FALSE(first.Valid() || second.Valid());
-  EXPECT_EQ(Paths{kA}, registry.OpenKeys());
+  const KeyHandle held = third.Handle();
+  const KeyHandle taken = third.Take();
+  EXPECT_EQ(held, taken);
+  EXPECT_FALSE(third.Valid());
   third.Close();
-  EXPECT_EQ(Paths{}, registry.OpenKeys());
+  EXPECT_EQ(Paths{kA}, registry.OpenKeys());
+  registry.CloseKey(taken);
 }
 
 TEST_F(RegKeyTest, WritesTextWithItsZeroCountedAndNumbersLittleEndian) {
