@@ -1,9 +1,10 @@
 #include "platform/reg_key.h"
 
 #include <gtest/gtest.h>
+#include <rapidcheck/gtest.h>
 
+#include <algorithm>
 #include <cstring>
-#include <optional>
 
 #include "support/memory_registry.h"
 
@@ -78,42 +79,51 @@ TEST_F(RegKeyTest, AMovedKeyIsClosedOnceByItsLastOwnerAndATakenOneNotAtAll) {
   registry.CloseKey(taken);
 }
 
-TEST_F(RegKeyTest, WritesTextWithItsZeroCountedAndNumbersLittleEndian) {
-  const RegKey key = Opened("Software\\A");
-  ASSERT_EQ(kRegSuccess, key.SetText("Name", ValueType::kExpandSz, "%a,\xE9"));
-  ASSERT_EQ(kRegSuccess, key.SetText("Empty", ValueType::kSz, ""));
-  ASSERT_EQ(kRegSuccess, key.SetDword("N", 0x01020304));
-  EXPECT_EQ((RegValue{ValueType::kExpandSz, {'%', 'a', ',', 0xE9, 0}}), registry.Get(kA, "Name"));
-  EXPECT_EQ((RegValue{ValueType::kSz, {0}}), registry.Get(kA, "Empty"));
-  EXPECT_EQ((RegValue{ValueType::kDword, {4, 3, 2, 1}}), registry.Get(kA, "N"));
+RC_GTEST_PROP(RegKey, WritesTextWithItsZeroCountedAndNumbersLittleEndian,
+              (const std::string& text, std::uint32_t number)) {
+  EventLog log;
+  MemoryRegistry registry(log);
+  registry.AddKey(kA);
+  RegKey key(registry);
+  RC_ASSERT(key.Open(RootKey::kCurrentUser, "Software\\A", KeyAccess::kWrite) == kRegSuccess);
+  const auto type = *rc::gen::element(ValueType::kSz, ValueType::kExpandSz);
+  RC_ASSERT(key.SetText("T", type, text) == kRegSuccess);
+  RC_ASSERT(key.SetDword("N", number) == kRegSuccess);
+  RC_ASSERT(registry.Get(kA, "T") == TextValue(text, type));
+  RC_ASSERT(registry.Get(kA, "N") == DwordValue(number));
 }
 
-// The registry leaves 0xCD past the data it returns: only the returned size tells where a value
-// without its terminating zero ends.
-TEST_F(RegKeyTest, ReadsTakeWhatFitsTheirBufferAndLeaveTheOutputsAloneOtherwise) {
-  struct Case {
-    std::vector<std::uint8_t> bytes;
-    std::optional<std::string> text;
-    std::optional<std::uint32_t> number;
-  };
-  const Case cases[] = {{{'w', 'a', 'v'}, "wav", 0x766177},
-                        {{'a', 0, 'b', 0}, "a", 0x00620061},
-                        {{}, "", 0},
-                        {{5}, "\x05", 5},
-                        {std::vector<std::uint8_t>(255, 'x'), std::string(255, 'x'), {}},
-                        {std::vector<std::uint8_t>(256, 'y'), {}, {}}};
-  for (const Case& c : cases) {
-    registry.Put(kA, "", RegValue{static_cast<ValueType>(3), c.bytes});
-    const RegKey key = Opened("Software\\A", KeyAccess::kRead);
-    std::string text = "sentinel";
-    auto type = static_cast<ValueType>(0xDEAD);
-    std::uint32_t number = 0xDEADBEEF;
-    EXPECT_EQ(c.text.has_value(), key.QueryText("", text, type) == kRegSuccess);
-    EXPECT_EQ(c.number.has_value(), key.QueryDword("", number) == kRegSuccess);
-    EXPECT_EQ(c.text.value_or("sentinel"), text);
-    EXPECT_EQ(static_cast<ValueType>(c.text ? 3 : 0xDEAD), type);
-    EXPECT_EQ(c.number.value_or(0xDEADBEEF), number);
-  }
+// Any stored value, of any type and size, with or without zeros. The registry leaves 0xCD past
+// the data, so only the returned size tells where a value without its terminating zero ends.
+RC_GTEST_PROP(RegKey, ReadsTakeWhatFitsTheirBufferAndLeaveTheOutputsAloneOtherwise, ()) {
+  const auto byte = rc::gen::weightedOneOf<std::uint8_t>(
+      {{1, rc::gen::just<std::uint8_t>(0)}, {8, rc::gen::arbitrary<std::uint8_t>()}});
+  const RegValue stored{
+      static_cast<ValueType>(*rc::gen::arbitrary<std::uint32_t>()),
+      *rc::gen::container<std::vector<std::uint8_t>>(
+          *rc::gen::weightedOneOf<std::size_t>({{1, rc::gen::inRange<std::size_t>(0, 8)},
+                                                {1, rc::gen::inRange<std::size_t>(250, 260)},
+                                                {1, rc::gen::inRange<std::size_t>(0, 300)}}),
+          byte)};
+  EventLog log;
+  MemoryRegistry registry(log);
+  registry.Put(kA, "", stored);
+  RegKey key(registry);
+  RC_ASSERT(key.Open(RootKey::kCurrentUser, "Software\\A", KeyAccess::kRead) == kRegSuccess);
+  std::string text = "sentinel";
+  auto type = static_cast<ValueType>(0xDEAD);
+  std::uint32_t number = 0xDEADBEEF;
+  const auto& bytes = stored.bytes;
+  const bool text_fits = bytes.size() <= 255, number_fits = bytes.size() <= 4;
+  RC_ASSERT((key.QueryText("", text, type) == kRegSuccess) == text_fits);
+  RC_ASSERT((key.QueryDword("", number) == kRegSuccess) == number_fits);
+  RC_ASSERT(text == (text_fits
+                         ? std::string(bytes.begin(), std::find(bytes.begin(), bytes.end(), 0))
+                         : "sentinel"));
+  RC_ASSERT(type == (text_fits ? stored.type : static_cast<ValueType>(0xDEAD)));
+  std::uint32_t low_end_first = 0;  // the bytes fill the number from its low end
+  for (std::size_t i = 0; i < bytes.size() && i < 4; ++i) low_end_first |= bytes[i] << (8 * i);
+  RC_ASSERT(number == (number_fits ? low_end_first : 0xDEADBEEF));
 }
 
 // A registry that claims more data than the buffer holds, and fills the buffer without a zero.

@@ -150,10 +150,12 @@ class FakeForm1 : public Form1Port {
 // A whole program's worth of fakes. When it goes, every key it handed out has been closed, once.
 struct Harness {
   ~Harness() {
+    if (!expect_keys_closed) return;
     EXPECT_EQ(std::vector<std::string>{}, registry.OpenKeys()) << "keys left open\n" << log.Dump();
     EXPECT_EQ(0, registry.StrayCloses()) << "keys closed twice\n" << log.Dump();
   }
 
+  bool expect_keys_closed = true;
   EventLog log;
   MemoryRegistry registry{log};
   FakeSystem system{log};

@@ -112,9 +112,14 @@ void MemoryRegistry::FailWith(const std::string& prefix, RegStatus status, int t
   faults_.push_back(Fault{prefix, status, times});
 }
 
+void MemoryRegistry::Plan(std::vector<RegStatus> outcomes) {
+  plan_ = std::move(outcomes);
+  planned_ = 0;
+}
+
 RegStatus MemoryRegistry::Enter(const std::string& event) {
   log_.Add(event);
-  RegStatus outcome = kRegSuccess;
+  RegStatus outcome = planned_ < plan_.size() ? plan_[planned_++] : kRegSuccess;
   for (Fault& fault : faults_) {
     if (outcome != kRegSuccess || fault.times == 0 || event.rfind(fault.prefix, 0) != 0) continue;
     if (fault.times > 0) --fault.times;

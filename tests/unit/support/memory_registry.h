@@ -49,7 +49,7 @@ std::string Folded(std::string text);
 // refuses writes through a key opened for reading. A successful query leaves 0xCD in the buffer
 // past the data, as nothing promises what lies there.
 // Faults: a call that reports a status (Open, Create, Set, Query) returns another status, or
-// raises, as a fault chosen by the prefix of its log entry says.
+// raises, as a fault chosen by the prefix of its log entry or a plan for the coming calls says.
 class MemoryRegistry : public RegistryPort {
  public:
   using Hive = std::map<std::string, std::map<std::string, RegValue>>;  // by folded path, name
@@ -69,6 +69,8 @@ class MemoryRegistry : public RegistryPort {
 
   // The next `times` calls (all while times < 0) whose log entry starts with `prefix` fail so.
   void FailWith(const std::string& prefix, RegStatus status, int times = -1);
+  // The coming calls that report a status, in order: 0 runs, anything else is the fault.
+  void Plan(std::vector<RegStatus> outcomes);
 
   RegStatus OpenKey(RootKey root, const std::string& path, KeyAccess access,
                     KeyHandle& key) override;
@@ -86,7 +88,7 @@ class MemoryRegistry : public RegistryPort {
     RegStatus status;
     int times;
   };
-  // Logs `event`, then gives the matching fault's status, or raises.
+  // Logs `event`, then gives the planned or matching fault's status, or raises.
   RegStatus Enter(const std::string& event);
   std::string PathOf(KeyHandle key) const;
   RegStatus HandOut(const std::string& path, bool writable, KeyHandle& key);
@@ -95,6 +97,8 @@ class MemoryRegistry : public RegistryPort {
   Hive keys_;
   std::map<KeyHandle, std::pair<std::string, bool>> open_;  // path, writable
   std::vector<Fault> faults_;
+  std::vector<RegStatus> plan_;
+  std::size_t planned_ = 0;
   KeyHandle next_handle_ = 0x100;  // never reused, so that a second close is seen
   int stray_closes_ = 0;
   int flushes_ = 0;
