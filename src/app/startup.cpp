@@ -1,40 +1,41 @@
 #include "app/startup.h"
 
 #include "platform/failure.h"
-#include "platform/windows_version.h"
 #include "settings/settings_store.h"
 #include "sound/sound_switcher.h"
 
 namespace kelvoro {
 
-void Form_Load(Context& context) {
-  Form1Port& form = context.form1;
-  AppState& state = context.state;
-
-  ContinueSilently([&] { form.SetBackColour("Form1", kWindowColour); });
-  ContinueSilently([&] { form.SetBackColour("Check1", kWindowColour); });
-  ContinueSilently([&] { GetPlatformId(context, state.PlatformId); });
-  if (state.PlatformId < 2) {
+void Form_Load(const Ports& ports, WindowsFacts& facts) {
+  // Named one by one: a C++17 lambda cannot capture a structured binding.
+  RegistryPort& registry = ports.registry;
+  SystemPort& system = ports.system;
+  MessagePort& messages = ports.messages;
+  Form1Port& form = ports.form1;
+  ContinueSilently([&] { form.SetBackColour(Control::Form1, kWindowColour); });
+  ContinueSilently([&] { form.SetBackColour(Control::Check1, kWindowColour); });
+  ContinueSilently([&] { GetPlatformId(system, facts.PlatformId); });
+  if (facts.PlatformId < 2) {
     // Button set A stays with its design colours.
-    for (const char* button : {"Command5", "Command6", "Command7"}) {
+    for (Control button : {Control::Command5, Control::Command6, Control::Command7}) {
       ContinueSilently([&] { form.Hide(button); });
     }
   } else {
-    for (const char* button : {"Command5", "Command6", "Command7"}) {
+    for (Control button : {Control::Command5, Control::Command6, Control::Command7}) {
       ContinueSilently([&] { form.SetBackColour(button, kWindowColour); });
     }
-    for (const char* button : {"Command1", "Command2", "Command3"}) {
+    for (Control button : {Control::Command1, Control::Command2, Control::Command3}) {
       ContinueSilently([&] { form.Hide(button); });
     }
   }
-  ContinueSilently([&] { form.SetPictureFromImageList("Image1", 3); });
-  ContinueSilently([&] { form.SetPictureFromImageList("Image3", 1); });
-  ContinueSilently([&] { form.SetPictureFromImageList("Image4", 2); });
-  ContinueSilently([&] { ShowWindowsFamily(context); });
-  ContinueSilently([&] { EnsureSettingsKey(context); });
-  ContinueSilently([&] { ReadDefaultEmptySound(context); });
+  ContinueSilently([&] { form.SetPictureFromImageList(Control::Image1, 3); });
+  ContinueSilently([&] { form.SetPictureFromImageList(Control::Image3, 1); });
+  ContinueSilently([&] { form.SetPictureFromImageList(Control::Image4, 2); });
+  ContinueSilently([&] { ShowWindowsFamily(system, messages, form); });
+  ContinueSilently([&] { EnsureSettingsKey(registry, messages, system); });
+  ContinueSilently([&] { ReadDefaultEmptySound(registry, messages, form); });
   VoiceStatus status;
-  ContinueSilently([&] { ReadVoiceStatus(context, status); });
+  ContinueSilently([&] { ReadVoiceStatus(registry, messages, form, status); });
   ContinueSilently([&] {
     if (VoiceStatusEquals(status, 1)) {
       form.SetCheck1Value(1);
@@ -42,7 +43,7 @@ void Form_Load(Context& context) {
       form.SetCheck1Value(0);
     }
   });
-  ContinueSilently([&] { GetWindowsFolder(context, state.WindowsFolder); });
+  ContinueSilently([&] { GetWindowsFolder(system, facts.WindowsFolder); });
 }
 
 }  // namespace kelvoro

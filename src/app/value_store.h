@@ -2,28 +2,24 @@
 
 #include <array>
 #include <string>
-#include <string_view>
+
+#include "platform/ports/form1_port.h"
 
 namespace kelvoro {
 
-// The main window's hidden data area: the constant values the writers store, the family text,
-// the stock sound and the voice status text. Never on screen; read and written by control name.
-// Get and Set raise a Failure for a name the store does not hold.
+// The main window's hidden data area: the captions of the value labels, Label6 to txtvoicestat,
+// one slot a control. Never on screen. Starts with the captions the layout gives the labels.
+// Get and Set raise a Failure for a control that is no value label.
 class ValueStore {
  public:
   ValueStore();
 
-  const std::string& Get(std::string_view name) const;
-  void Set(std::string_view name, const std::string& text);
-  bool Holds(std::string_view name) const;
-
-  struct Item {
-    std::string_view name;
-    std::string text;
-  };
+  static constexpr bool Holds(Control control) { return IsValueLabel(control); }
+  const std::string& Get(Control control) const;
+  void Set(Control control, const std::string& text);
 
  private:
-  std::array<Item, 9> items_;
+  std::array<std::string, kValueLabelCount> texts_;
 };
 
 }  // namespace kelvoro

@@ -7,12 +7,20 @@ namespace kelvoro {
 namespace {
 
 // True when `text` begins with `prefix`, which is given in lower case, whatever the case of the
-// letters in `text`.
+// letters in `text`. Only A to Z fold: the outcome must not hang on the C library's locale.
 bool StartsWithFolded(const std::string& text, const std::string& prefix) {
-  if (text.size() < prefix.size()) return false;
-  return std::equal(prefix.begin(), prefix.end(), text.begin(), [](char lower, char c) {
-    return lower == (c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
-  });
+  std::string start = text.substr(0, prefix.size());
+  for (char& c : start) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  return start == prefix;
+}
+
+// The automation object's answer; one that raises has refused.
+bool OpenedWithAutomation(BrowserPort& browser, const std::string& address) {
+  try {
+    return browser.OpenWithAutomation(address);
+  } catch (const std::exception&) {
+    return false;
+  }
 }
 
 }  // namespace
@@ -34,14 +42,7 @@ bool IsWebAddress(const std::string& address) {
 }
 
 void OpenWebPage(BrowserPort& browser, const std::string& address) {
-  if (!IsWebAddress(address)) return;
-  bool opened = false;
-  try {
-    opened = browser.OpenWithAutomation(address);
-  } catch (const std::exception&) {
-    opened = false;
-  }
-  if (opened) return;
+  if (!IsWebAddress(address) || OpenedWithAutomation(browser, address)) return;
   try {
     (void)browser.OpenWithShell(address);
   } catch (const std::exception&) {

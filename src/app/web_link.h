@@ -2,18 +2,9 @@
 
 #include <string>
 
-namespace kelvoro {
+#include "platform/ports/browser_port.h"
 
-// Opens web pages for the link labels.
-class BrowserPort {
- public:
-  virtual ~BrowserPort() = default;
-  // A new instance of the system's browser automation object, made visible and sent to
-  // `address`, then released. Returns false, or raises, when any of that is refused.
-  virtual bool OpenWithAutomation(const std::string& address) = 0;
-  // The user's default browser, through the shell. Returns false when the shell refuses.
-  virtual bool OpenWithShell(const std::string& address) = 0;
-};
+namespace kelvoro {
 
 // True for a web page's address: "http://" or "https://" (in any letter case) and a host, with
 // no blank, quote or control character anywhere. Anything else, a file or a program above all,

@@ -8,63 +8,96 @@
 namespace kelvoro {
 namespace {
 
-// Reads the icon reference of a value label afresh and, for the replacement look, joins it to
-// the program folder.
-std::string IconData(Context& context, const std::string& folder, const char* label) {
-  if (folder.empty()) return context.form1.Caption(label);
-  return folder + "\\" + context.form1.Caption(label);
+// The value labels that one look's icons are read from.
+struct IconLabels {
+  Control empty;  // the default value and "Empty"
+  Control full;   // "Full"
+};
+
+constexpr IconLabels kReplacementIcons{Control::Label6, Control::Label7};
+constexpr IconLabels kStockIcons{Control::emplabel, Control::full};
+
+// The program folder and the separator that the replacement icons follow. A folder that cannot
+// be obtained (or cannot be written in the ANSI code page) takes the error path, so that no icon
+// names a file outside the program folder.
+std::string ProgramFolderPrefix(SystemPort& system) {
+  const std::string folder = system.ProgramFolder();
+  if (folder.empty()) throw Failure("The program folder is unknown");
+  return folder + "\\";
+}
+
+// The one icon writer. `system` is where the replacement look asks for the program folder; the
+// stock look joins no folder and passes none.
+void WriteIcons(RegistryPort& registry, SystemPort* system, MessagePort& messages,
+                const Form1Port& form, const FamilyKeys& family, const IconLabels& labels,
+                const char* success) {
+  // Declared outside the handler so that the error message shows before the key closes.
+  RegKey key(registry);
+  try {
+    const std::string folder = system != nullptr ? ProgramFolderPrefix(*system) : std::string();
+    if (key.Open(family.root, family.icon_key, KeyAccess::kWrite) != kRegSuccess) return;
+    if (key.SetText("", ValueType::kSz, folder + form.Caption(labels.empty)) != kRegSuccess) {
+      return;
+    }
+    if (key.SetText("Empty", ValueType::kSz, folder + form.Caption(labels.empty)) != kRegSuccess) {
+      return;
+    }
+    if (key.SetText("Full", ValueType::kSz, folder + form.Caption(labels.full)) != kRegSuccess) {
+      return;
+    }
+    messages.Show(success, MessageStyle::kInformation);
+  } catch (const std::exception&) {
+    messages.Show(kAppearanceErrorMessage, MessageStyle::kError);
+  }
+}
+
+// The one name writer: the caption of `label` to the default value of the family's class key.
+void WriteName(RegistryPort& registry, MessagePort& messages, const Form1Port& form,
+               const FamilyKeys& family, Control label) {
+  RegKey key(registry);
+  try {
+    if (key.Open(family.root, family.class_key, KeyAccess::kWrite) != kRegSuccess) return;
+    // Whatever the write returns, the key closes and no message follows.
+    (void)key.SetText("", ValueType::kSz, form.Caption(label));
+  } catch (const std::exception&) {
+    messages.Show(kAppearanceErrorMessage, MessageStyle::kError);
+  }
 }
 
 }  // namespace
 
-void WriteIcons(Context& context, const FamilyKeys& family, Look look) {
-  const bool replacement = look == Look::kReplacement;
-  const char* empty_label = replacement ? "Label6" : "emplabel";
-  const char* full_label = replacement ? "Label7" : "full";
-  // Declared outside the handler so that the error message shows before the key closes.
-  RegKey key(context.registry);
-  try {
-    // The program folder is asked for anew each time; one that cannot be obtained (or cannot be
-    // written in the ANSI code page) takes the error path, so no icon names a missing file.
-    const std::string folder = replacement ? context.system.ProgramFolder() : std::string();
-    if (replacement && folder.empty()) throw Failure("The program folder is unknown");
-    if (key.Open(family.root, family.icon_key, KeyAccess::kWrite) != kRegSuccess) return;
-    if (key.SetText("", ValueType::kSz, IconData(context, folder, empty_label)) != kRegSuccess) {
-      return;
-    }
-    if (key.SetText("Empty", ValueType::kSz, IconData(context, folder, empty_label)) !=
-        kRegSuccess) {
-      return;
-    }
-    if (key.SetText("Full", ValueType::kSz, IconData(context, folder, full_label)) != kRegSuccess) {
-      return;
-    }
-    context.messages.Show(replacement ? kAppliedMessage : kRestoredMessage,
-                          MessageStyle::kInformation);
-  } catch (const std::exception&) {
-    context.messages.Show(kAppearanceErrorMessage, MessageStyle::kError);
-  }
+void ApplyIconsNT(RegistryPort& registry, SystemPort& system, MessagePort& messages,
+                  const Form1Port& form) {
+  WriteIcons(registry, &system, messages, form, kNTKeys, kReplacementIcons, kAppliedMessage);
 }
 
-void WriteName(Context& context, const FamilyKeys& family, Look look) {
-  RegKey key(context.registry);
-  try {
-    if (key.Open(family.root, family.class_key, KeyAccess::kWrite) != kRegSuccess) return;
-    const char* label = look == Look::kReplacement ? "Label8" : "Label11";
-    // Whatever the write returns, the key closes and no message follows.
-    (void)key.SetText("", ValueType::kSz, context.form1.Caption(label));
-  } catch (const std::exception&) {
-    context.messages.Show(kAppearanceErrorMessage, MessageStyle::kError);
-  }
+void ApplyNameNT(RegistryPort& registry, MessagePort& messages, const Form1Port& form) {
+  WriteName(registry, messages, form, kNTKeys, Control::Label8);
 }
 
-void ApplyIconsNT(Context& context) { WriteIcons(context, kNTKeys, Look::kReplacement); }
-void ApplyNameNT(Context& context) { WriteName(context, kNTKeys, Look::kReplacement); }
-void RestoreIconsNT(Context& context) { WriteIcons(context, kNTKeys, Look::kStock); }
-void RestoreNameNT(Context& context) { WriteName(context, kNTKeys, Look::kStock); }
-void ApplyIcons9x(Context& context) { WriteIcons(context, k9xKeys, Look::kReplacement); }
-void ApplyName9x(Context& context) { WriteName(context, k9xKeys, Look::kReplacement); }
-void RestoreIcons9x(Context& context) { WriteIcons(context, k9xKeys, Look::kStock); }
-void RestoreName9x(Context& context) { WriteName(context, k9xKeys, Look::kStock); }
+void RestoreIconsNT(RegistryPort& registry, MessagePort& messages, const Form1Port& form) {
+  WriteIcons(registry, nullptr, messages, form, kNTKeys, kStockIcons, kRestoredMessage);
+}
+
+void RestoreNameNT(RegistryPort& registry, MessagePort& messages, const Form1Port& form) {
+  WriteName(registry, messages, form, kNTKeys, Control::Label11);
+}
+
+void ApplyIcons9x(RegistryPort& registry, SystemPort& system, MessagePort& messages,
+                  const Form1Port& form) {
+  WriteIcons(registry, &system, messages, form, k9xKeys, kReplacementIcons, kAppliedMessage);
+}
+
+void ApplyName9x(RegistryPort& registry, MessagePort& messages, const Form1Port& form) {
+  WriteName(registry, messages, form, k9xKeys, Control::Label8);
+}
+
+void RestoreIcons9x(RegistryPort& registry, MessagePort& messages, const Form1Port& form) {
+  WriteIcons(registry, nullptr, messages, form, k9xKeys, kStockIcons, kRestoredMessage);
+}
+
+void RestoreName9x(RegistryPort& registry, MessagePort& messages, const Form1Port& form) {
+  WriteName(registry, messages, form, k9xKeys, Control::Label11);
+}
 
 }  // namespace kelvoro

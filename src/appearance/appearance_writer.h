@@ -1,7 +1,9 @@
 #pragma once
 
-#include "app/context.h"
-#include "platform/registry_port.h"
+#include "platform/ports/form1_port.h"
+#include "platform/ports/message_port.h"
+#include "platform/ports/registry_port.h"
+#include "platform/ports/system_port.h"
 
 namespace kelvoro {
 
@@ -26,8 +28,6 @@ inline constexpr FamilyKeys k9xKeys{
     "Software\\CLASSES\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}\\DefaultIcon",
     "Software\\CLASSES\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}"};
 
-enum class Look { kReplacement, kStock };
-
 inline constexpr const char kAppliedMessage[] =
     "The changes have been made to the Recycle Bin successfully. Press 'F5'(Refresh) Key several "
     "times on the Desktop to Display the changes.";
@@ -37,21 +37,24 @@ inline constexpr const char kRestoredMessage[] =
 inline constexpr const char kAppearanceErrorMessage[] =
     "Error while performing the operation.Access Denied. Check permission";
 
-// The one appearance writer. Writes the icons (default value, "Empty", "Full") of `look` under
-// the family's icon key, then shows the applied or restored message. A non-zero status ends it
-// silently; a raised failure shows the error message once. The key is closed on every path.
-void WriteIcons(Context& context, const FamilyKeys& family, Look look);
-// Writes the display name of `look` to the family's class key. Never shows a success message.
-void WriteName(Context& context, const FamilyKeys& family, Look look);
-
-// The operations the Apply and Restore commands call, one per family and look.
-void ApplyIconsNT(Context& context);
-void ApplyNameNT(Context& context);
-void RestoreIconsNT(Context& context);
-void RestoreNameNT(Context& context);
-void ApplyIcons9x(Context& context);
-void ApplyName9x(Context& context);
-void RestoreIcons9x(Context& context);
-void RestoreName9x(Context& context);
+// The operations the Apply and Restore commands call, one per family and look; the 9x twins
+// differ from the NT ones only in their keys.
+//
+// An icon operation writes the default value, "Empty" and "Full" under the family's icon key,
+// each read afresh from its value label, then shows the applied or restored message. The
+// replacement icons are joined to the program folder, which `system` is asked for anew each time.
+// A name operation writes the display name to the class key and shows no success message.
+// A non-zero status ends an operation silently; a raised failure shows the error message once.
+// The key is closed on every path.
+void ApplyIconsNT(RegistryPort& registry, SystemPort& system, MessagePort& messages,
+                  const Form1Port& form);
+void ApplyNameNT(RegistryPort& registry, MessagePort& messages, const Form1Port& form);
+void RestoreIconsNT(RegistryPort& registry, MessagePort& messages, const Form1Port& form);
+void RestoreNameNT(RegistryPort& registry, MessagePort& messages, const Form1Port& form);
+void ApplyIcons9x(RegistryPort& registry, SystemPort& system, MessagePort& messages,
+                  const Form1Port& form);
+void ApplyName9x(RegistryPort& registry, MessagePort& messages, const Form1Port& form);
+void RestoreIcons9x(RegistryPort& registry, MessagePort& messages, const Form1Port& form);
+void RestoreName9x(RegistryPort& registry, MessagePort& messages, const Form1Port& form);
 
 }  // namespace kelvoro

@@ -3,68 +3,69 @@
 #include <string>
 
 #include "appearance/appearance_writer.h"
-#include "platform/windows_version.h"
 #include "settings/settings_store.h"
 #include "sound/sound_switcher.h"
 
 namespace kelvoro {
 namespace {
 
-using Operation = void (*)(Context&);
-
-// Runs the icon operation and then the name operation of the family that Label12 names.
-// Any other text, "Windows 32s " included, changes nothing.
-void ChangeAppearance(Context& context, Operation icons9x, Operation name9x, Operation iconsNT,
-                      Operation nameNT) {
-  const std::string family = context.form1.Caption("Label12");
-  if (family == kFamily9x) {
-    icons9x(context);
-    name9x(context);
-  } else if (family == kFamilyNT) {
-    iconsNT(context);
-    nameNT(context);
-  }
-}
-
 // Brings Check1 into line with the stored voice status; a number other than 0 or 1 leaves it.
-void SyncCheck1(Context& context) {
+void SyncCheck1(const Ports& ports) {
   VoiceStatus status;
-  ReadVoiceStatus(context, status);
+  ReadVoiceStatus(ports.registry, ports.messages, ports.form1, status);
   if (VoiceStatusEquals(status, 1)) {
-    context.form1.SetCheck1Value(1);
+    ports.form1.SetCheck1Value(1);
   } else if (VoiceStatusEquals(status, 0)) {
-    context.form1.SetCheck1Value(0);
+    ports.form1.SetCheck1Value(0);
   }
 }
 
 // Writes the user's hive through, then lets the desktop show the new look at once.
-void FlushAndRefresh(Context& context) {
-  context.registry.FlushCurrentUser();
-  context.system.NotifyIconsChanged();
+void FlushAndRefresh(const Ports& ports) {
+  ports.registry.FlushCurrentUser();
+  ports.system.NotifyIconsChanged();
 }
 
 }  // namespace
 
-void ApplyCommand(Context& context) {
-  ChangeAppearance(context, ApplyIcons9x, ApplyName9x, ApplyIconsNT, ApplyNameNT);
-  const int check1 = context.form1.Check1Value();
-  if (check1 == 1) {
-    SetEmptySound(context);
-    SetVoiceStatusOn(context);
-  } else if (check1 == 0) {
-    TakeBackEmptySound(context);
-    SetVoiceStatusOff(context);
+void ApplyCommand(const Ports& ports, const WindowsFacts& facts) {
+  auto& [registry, system, messages, form] = ports;
+  // The family is the one Label12 names; any other text, "Windows 32s " included, changes
+  // nothing.
+  const std::string family = form.Caption(Control::Label12);
+  if (family == kFamily9x) {
+    ApplyIcons9x(registry, system, messages, form);
+    ApplyName9x(registry, messages, form);
+  } else if (family == kFamilyNT) {
+    ApplyIconsNT(registry, system, messages, form);
+    ApplyNameNT(registry, messages, form);
   }
-  SyncCheck1(context);
-  FlushAndRefresh(context);
+  const int check1 = form.Check1Value();
+  if (check1 == 1) {
+    SetEmptySound(registry, facts.PlatformId, facts.WindowsFolder);
+    SetVoiceStatusOn(registry, messages);
+  } else if (check1 == 0) {
+    TakeBackEmptySound(registry, form, facts.WindowsFolder);
+    SetVoiceStatusOff(registry, messages);
+  }
+  SyncCheck1(ports);
+  FlushAndRefresh(ports);
 }
 
-void RestoreCommand(Context& context) {
-  ChangeAppearance(context, RestoreIcons9x, RestoreName9x, RestoreIconsNT, RestoreNameNT);
-  RestoreEmptySound(context);
-  SetVoiceStatusOff(context);
-  SyncCheck1(context);
-  FlushAndRefresh(context);
+void RestoreCommand(const Ports& ports) {
+  auto& [registry, system, messages, form] = ports;
+  const std::string family = form.Caption(Control::Label12);
+  if (family == kFamily9x) {
+    RestoreIcons9x(registry, messages, form);
+    RestoreName9x(registry, messages, form);
+  } else if (family == kFamilyNT) {
+    RestoreIconsNT(registry, messages, form);
+    RestoreNameNT(registry, messages, form);
+  }
+  RestoreEmptySound(registry, form);
+  SetVoiceStatusOff(registry, messages);
+  SyncCheck1(ports);
+  FlushAndRefresh(ports);
 }
 
 }  // namespace kelvoro

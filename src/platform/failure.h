@@ -21,8 +21,8 @@
 #include <string>
 #include <utility>
 
-#include "platform/message_port.h"
-#include "platform/system_port.h"
+#include "platform/ports/message_port.h"
+#include "platform/ports/system_port.h"
 
 namespace kelvoro {
 

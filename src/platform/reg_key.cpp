@@ -6,14 +6,13 @@
 
 namespace kelvoro {
 
-RegKey::RegKey(RegKey&& other) noexcept
-    : registry_(other.registry_), handle_(std::exchange(other.handle_, 0)) {}
+RegKey::RegKey(RegKey&& other) noexcept : registry_(other.registry_), handle_(other.Take()) {}
 
 RegKey& RegKey::operator=(RegKey&& other) noexcept {
   if (this != &other) {
     Close();
     registry_ = other.registry_;
-    handle_ = std::exchange(other.handle_, 0);
+    handle_ = other.Take();
   }
   return *this;
 }
@@ -27,6 +26,8 @@ void RegKey::Close() noexcept {
     }
   }
 }
+
+KeyHandle RegKey::Take() noexcept { return std::exchange(handle_, 0); }
 
 RegStatus RegKey::Open(RootKey root, const std::string& path, KeyAccess access) {
   KeyHandle opened = 0;

@@ -3,11 +3,12 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/registry_port.h"
+#include "platform/ports/registry_port.h"
 
 namespace kelvoro {
 
-// Owns at most one open key of a RegistryPort and closes it when it goes out of scope.
+// Owns at most one open key of a RegistryPort and closes it when it goes out of scope, when it
+// takes another key (by Open, Create or a move) or on Close; Take hands it over instead.
 // Move-only. Every operation returns the port's status and is [[nodiscard]]; on a non-zero status
 // the object and the output argument are left as they were.
 class RegKey {
@@ -42,6 +43,9 @@ class RegKey {
   void Close() noexcept;
   bool Valid() const noexcept { return handle_ != 0; }
   KeyHandle Handle() const noexcept { return handle_; }
+  // Hands the open key (0 when none) to the caller, who closes it from then on; the object holds
+  // no key afterwards.
+  [[nodiscard]] KeyHandle Take() noexcept;
 
   static constexpr std::uint32_t kTextBufferSize = 255;
 

@@ -20,27 +20,27 @@ std::string FamilyText(std::uint32_t platform_id) {
   }
 }
 
-void GetPlatformId(Context& context, std::int32_t& platform_id) {
+void GetPlatformId(SystemPort& system, std::int32_t& platform_id) {
   // A failed query leaves the identifier at the zero it starts with.
   std::uint32_t queried = 0;
-  (void)context.system.QueryVersion(queried);
+  (void)system.QueryVersion(queried);
   platform_id = static_cast<std::int32_t>(queried);
 }
 
-void ShowWindowsFamily(Context& context) {
+void ShowWindowsFamily(SystemPort& system, MessagePort& messages, Form1Port& form) {
   std::uint32_t queried = 0;
-  if (!context.system.QueryVersion(queried)) {
-    context.messages.Show("Error Getting Version Information", MessageStyle::kPlain);
+  if (!system.QueryVersion(queried)) {
+    messages.Show("Error Getting Version Information", MessageStyle::kPlain);
     return;
   }
-  context.form1.SetCaption("Label12", FamilyText(queried));
+  form.SetCaption(Control::Label12, FamilyText(queried));
 }
 
-void GetWindowsFolder(Context& context, std::string& folder) {
+void GetWindowsFolder(SystemPort& system, std::string& folder) {
   constexpr std::uint32_t kBufferSize = 255;
   std::array<char, kBufferSize> buffer;
   buffer.fill(' ');
-  context.system.QueryWindowsDirectory(buffer.data(), kBufferSize);
+  system.QueryWindowsDirectory(buffer.data(), kBufferSize);
   // Cut at the zero the query wrote, not at the length it returned.
   const auto zero = std::find(buffer.begin(), buffer.end(), '\0');
   if (zero == buffer.end()) throw Failure("Invalid procedure call or argument");

@@ -3,7 +3,10 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/context.h"
+#include "platform/ports/form1_port.h"
+#include "platform/ports/message_port.h"
+#include "platform/ports/registry_port.h"
+#include "platform/ports/system_port.h"
 
 namespace kelvoro {
 
@@ -19,20 +22,21 @@ bool VoiceStatusEquals(const VoiceStatus& status, std::uint32_t number);
 
 // Creates the key level by level and writes Voicestat 0 when the key cannot be opened for
 // reading. No handler of its own.
-void EnsureSettingsKey(Context& context);
+void EnsureSettingsKey(RegistryPort& registry, MessagePort& messages, SystemPort& system);
 
 // One level each; a raised failure shows the key-creation message and ends the program.
-void CreateMakerKey(Context& context);
-void CreateProductKey(Context& context);
-void CreateVersionKey(Context& context);
+void CreateMakerKey(RegistryPort& registry, MessagePort& messages, SystemPort& system);
+void CreateProductKey(RegistryPort& registry, MessagePort& messages, SystemPort& system);
+void CreateVersionKey(RegistryPort& registry, MessagePort& messages, SystemPort& system);
 
 // Write Voicestat 0, 1, 0; a raised failure shows its description and the procedure returns.
-void InitVoiceStatus(Context& context);
-void SetVoiceStatusOn(Context& context);
-void SetVoiceStatusOff(Context& context);
+void InitVoiceStatus(RegistryPort& registry, MessagePort& messages);
+void SetVoiceStatusOn(RegistryPort& registry, MessagePort& messages);
+void SetVoiceStatusOff(RegistryPort& registry, MessagePort& messages);
 
 // Fills `status` and txtvoicestat with the stored number when it can be read; otherwise leaves
 // both as they were. A raised failure shows its description and the procedure returns.
-void ReadVoiceStatus(Context& context, VoiceStatus& status);
+void ReadVoiceStatus(RegistryPort& registry, MessagePort& messages, Form1Port& form,
+                     VoiceStatus& status);
 
 }  // namespace kelvoro

@@ -11,8 +11,8 @@ namespace kelvoro {
 namespace {
 
 // Opens the current-sound key (never creating it) and writes `text` as its default value.
-void WriteCurrentSound(Context& context, ValueType type, const std::string& text) {
-  RegKey key(context.registry);
+void WriteCurrentSound(RegistryPort& registry, ValueType type, const std::string& text) {
+  RegKey key(registry);
   ContinueSilently(
       [&] { (void)key.Open(RootKey::kCurrentUser, kCurrentSoundKey, KeyAccess::kWrite); });
   if (!key.Valid()) return;
@@ -22,9 +22,9 @@ void WriteCurrentSound(Context& context, ValueType type, const std::string& text
 
 // The replacement file that SetEmptySound points the current sound at; empty while the Windows
 // directory is unknown, since the path would then name no real file.
-std::string ReplacementPath(const Context& context) {
-  if (context.state.WindowsFolder.empty()) return std::string();
-  return context.state.WindowsFolder + kReplacementSoundTail;
+std::string ReplacementPath(const std::string& windows_folder) {
+  if (windows_folder.empty()) return std::string();
+  return windows_folder + kReplacementSoundTail;
 }
 
 // File names compare without regard to the case of their letters. Only A to Z fold: the
@@ -39,8 +39,8 @@ bool SameFileName(const std::string& a, const std::string& b) {
 
 // True when the current sound is a text naming `path`. A missing key or value, another type or
 // a text that does not fit the reading buffer is someone else's sound.
-bool CurrentSoundNames(Context& context, const std::string& path) {
-  RegKey key(context.registry);
+bool CurrentSoundNames(RegistryPort& registry, const std::string& path) {
+  RegKey key(registry);
   if (key.Open(RootKey::kCurrentUser, kCurrentSoundKey, KeyAccess::kRead) != kRegSuccess) {
     return false;
   }
@@ -52,47 +52,49 @@ bool CurrentSoundNames(Context& context, const std::string& path) {
 
 }  // namespace
 
-void ReadDefaultEmptySound(Context& context) {
-  RegKey key(context.registry);
-  ReportEachStep(context.messages, MessageStyle::kExclamation,
+void ReadDefaultEmptySound(RegistryPort& registry, MessagePort& messages, Form1Port& form) {
+  RegKey key(registry);
+  ReportEachStep(messages, MessageStyle::kExclamation,
                  [&] { (void)key.Open(RootKey::kCurrentUser, kStockSoundKey, KeyAccess::kRead); });
   if (!key.Valid()) return;
   std::optional<std::string> stock;
-  ReportEachStep(context.messages, MessageStyle::kExclamation, [&] {
+  ReportEachStep(messages, MessageStyle::kExclamation, [&] {
     std::string text;
     if (key.QueryText("", text) == kRegSuccess) stock = std::move(text);
   });
   if (stock) {
-    ReportEachStep(context.messages, MessageStyle::kExclamation,
-                   [&] { context.form1.SetCaption("lbldefvoice", *stock); });
+    ReportEachStep(messages, MessageStyle::kExclamation,
+                   [&] { form.SetCaption(Control::lbldefvoice, *stock); });
   }
   // The key closes as it goes out of scope.
 }
 
-void SetEmptySound(Context& context) {
+void SetEmptySound(RegistryPort& registry, std::int32_t platform_id,
+                   const std::string& windows_folder) {
   std::string path;
-  ContinueSilently([&] { path = ReplacementPath(context); });
+  ContinueSilently([&] { path = ReplacementPath(windows_folder); });
   if (path.empty()) return;
-  const ValueType type = context.state.PlatformId < 2 ? ValueType::kSz : ValueType::kExpandSz;
-  WriteCurrentSound(context, type, path);
+  const ValueType type = platform_id < 2 ? ValueType::kSz : ValueType::kExpandSz;
+  WriteCurrentSound(registry, type, path);
 }
 
-void RestoreEmptySound(Context& context) {
+void RestoreEmptySound(RegistryPort& registry, const Form1Port& form) {
   std::optional<std::string> stock;
-  ContinueSilently([&] { stock = context.form1.Caption("lbldefvoice"); });
+  ContinueSilently([&] { stock = form.Caption(Control::lbldefvoice); });
   // The layout's placeholder means start-up never read a stock sound: writing it would corrupt
   // the user's sound scheme. An empty stock sound is a real one and is written as it is.
   if (!stock || *stock == kUnreadStockSound) return;
-  WriteCurrentSound(context, ValueType::kExpandSz, *stock);
+  WriteCurrentSound(registry, ValueType::kExpandSz, *stock);
 }
 
-void TakeBackEmptySound(Context& context) {
+void TakeBackEmptySound(RegistryPort& registry, const Form1Port& form,
+                        const std::string& windows_folder) {
   bool replaced = false;
   ContinueSilently([&] {
-    const std::string path = ReplacementPath(context);
-    replaced = !path.empty() && CurrentSoundNames(context, path);
+    const std::string path = ReplacementPath(windows_folder);
+    replaced = !path.empty() && CurrentSoundNames(registry, path);
   });
-  if (replaced) RestoreEmptySound(context);
+  if (replaced) RestoreEmptySound(registry, form);
 }
 
 }  // namespace kelvoro

@@ -3,166 +3,133 @@
 #include <gtest/gtest.h>
 
 #include "support/fakes.h"
-#include "support/registry_paths.h"
 
 namespace kelvoro {
 namespace {
 
-using testing::Harness;
-using namespace testing;  // the registry places
+using namespace testing;
 
-constexpr char kApplied[] =
+using Events = std::vector<std::string>;
+const std::string kApplied =
     "Message 64: The changes have been made to the Recycle Bin successfully. Press "
     "'F5'(Refresh) Key several times on the Desktop to Display the changes.";
-constexpr char kRestored[] =
+const std::string kRestored =
     "Message 64: Recycle Bin defaults restored. Press 'F5'(Refresh) Key several times on the "
     "Desktop to Display the changes.";
-constexpr char kError[] =
+const std::string kError =
     "Message 16: Error while performing the operation.Access Denied. Check permission";
 
-// Seeds a family's keys with the stock look.
-void SeedStock(Harness& h, const char* icon, const char* klass) {
-  h.registry.SetString(klass, "", "Recycle Bin");
-  h.registry.SetString(icon, "", kStockEmptyIcon);
-  h.registry.SetString(icon, "Empty", kStockEmptyIcon);
-  h.registry.SetString(icon, "Full", kStockFullIcon);
-}
+struct Family {
+  const char* icon;
+  const char* klass;
+  void (*apply_icons)(RegistryPort&, SystemPort&, MessagePort&, const Form1Port&);
+  void (*apply_name)(RegistryPort&, MessagePort&, const Form1Port&);
+  void (*restore_icons)(RegistryPort&, MessagePort&, const Form1Port&);
+  void (*restore_name)(RegistryPort&, MessagePort&, const Form1Port&);
+};
+const Family kNT{kNTIcon, kNTClass, ApplyIconsNT, ApplyNameNT, RestoreIconsNT, RestoreNameNT};
+const Family k9x{k9xIcon, k9xClass, ApplyIcons9x, ApplyName9x, RestoreIcons9x, RestoreName9x};
 
 class AppearanceWriterTest : public ::testing::Test {
  protected:
-  Harness h;
   void SetUp() override {
-    SeedStock(h, kNTIcon, kNTClass);
-    SeedStock(h, k9xIcon, k9xClass);
+    for (const Family& family : {kNT, k9x}) {
+      h.registry.Put(family.icon, "", TextValue("old"));
+      h.registry.Put(family.icon, "Empty", TextValue("old"));
+      h.registry.Put(family.icon, "Full", TextValue("old"));
+      h.registry.Put(family.klass, "", TextValue("old"));
+    }
   }
-  std::optional<std::string> Text(const char* key, const char* name) const {
-    return h.registry.GetString(key, name);
+  void ApplyIcons(const Family& family = kNT) {
+    family.apply_icons(h.registry, h.system, h.messages, h.form1);
   }
+  // The default value, "Empty" and "Full" of a family's icon key.
+  std::vector<std::optional<RegValue>> Icons(const Family& family = kNT) const {
+    return {h.registry.Get(family.icon, ""), h.registry.Get(family.icon, "Empty"),
+            h.registry.Get(family.icon, "Full")};
+  }
+  static std::vector<std::optional<RegValue>> Expect(const std::string& empty,
+                                                     const std::string& full) {
+    return {TextValue(empty), TextValue(empty), TextValue(full)};
+  }
+
+  Harness h;
 };
 
-TEST_F(AppearanceWriterTest, ApplyIconsWritesTheThreeValuesThenShowsTheAppliedMessage) {
-  ApplyIconsNT(h.context);
-  const std::vector<std::string> expected = {
-      "ProgramFolder",
-      std::string("Open ") + kNTIcon + " write",
-      std::string("Set ") + kNTIcon + ": REG_SZ C:\\Tools\\black.ico,0",
-      std::string("Set ") + kNTIcon + ":Empty REG_SZ C:\\Tools\\black.ico,0",
-      std::string("Set ") + kNTIcon + ":Full REG_SZ C:\\Tools\\white.ico,0",
-      kApplied,
-      std::string("Close ") + kNTIcon,
-  };
-  EXPECT_EQ(expected, h.log.Events()) << h.log.Dump();
-}
-
-TEST_F(AppearanceWriterTest, The9xTwinWritesTheSameUnderTheMachineWideKey) {
-  ApplyIcons9x(h.context);
-  ApplyName9x(h.context);
-  EXPECT_EQ("C:\\Tools\\black.ico,0", Text(k9xIcon, ""));
-  EXPECT_EQ("C:\\Tools\\black.ico,0", Text(k9xIcon, "Empty"));
-  EXPECT_EQ("C:\\Tools\\white.ico,0", Text(k9xIcon, "Full"));
-  EXPECT_EQ("Kelvoro", Text(k9xClass, ""));
-  EXPECT_EQ(kStockEmptyIcon, Text(kNTIcon, ""));  // the per-user keys are not touched
-  EXPECT_EQ("Recycle Bin", Text(kNTClass, ""));
-  EXPECT_EQ(std::vector<std::string>{kApplied}, h.messages.Shown());
-}
-
-TEST_F(AppearanceWriterTest, RestoreIconsWritesTheStockTextUnexpandedAsPlainText) {
-  ApplyIconsNT(h.context);
-  RestoreIconsNT(h.context);
-  for (const char* name : {"", "Empty"}) {
-    EXPECT_EQ(kStockEmptyIcon, Text(kNTIcon, name)) << "value '" << name << "'";
-    EXPECT_EQ(ValueType::kSz, h.registry.Get(kNTIcon, name)->type);
+TEST_F(AppearanceWriterTest, EachFamilyWritesItsOwnKeysThenItsMessage) {
+  for (const auto& [family, other] : {std::pair{kNT, k9x}, std::pair{k9x, kNT}}) {
+    SetUp();
+    h.log.events.clear();
+    ApplyIcons(family);
+    EXPECT_EQ(Expect("C:\\Tools\\black.ico,0", "C:\\Tools\\white.ico,0"), Icons(family));
+    EXPECT_GT(h.log.IndexOf(kApplied), h.log.IndexOf(std::string("Set ") + family.icon + ":Full"));
+    EXPECT_GT(h.log.IndexOf(std::string("Close ") + family.icon), h.log.IndexOf(kApplied));
+    family.apply_name(h.registry, h.messages, h.form1);
+    EXPECT_EQ(TextValue("Kelvoro"), h.registry.Get(family.klass, ""));
+    family.restore_icons(h.registry, h.messages, h.form1);
+    EXPECT_EQ(Expect(kStockEmptyIcon, kStockFullIcon), Icons(family)) << "unexpanded, REG_SZ";
+    family.restore_name(h.registry, h.messages, h.form1);
+    EXPECT_EQ(TextValue("Recycle Bin"), h.registry.Get(family.klass, ""));
+    EXPECT_EQ((Events{kApplied, kRestored}), h.messages.Shown());
+    EXPECT_EQ(Expect("old", "old"), Icons(other));
+    EXPECT_EQ(TextValue("old"), h.registry.Get(other.klass, ""));
+    EXPECT_EQ(1u, h.log.Matching("ProgramFolder").size()) << "the stock look joins no folder";
   }
-  EXPECT_EQ(kStockFullIcon, Text(kNTIcon, "Full"));
-  EXPECT_EQ(kRestored, h.messages.Shown().back());
-  // The stock look needs no program folder.
-  EXPECT_EQ(1u, h.log.Matching("ProgramFolder").size());
 }
 
-TEST_F(AppearanceWriterTest, NamesAreWrittenWithoutAnyMessage) {
-  ApplyNameNT(h.context);
-  EXPECT_EQ("Kelvoro", Text(kNTClass, ""));
-  RestoreName9x(h.context);
-  EXPECT_EQ("Recycle Bin", Text(k9xClass, ""));
-  EXPECT_TRUE(h.messages.Shown().empty());
-  EXPECT_EQ(0, h.registry.OpenHandles());
+TEST_F(AppearanceWriterTest, ValuesAreReadAfreshAtEachWriteAndTheFolderAskedForEachTime) {
+  h.form1.store.Set(Control::Label6, "other.ico,2");
+  h.form1.store.Set(Control::Label8, "");
+  h.system.program_folder = "D:\\Moved";
+  ApplyIcons();
+  ApplyNameNT(h.registry, h.messages, h.form1);
+  EXPECT_EQ(Expect("D:\\Moved\\other.ico,2", "D:\\Moved\\white.ico,0"), Icons());
+  EXPECT_EQ((RegValue{ValueType::kSz, {0}}), h.registry.Get(kNTClass, ""));
 }
 
-TEST_F(AppearanceWriterTest, ValuesAreReadAfreshFromTheStoreAtEachWrite) {
-  h.form1.store.Set("Label6", "other.ico,2");
-  h.form1.store.Set("Label8", "");
-  ApplyIconsNT(h.context);
-  ApplyNameNT(h.context);
-  EXPECT_EQ("C:\\Tools\\other.ico,2", Text(kNTIcon, "Empty"));
-  // An empty caption is an empty string: one byte, its zero.
-  EXPECT_EQ(std::vector<std::uint8_t>{0}, h.registry.Get(kNTClass, "")->bytes);
-}
-
-TEST_F(AppearanceWriterTest, MissingIconKeyWritesNothingAndSaysNothing) {
-  Harness bare;
-  ApplyIconsNT(bare.context);
-  RestoreIcons9x(bare.context);
-  EXPECT_TRUE(bare.log.Matching("Set ").empty());
-  EXPECT_TRUE(bare.messages.Shown().empty());
-  EXPECT_FALSE(bare.registry.HasKey(kNTIcon));
-  EXPECT_TRUE(bare.log.Matching("Close ").empty());
-}
-
-TEST_F(AppearanceWriterTest, RefusedOpenIsSilentDespiteTheAccessDeniedWording) {
-  h.registry.FailWith("Open ", testing::kAccessDenied);
-  ApplyIconsNT(h.context);
-  ApplyNameNT(h.context);
-  EXPECT_TRUE(h.messages.Shown().empty());
-  EXPECT_EQ(kStockEmptyIcon, Text(kNTIcon, ""));
-}
-
-TEST_F(AppearanceWriterTest, FailedFullWriteKeepsTheEarlierValuesAndShowsNoMessage) {
-  h.registry.FailWith(std::string("Set ") + kNTIcon + ":Full", testing::kAccessDenied);
-  ApplyIconsNT(h.context);
-  EXPECT_EQ("C:\\Tools\\black.ico,0", Text(kNTIcon, ""));
-  EXPECT_EQ("C:\\Tools\\black.ico,0", Text(kNTIcon, "Empty"));
-  EXPECT_EQ(kStockFullIcon, Text(kNTIcon, "Full"));
-  EXPECT_TRUE(h.messages.Shown().empty());
-  EXPECT_EQ(0, h.registry.OpenHandles());
-}
-
-TEST_F(AppearanceWriterTest, FailedEmptyWriteStopsBeforeFull) {
-  h.registry.FailWith(std::string("Set ") + kNTIcon + ":Empty", testing::kAccessDenied);
-  RestoreIconsNT(h.context);
-  EXPECT_TRUE(h.log.Matching(std::string("Set ") + kNTIcon + ":Full").empty());
-  EXPECT_TRUE(h.messages.Shown().empty());
-  EXPECT_EQ(0, h.registry.OpenHandles());
+TEST_F(AppearanceWriterTest, RefusedOpenOrWriteEndsTheOperationSilently) {
+  const std::string set = std::string("Set ") + kNTIcon;
+  const std::pair<std::string, int> cases[] = {// the refused call, the values written before it
+                                               {"Open ", 0},
+                                               {set + ": ", 0},
+                                               {set + ":Empty", 1},
+                                               {set + ":Full", 2}};
+  for (const auto& [refused, written] : cases) {
+    SetUp();
+    h.log.events.clear();
+    h.registry.FailWith(refused, kAccessDenied, 1);
+    ApplyIcons();
+    const auto applied = Expect("C:\\Tools\\black.ico,0", "C:\\Tools\\white.ico,0");
+    for (int i = 0; i < 3; ++i) {
+      EXPECT_EQ(i < written ? applied[i] : TextValue("old"), Icons()[i]) << refused << ", " << i;
+    }
+    EXPECT_EQ(Events{}, h.messages.Shown()) << refused;
+  }
+  h.registry.FailWith("Open ", kFileNotFound);
+  RestoreName9x(h.registry, h.messages, h.form1);
+  EXPECT_EQ(TextValue("old"), h.registry.Get(k9xClass, ""));
+  EXPECT_EQ(Events{}, h.messages.Shown());
 }
 
 TEST_F(AppearanceWriterTest, RaisedFailureShowsTheErrorOnceThenClosesTheKey) {
   h.form1.RaiseOn("Caption Label7");
-  ApplyIconsNT(h.context);
-  EXPECT_EQ(std::vector<std::string>{kError}, h.messages.Shown());
-  EXPECT_EQ(std::string("Close ") + kNTIcon, h.log.Events().back()) << h.log.Dump();
-  EXPECT_EQ("C:\\Tools\\black.ico,0", Text(kNTIcon, "Empty"));
-  EXPECT_EQ(kStockFullIcon, Text(kNTIcon, "Full"));
+  ApplyIcons();
+  EXPECT_EQ(Expect("C:\\Tools\\black.ico,0", "old"), Icons());
+  EXPECT_EQ(Events{kError}, h.messages.Shown());
+  EXPECT_GT(h.log.IndexOf("Close "), h.log.IndexOf(kError));
+  h.registry.FailWith("Set ", kRaise);
+  RestoreNameNT(h.registry, h.messages, h.form1);
+  EXPECT_EQ((Events{kError, kError}), h.messages.Shown());
 }
 
-TEST_F(AppearanceWriterTest, RaisedFailureInANameOperationShowsTheErrorOnce) {
-  h.registry.RaiseOn("Set ");
-  RestoreNameNT(h.context);
-  EXPECT_EQ(std::vector<std::string>{kError}, h.messages.Shown());
-  EXPECT_EQ(0, h.registry.OpenHandles());
-}
-
-TEST_F(AppearanceWriterTest, ProgramFolderThatCannotBeObtainedWritesNoIcons) {
-  h.system.program_folder.reset();  // for example, not expressible in the ANSI code page
-  ApplyIconsNT(h.context);
-  EXPECT_EQ(std::vector<std::string>{kError}, h.messages.Shown());
-  EXPECT_TRUE(h.log.Matching("Set ").empty());
-  EXPECT_TRUE(h.log.Matching("Open ").empty());
-}
-
-TEST_F(AppearanceWriterTest, ProgramFolderIsAskedForAnewEachTime) {
-  ApplyIconsNT(h.context);
-  h.system.program_folder = "D:\\Moved";
-  ApplyIconsNT(h.context);
-  EXPECT_EQ("D:\\Moved\\white.ico,0", Text(kNTIcon, "Full"));
+TEST_F(AppearanceWriterTest, ProgramFolderThatCannotBeHadWritesNoIcon) {
+  for (const std::optional<std::string>& folder : {std::optional<std::string>(), {""}}) {
+    Harness run;
+    run.system.program_folder = folder;
+    ApplyIconsNT(run.registry, run.system, run.messages, run.form1);
+    EXPECT_EQ(Events{kError}, run.messages.Shown());
+    EXPECT_EQ(Events{}, run.log.Matching("Open "));
+  }
 }
 
 }  // namespace

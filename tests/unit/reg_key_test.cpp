@@ -1,125 +1,155 @@
 #include "platform/reg_key.h"
 
 #include <gtest/gtest.h>
+#include <rapidcheck/gtest.h>
+
+#include <algorithm>
+#include <cstring>
 
 #include "support/memory_registry.h"
 
 namespace kelvoro {
 namespace {
 
-using testing::EventLog;
-using testing::MemoryRegistry;
+using namespace testing;
 
-constexpr char kPath[] = "Software\\Test";
-constexpr char kFull[] = "HKCU\\Software\\Test";
+using Paths = std::vector<std::string>;
+constexpr char kA[] = "HKCU\\Software\\A";
 
 class RegKeyTest : public ::testing::Test {
  protected:
+  void SetUp() override {
+    registry.AddKey(kA);
+    registry.AddKey("HKCU\\Software\\B");
+  }
+  void TearDown() override { EXPECT_EQ(0, registry.StrayCloses()) << log.Dump(); }
+  RegKey Opened(const char* path, KeyAccess access = KeyAccess::kWrite) {
+    RegKey key(registry);
+    EXPECT_EQ(kRegSuccess, key.Open(RootKey::kCurrentUser, path, access));
+    return key;
+  }
+
   EventLog log;
   MemoryRegistry registry{log};
-  void SetUp() override { registry.AddKey(kFull); }
 };
 
-TEST_F(RegKeyTest, ClosesItsKeyWhenItGoesOutOfScope) {
+TEST_F(RegKeyTest, ClosesItsKeyWhenItGoesOutOfScopeOrOnClose) {
   {
-    RegKey key(registry);
-    ASSERT_EQ(kRegSuccess, key.Open(RootKey::kCurrentUser, kPath, KeyAccess::kRead));
-    EXPECT_EQ(1, registry.OpenHandles());
+    const RegKey key = Opened("Software\\A");
+    EXPECT_EQ(Paths{kA}, registry.OpenKeys());
   }
-  EXPECT_EQ(0, registry.OpenHandles());
-  EXPECT_EQ("Close HKCU\\Software\\Test", log.Events().back());
-}
-
-TEST_F(RegKeyTest, FailedOpenLeavesTheKeyInvalidAndCreatesNothing) {
-  RegKey key(registry);
-  EXPECT_NE(kRegSuccess, key.Open(RootKey::kCurrentUser, "Software\\Missing", KeyAccess::kWrite));
+  EXPECT_EQ(Paths{}, registry.OpenKeys());
+  RegKey key = Opened("Software\\A");
+  key.Close();
   EXPECT_FALSE(key.Valid());
+  EXPECT_EQ(Paths{}, registry.OpenKeys());
+}
+
+TEST_F(RegKeyTest, EveryWayOfTakingAnotherKeyClosesTheOneItHeld) {
+  RegKey key = Opened("Software\\A");
+  ASSERT_EQ(kRegSuccess, key.Open(RootKey::kCurrentUser, "Software\\B", KeyAccess::kWrite));
+  EXPECT_EQ(Paths{"HKCU\\Software\\B"}, registry.OpenKeys()) << "after Open";
+  ASSERT_EQ(kRegSuccess, key.Create(key, "C"));
+  EXPECT_EQ(Paths{"HKCU\\Software\\B\\C"}, registry.OpenKeys()) << "after Create";
+  key = Opened("Software\\A");
+  EXPECT_EQ(Paths{kA}, registry.OpenKeys()) << "after a move onto it";
+}
+
+TEST_F(RegKeyTest, FailedOpenOrCreateKeepsTheKeyItHeldAndCreatesNothing) {
+  RegKey key = Opened("Software\\A", KeyAccess::kRead);
+  EXPECT_EQ(kFileNotFound, key.Open(RootKey::kCurrentUser, "Software\\Missing", KeyAccess::kWrite));
+  EXPECT_EQ(kAccessDenied, key.Create(key, "C"));  // a parent opened for reading
+  EXPECT_EQ(Paths{kA}, registry.OpenKeys());
   EXPECT_FALSE(registry.HasKey("HKCU\\Software\\Missing"));
-  EXPECT_EQ(0, registry.OpenHandles());
+  EXPECT_FALSE(registry.HasKey("HKCU\\Software\\A\\C"));
 }
 
-TEST_F(RegKeyTest, MovedKeyIsClosedOnce) {
-  RegKey outer(registry);
-  {
-    RegKey inner(registry);
-    ASSERT_EQ(kRegSuccess, inner.Open(RootKey::kCurrentUser, kPath, KeyAccess::kRead));
-    outer = std::move(inner);
-  }
-  EXPECT_TRUE(outer.Valid());
-  EXPECT_EQ(1, registry.OpenHandles());
-  outer.Close();
-  EXPECT_EQ(0, registry.OpenHandles());
-  EXPECT_EQ(1u, log.Matching("Close ").size());
+TEST_F(RegKeyTest, AMovedKeyIsClosedOnceByItsLastOwnerAndATakenOneNotAtAll) {
+  RegKey first = Opened("Software\\A");
+  RegKey second(std::move(first));
+  RegKey third(registry);
+  third = std::move(second);
+  EXPECT_FALSE(first.Valid() || second.Valid());
+  const KeyHandle held = third.Handle();
+  const KeyHandle taken = third.Take();
+  EXPECT_EQ(held, taken);
+  EXPECT_FALSE(third.Valid());
+  third.Close();
+  EXPECT_EQ(Paths{kA}, registry.OpenKeys());
+  registry.CloseKey(taken);
 }
 
-TEST_F(RegKeyTest, TextIsWrittenWithItsTerminatingZeroCounted) {
+RC_GTEST_PROP(RegKey, WritesTextWithItsZeroCountedAndNumbersLittleEndian,
+              (const std::string& text, std::uint32_t number)) {
+  EventLog log;
+  MemoryRegistry registry(log);
+  registry.AddKey(kA);
   RegKey key(registry);
-  ASSERT_EQ(kRegSuccess, key.Open(RootKey::kCurrentUser, kPath, KeyAccess::kWrite));
-  ASSERT_EQ(kRegSuccess, key.SetText("Name", ValueType::kExpandSz, "abc"));
-  ASSERT_EQ(kRegSuccess, key.SetText("Empty", ValueType::kSz, ""));
-  auto value = registry.Get(kFull, "Name");
-  ASSERT_TRUE(value);
-  EXPECT_EQ(ValueType::kExpandSz, value->type);
-  EXPECT_EQ((std::vector<std::uint8_t>{'a', 'b', 'c', 0}), value->bytes);
-  // An empty text is one byte: its zero.
-  EXPECT_EQ(std::vector<std::uint8_t>{0}, registry.Get(kFull, "Empty")->bytes);
+  RC_ASSERT(key.Open(RootKey::kCurrentUser, "Software\\A", KeyAccess::kWrite) == kRegSuccess);
+  const auto type = *rc::gen::element(ValueType::kSz, ValueType::kExpandSz);
+  RC_ASSERT(key.SetText("T", type, text) == kRegSuccess);
+  RC_ASSERT(key.SetDword("N", number) == kRegSuccess);
+  RC_ASSERT(registry.Get(kA, "T") == TextValue(text, type));
+  RC_ASSERT(registry.Get(kA, "N") == DwordValue(number));
 }
 
-TEST_F(RegKeyTest, DwordIsFourLittleEndianBytes) {
+// Any stored value, of any type and size, with or without zeros. The registry leaves 0xCD past
+// the data, so only the returned size tells where a value without its terminating zero ends.
+RC_GTEST_PROP(RegKey, ReadsTakeWhatFitsTheirBufferAndLeaveTheOutputsAloneOtherwise, ()) {
+  const auto byte = rc::gen::weightedOneOf<std::uint8_t>(
+      {{1, rc::gen::just<std::uint8_t>(0)}, {8, rc::gen::arbitrary<std::uint8_t>()}});
+  const RegValue stored{
+      static_cast<ValueType>(*rc::gen::arbitrary<std::uint32_t>()),
+      *rc::gen::container<std::vector<std::uint8_t>>(
+          *rc::gen::weightedOneOf<std::size_t>({{1, rc::gen::inRange<std::size_t>(0, 8)},
+                                                {1, rc::gen::inRange<std::size_t>(250, 260)},
+                                                {1, rc::gen::inRange<std::size_t>(0, 300)}}),
+          byte)};
+  EventLog log;
+  MemoryRegistry registry(log);
+  registry.Put(kA, "", stored);
   RegKey key(registry);
-  ASSERT_EQ(kRegSuccess, key.Open(RootKey::kCurrentUser, kPath, KeyAccess::kWrite));
-  ASSERT_EQ(kRegSuccess, key.SetDword("N", 0x01020304));
-  auto value = registry.Get(kFull, "N");
-  ASSERT_TRUE(value);
-  EXPECT_EQ(ValueType::kDword, value->type);
-  EXPECT_EQ((std::vector<std::uint8_t>{4, 3, 2, 1}), value->bytes);
-}
-
-TEST_F(RegKeyTest, TextWithoutTerminatingZeroEndsAtTheReturnedSize) {
-  registry.SetRaw(kFull, "", ValueType::kSz, {'w', 'a', 'v'});
-  RegKey key(registry);
-  ASSERT_EQ(kRegSuccess, key.Open(RootKey::kCurrentUser, kPath, KeyAccess::kRead));
+  RC_ASSERT(key.Open(RootKey::kCurrentUser, "Software\\A", KeyAccess::kRead) == kRegSuccess);
   std::string text = "sentinel";
-  ASSERT_EQ(kRegSuccess, key.QueryText("", text));
-  EXPECT_EQ("wav", text);
+  auto type = static_cast<ValueType>(0xDEAD);
+  std::uint32_t number = 0xDEADBEEF;
+  const auto& bytes = stored.bytes;
+  const bool text_fits = bytes.size() <= 255, number_fits = bytes.size() <= 4;
+  RC_ASSERT((key.QueryText("", text, type) == kRegSuccess) == text_fits);
+  RC_ASSERT((key.QueryDword("", number) == kRegSuccess) == number_fits);
+  RC_ASSERT(text == (text_fits
+                         ? std::string(bytes.begin(), std::find(bytes.begin(), bytes.end(), 0))
+                         : "sentinel"));
+  RC_ASSERT(type == (text_fits ? stored.type : static_cast<ValueType>(0xDEAD)));
+  std::uint32_t low_end_first = 0;  // the bytes fill the number from its low end
+  for (std::size_t i = 0; i < bytes.size() && i < 4; ++i) low_end_first |= bytes[i] << (8 * i);
+  RC_ASSERT(number == (number_fits ? low_end_first : 0xDEADBEEF));
 }
 
-TEST_F(RegKeyTest, TextEndsAtTheFirstZeroWithinTheReturnedSize) {
-  registry.SetRaw(kFull, "", ValueType::kSz, {'a', 0, 'b', 'c', 0});
-  RegKey key(registry);
-  ASSERT_EQ(kRegSuccess, key.Open(RootKey::kCurrentUser, kPath, KeyAccess::kRead));
+// A registry that claims more data than the buffer holds, and fills the buffer without a zero.
+class Overclaiming : public MemoryRegistry {
+ public:
+  using MemoryRegistry::MemoryRegistry;
+  RegStatus QueryValue(KeyHandle, const std::string&, ValueType& type, void* data,
+                       std::uint32_t& size) override {
+    std::memset(data, 'x', size);
+    size += 100;
+    type = ValueType::kSz;
+    return kRegSuccess;
+  }
+};
+
+TEST_F(RegKeyTest, ReadsStayInsideTheirBufferWhateverSizeTheRegistryClaims) {
+  Overclaiming liar(log);
+  liar.AddKey(kA);
+  RegKey key(liar);
+  ASSERT_EQ(kRegSuccess, key.Open(RootKey::kCurrentUser, "Software\\A", KeyAccess::kRead));
   std::string text;
   ASSERT_EQ(kRegSuccess, key.QueryText("", text));
-  EXPECT_EQ("a", text);
-}
-
-TEST_F(RegKeyTest, TextOf254CharactersFitsAndOf255DoesNot) {
-  registry.SetString(kFull, "fits", std::string(254, 'x'));
-  registry.SetString(kFull, "long", std::string(255, 'y'));
-  RegKey key(registry);
-  ASSERT_EQ(kRegSuccess, key.Open(RootKey::kCurrentUser, kPath, KeyAccess::kRead));
-  std::string text;
-  ASSERT_EQ(kRegSuccess, key.QueryText("fits", text));
-  EXPECT_EQ(254u, text.size());
-  text = "untouched";
-  EXPECT_NE(kRegSuccess, key.QueryText("long", text));
-  EXPECT_EQ("untouched", text);
-}
-
-TEST_F(RegKeyTest, DwordReadFillsFromTheLowEndWhateverTheType) {
-  registry.SetRaw(kFull, "one", ValueType::kSz, {5});
-  registry.SetRaw(kFull, "two", ValueType::kSz, {0x34, 0x12});
-  registry.SetRaw(kFull, "five", ValueType::kSz, {1, 2, 3, 4, 5});
-  RegKey key(registry);
-  ASSERT_EQ(kRegSuccess, key.Open(RootKey::kCurrentUser, kPath, KeyAccess::kRead));
-  std::uint32_t value = 99;
-  ASSERT_EQ(kRegSuccess, key.QueryDword("one", value));
-  EXPECT_EQ(5u, value);
-  ASSERT_EQ(kRegSuccess, key.QueryDword("two", value));
-  EXPECT_EQ(0x1234u, value);
-  value = 99;
-  EXPECT_NE(kRegSuccess, key.QueryDword("five", value));
-  EXPECT_EQ(99u, value);
+  EXPECT_EQ(std::string(RegKey::kTextBufferSize, 'x'), text);
+  std::uint32_t value = 0;
+  ASSERT_EQ(kRegSuccess, key.QueryDword("", value));
+  EXPECT_EQ(0x78787878u, value);
 }
 
 }  // namespace

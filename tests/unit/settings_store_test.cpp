@@ -3,170 +3,117 @@
 #include <gtest/gtest.h>
 
 #include "support/fakes.h"
-#include "support/registry_paths.h"
 
 namespace kelvoro {
 namespace {
 
-using testing::Harness;
-using namespace testing;  // the registry places
-using testing::ProgramEnded;
+using namespace testing;
 
-class SettingsStoreTest : public ::testing::Test {
- protected:
-  Harness h;
+using Events = std::vector<std::string>;
+const std::string kMaker = "HKCU\\Software\\Orvane's Software";
+const std::string kProduct = kMaker + "\\Kelvoro";
+
+struct SettingsStoreTest : ::testing::Test {
   void SetUp() override { h.registry.AddKey("HKCU\\Software"); }
+  void Ensure() { EnsureSettingsKey(h.registry, h.messages, h.system); }
+  Harness h;
 };
 
-TEST_F(SettingsStoreTest, FirstRunCreatesEachLevelThenWritesVoicestatZero) {
-  EnsureSettingsKey(h.context);
-  EXPECT_TRUE(h.registry.HasKey(kSettings));
-  EXPECT_EQ(0u, h.registry.GetDword(kSettings, "Voicestat"));
-  EXPECT_EQ(ValueType::kDword, h.registry.Get(kSettings, "Voicestat")->type);
-  const std::vector<std::string> expected = {
-      "Open HKCU\\Software\\Orvane's Software\\Kelvoro\\2.1 read",
-      "Open HKCU\\Software write",
-      "Create HKCU\\Software\\Orvane's Software",
-      "Close HKCU\\Software\\Orvane's Software",
-      "Close HKCU\\Software",
-      "Open HKCU\\Software\\Orvane's Software write",
-      "Create HKCU\\Software\\Orvane's Software\\Kelvoro",
-      "Close HKCU\\Software\\Orvane's Software\\Kelvoro",
-      "Close HKCU\\Software\\Orvane's Software",
-      "Open HKCU\\Software\\Orvane's Software\\Kelvoro write",
-      "Create HKCU\\Software\\Orvane's Software\\Kelvoro\\2.1",
-      "Close HKCU\\Software\\Orvane's Software\\Kelvoro\\2.1",
-      "Close HKCU\\Software\\Orvane's Software\\Kelvoro",
-      "Open HKCU\\Software\\Orvane's Software\\Kelvoro\\2.1 write",
-      "Set HKCU\\Software\\Orvane's Software\\Kelvoro\\2.1:Voicestat REG_DWORD 0",
-      "Close HKCU\\Software\\Orvane's Software\\Kelvoro\\2.1",
-  };
-  EXPECT_EQ(expected, h.log.Events()) << h.log.Dump();
-  EXPECT_TRUE(h.messages.Shown().empty());
+TEST_F(SettingsStoreTest, FirstRunCreatesEachLevelUnderItsParentThenWritesVoicestatZero) {
+  Ensure();
+  const std::string settings = kSettings;
+  EXPECT_EQ((Events{"Open " + settings + " read", "Open HKCU\\Software write",
+                    "Open " + kMaker + " write", "Open " + kProduct + " write",
+                    "Open " + settings + " write"}),
+            h.log.Matching("Open "));
+  EXPECT_TRUE(h.log.InOrder({"Create " + kMaker, "Create " + kProduct, "Create " + settings,
+                             "Set " + settings + ":Voicestat REG_DWORD 0"}))
+      << h.log.Dump();
+  EXPECT_EQ(DwordValue(0), h.registry.Get(kSettings, "Voicestat"));
+  EXPECT_EQ(Events{}, h.messages.Shown());
 }
 
-TEST_F(SettingsStoreTest, PresentKeyIsOnlyOpenedAndClosed) {
-  h.registry.SetDwordValue(kSettings, "Voicestat", 1);
-  EnsureSettingsKey(h.context);
-  EXPECT_EQ(1u, h.registry.GetDword(kSettings, "Voicestat"));
-  EXPECT_EQ(2u, h.log.Events().size()) << h.log.Dump();
-  EXPECT_EQ(0, h.registry.OpenHandles());
-}
-
-TEST_F(SettingsStoreTest, PresentKeyWithoutVoicestatStaysWithout) {
+TEST_F(SettingsStoreTest, PresentKeyIsLeftAsItIsWithOrWithoutVoicestat) {
   h.registry.AddKey(kSettings);
-  EnsureSettingsKey(h.context);
-  EXPECT_FALSE(h.registry.Get(kSettings, "Voicestat"));
+  Ensure();
+  EXPECT_EQ(std::nullopt, h.registry.Get(kSettings, "Voicestat"));
+  h.registry.Put(kSettings, "Voicestat", DwordValue(1));
+  Ensure();
+  EXPECT_EQ(DwordValue(1), h.registry.Get(kSettings, "Voicestat"));
+  EXPECT_EQ(Events{}, h.log.Matching("Create "));
+  EXPECT_EQ(Events{}, h.log.Matching("Set "));
 }
 
-TEST_F(SettingsStoreTest, ExistingMakerLevelIsOpenedAndTheChainGoesOn) {
-  h.registry.AddKey("HKCU\\Software\\Orvane's Software");
-  EnsureSettingsKey(h.context);
-  EXPECT_EQ(0u, h.registry.GetDword(kSettings, "Voicestat"));
-}
-
-TEST_F(SettingsStoreTest, SoftwareRefusedForWritingCreatesNothingAndSaysNothing) {
-  h.registry.FailWith("Open HKCU\\Software", testing::kAccessDenied);
-  EnsureSettingsKey(h.context);
-  EXPECT_FALSE(h.registry.HasKey("HKCU\\Software\\Orvane's Software"));
-  EXPECT_TRUE(h.log.Matching("Set ").empty());
-  EXPECT_TRUE(h.messages.Shown().empty());
-  EXPECT_EQ(0, h.registry.OpenHandles());
-}
-
-TEST_F(SettingsStoreTest, RaisedFailureWhileCreatingShowsTheMessageAndEndsTheProgram) {
-  h.registry.RaiseOn("Create HKCU\\Software\\Orvane's Software\\Kelvoro");
-  EXPECT_THROW(EnsureSettingsKey(h.context), ProgramEnded);
-  const auto shown = h.messages.Shown();
-  ASSERT_EQ(1u, shown.size()) << h.log.Dump();
-  EXPECT_EQ(
-      "Message 48: Unable to create necessary Registry values. Contact "
-      "support@orvane.exampleInjected failure in: Create "
-      "HKCU\\Software\\Orvane's Software\\Kelvoro",
-      shown[0]);
-  EXPECT_EQ("EndProgram", h.log.Events().back());
-  // Nothing after the product level ran.
-  EXPECT_FALSE(h.registry.HasKey(kSettings));
-}
-
-TEST_F(SettingsStoreTest, StatusWritesStoreTheirNumber) {
-  h.registry.AddKey(kSettings);
-  SetVoiceStatusOn(h.context);
-  EXPECT_EQ(1u, h.registry.GetDword(kSettings, "Voicestat"));
-  SetVoiceStatusOff(h.context);
-  EXPECT_EQ(0u, h.registry.GetDword(kSettings, "Voicestat"));
-  SetVoiceStatusOn(h.context);
-  InitVoiceStatus(h.context);
-  EXPECT_EQ(0u, h.registry.GetDword(kSettings, "Voicestat"));
-  EXPECT_EQ(0, h.registry.OpenHandles());
-}
-
-TEST_F(SettingsStoreTest, StatusWriteWithoutTheKeyWritesNothingAndCreatesNothing) {
-  SetVoiceStatusOn(h.context);
-  EXPECT_FALSE(h.registry.HasKey(kSettings));
-  EXPECT_TRUE(h.messages.Shown().empty());
-}
-
-TEST_F(SettingsStoreTest, RaisedFailureInAStatusWriteShowsItsDescriptionAndReturns) {
-  h.registry.AddKey(kSettings);
-  h.registry.RaiseOn("Set ");
-  SetVoiceStatusOn(h.context);
-  EXPECT_EQ(std::vector<std::string>{"Message 64: Injected failure in: Set "
-                                     "HKCU\\Software\\Orvane's Software\\Kelvoro\\2.1:Voicestat "
-                                     "REG_DWORD 1"},
+TEST_F(SettingsStoreTest, RefusedParentCreatesNothingSilentlyButARaisedFailureEndsTheProgram) {
+  h.registry.FailWith("Open HKCU\\Software write", kAccessDenied, 1);
+  Ensure();
+  EXPECT_FALSE(h.registry.HasKey(kMaker));
+  EXPECT_EQ(Events{}, h.messages.Shown());
+  h.registry.FailWith("Create " + kProduct, kRaise);
+  EXPECT_THROW(Ensure(), ProgramEnded);
+  EXPECT_EQ(Events{"Message 48: Unable to create necessary Registry values. Contact "
+                   "support@orvane.exampleInjected failure in: Create " +
+                   kProduct},
             h.messages.Shown());
-  EXPECT_EQ(0, h.registry.OpenHandles());
+  EXPECT_EQ("EndProgram", h.log.events.back());
 }
 
-TEST_F(SettingsStoreTest, ReadFillsTheStatusAndTheTextBox) {
-  for (std::uint32_t stored : {0u, 1u, 7u}) {
-    h.registry.SetDwordValue(kSettings, "Voicestat", stored);
-    VoiceStatus status;
-    ReadVoiceStatus(h.context, status);
-    ASSERT_TRUE(status.has_value());
-    EXPECT_EQ(stored, *status);
-    EXPECT_EQ(std::to_string(stored), h.form1.store.Get("txtvoicestat"));
+TEST_F(SettingsStoreTest, StatusWritesStoreTheirNumberOnlyInAnExistingKey) {
+  using Write = void (*)(RegistryPort&, MessagePort&);
+  const std::pair<Write, std::uint32_t> cases[] = {
+      {InitVoiceStatus, 0}, {SetVoiceStatusOn, 1}, {SetVoiceStatusOff, 0}};
+  for (const auto& [write, number] : cases) {
+    Harness bare;
+    write(bare.registry, bare.messages);
+    EXPECT_FALSE(bare.registry.HasKey(kSettings));
+    h.registry.Put(kSettings, "Voicestat", DwordValue(7));
+    write(h.registry, h.messages);
+    EXPECT_EQ(DwordValue(number), h.registry.Get(kSettings, "Voicestat"));
   }
+  h.registry.FailWith("Set ", kRaise);
+  SetVoiceStatusOn(h.registry, h.messages);
+  EXPECT_EQ(Events{"Message 64: Injected failure in: Set " + std::string(kSettings) +
+                   ":Voicestat REG_DWORD 1"},
+            h.messages.Shown());
 }
 
-TEST_F(SettingsStoreTest, ReadWithoutValueLeavesStatusAndTextBoxAlone) {
-  h.registry.AddKey(kSettings);
-  h.form1.store.Set("txtvoicestat", "earlier");
+TEST_F(SettingsStoreTest, ReadFillsStatusAndTextBoxFromReadableDataAlone) {
+  const std::pair<std::optional<RegValue>, VoiceStatus> cases[] = {
+      {DwordValue(0), 0},
+      {DwordValue(1), 1},
+      {DwordValue(0xFFFFFFFF), 0xFFFFFFFF},
+      {RegValue{ValueType::kSz, {5}}, 5},
+      {RegValue{ValueType::kSz, {1, 0, 0, 0, 0}}, {}},
+      {{}, {}}};
+  for (const auto& [stored, expected] : cases) {
+    Harness run;
+    run.registry.AddKey(kSettings);
+    if (stored) run.registry.Put(kSettings, "Voicestat", *stored);
+    run.form1.store.Set(Control::txtvoicestat, "earlier");
+    VoiceStatus status;
+    ReadVoiceStatus(run.registry, run.messages, run.form1, status);
+    EXPECT_EQ(expected, status);
+    // The text box shows the number as the program holds it, a signed 32-bit integer.
+    EXPECT_EQ(expected ? std::to_string(static_cast<std::int32_t>(*expected)) : "earlier",
+              run.form1.store.Get(Control::txtvoicestat));
+  }
   VoiceStatus status;
-  ReadVoiceStatus(h.context, status);
-  EXPECT_FALSE(status.has_value());
-  EXPECT_EQ("earlier", h.form1.store.Get("txtvoicestat"));
-  EXPECT_EQ(0, h.registry.OpenHandles());
+  ReadVoiceStatus(h.registry, h.messages, h.form1, status);
+  EXPECT_EQ(std::nullopt, status) << "without the key";
 }
 
-TEST_F(SettingsStoreTest, ReadWithoutKeyLeavesTheStatusEmpty) {
-  VoiceStatus status;
-  ReadVoiceStatus(h.context, status);
-  EXPECT_FALSE(status.has_value());
-  EXPECT_TRUE(VoiceStatusEquals(status, 0));
-  EXPECT_FALSE(VoiceStatusEquals(status, 1));
-}
-
-TEST_F(SettingsStoreTest, ReadTakesShortDataOfAnyTypeFromItsLowEndAndRejectsLongData) {
-  h.registry.SetRaw(kSettings, "Voicestat", ValueType::kSz, {5});
-  VoiceStatus status;
-  ReadVoiceStatus(h.context, status);
-  EXPECT_EQ(std::optional<std::uint32_t>(5), status);
-
-  h.registry.SetRaw(kSettings, "Voicestat", ValueType::kSz, {1, 0, 0, 0, 0, 0});
-  VoiceStatus long_status;
-  ReadVoiceStatus(h.context, long_status);
-  EXPECT_FALSE(long_status.has_value());
-}
-
-TEST_F(SettingsStoreTest, RaisedFailureInTheReadShowsItsDescriptionAndLeavesTheStatus) {
-  h.registry.SetDwordValue(kSettings, "Voicestat", 1);
+TEST_F(SettingsStoreTest, RaisedFailureInTheReadShowsItsDescriptionAndReturns) {
+  h.registry.Put(kSettings, "Voicestat", DwordValue(1));
+  h.registry.FailWith("Query ", kRaise, 1);
   h.form1.RaiseOn("SetCaption txtvoicestat");
   VoiceStatus status;
-  ReadVoiceStatus(h.context, status);
-  ASSERT_EQ(1u, h.messages.Shown().size());
-  EXPECT_EQ(0u, h.messages.Shown()[0].rfind("Message 64: Injected failure", 0));
-  EXPECT_EQ(0, h.registry.OpenHandles());
+  ReadVoiceStatus(h.registry, h.messages, h.form1, status);
+  EXPECT_EQ(std::nullopt, status);
+  ReadVoiceStatus(h.registry, h.messages, h.form1, status);
+  EXPECT_EQ(
+      Events({"Message 64: Injected failure in: Query " + std::string(kSettings) + ":Voicestat",
+              "Message 64: Injected failure in: SetCaption txtvoicestat=1"}),
+      h.messages.Shown());
 }
 
 }  // namespace

@@ -3,183 +3,120 @@
 #include <gtest/gtest.h>
 
 #include "support/fakes.h"
-#include "support/registry_paths.h"
 
 namespace kelvoro {
 namespace {
 
-using testing::Harness;
-using namespace testing;  // the registry places
-using testing::ProgramEnded;
+using namespace testing;
 
-class StartupTest : public ::testing::Test {
- protected:
-  Harness h;
+using Events = std::vector<std::string>;
+constexpr char kStock[] = "%SystemRoot%\\media\\stock.wav";
+
+// A first run on the NT family: HKCU\Software and the stock sound, nothing else.
+struct StartupTest : ::testing::Test {
   void SetUp() override {
     h.registry.AddKey("HKCU\\Software");
-    h.registry.SetString(kStockSoundPath, "", "%SystemRoot%\\media\\stock.wav",
-                         ValueType::kExpandSz);
+    h.registry.Put(kStockSound, "", TextValue(kStock, ValueType::kExpandSz));
   }
-  bool Hidden(const char* name) const { return h.form1.hidden.count(name) != 0; }
+  Harness h;
 };
 
 TEST_F(StartupTest, NTFirstRunRunsEveryStatementInOrder) {
-  h.system.platform_id = 2;
-  Form_Load(h.context);
-  // Registry traffic of the settings chain is summarised by its first and last entries.
-  std::vector<std::string> ui;
-  for (const std::string& event : h.log.Events()) {
-    if (event.rfind("Open ", 0) == 0 || event.rfind("Close ", 0) == 0 ||
-        event.rfind("Create ", 0) == 0) {
-      continue;
-    }
-    ui.push_back(event);
-  }
-  const std::vector<std::string> expected = {
-      "BackColour Form1",
-      "BackColour Check1",
-      "BackColour Command5",
-      "BackColour Command6",
-      "BackColour Command7",
-      "Hide Command1",
-      "Hide Command2",
-      "Hide Command3",
-      "Picture Image1=3",
-      "Picture Image3=1",
-      "Picture Image4=2",
-      "SetCaption Label12=Windows NT",
-      "Set HKCU\\Software\\Orvane's Software\\Kelvoro\\2.1:Voicestat REG_DWORD 0",
-      "Query HKCU\\AppEvents\\Schemes\\Apps\\Explorer\\EmptyRecycleBin\\.Default:",
-      "SetCaption lbldefvoice=%SystemRoot%\\media\\stock.wav",
-      "Query HKCU\\Software\\Orvane's Software\\Kelvoro\\2.1:Voicestat",
-      "SetCaption txtvoicestat=0",
-      "Check1=0",
-  };
-  EXPECT_EQ(expected, ui) << h.log.Dump();
-  EXPECT_EQ(2, h.state.PlatformId);
-  EXPECT_EQ("C:\\WINDOWS", h.state.WindowsFolder);
-  EXPECT_EQ(kWindowColour, h.form1.colours.at("Form1"));
-  EXPECT_EQ(0, h.registry.OpenHandles());
-  EXPECT_TRUE(h.messages.Shown().empty());
+  Form_Load(h.ports, h.facts);
+  EXPECT_TRUE(h.log.InOrder(
+      {"BackColour Form1", "BackColour Check1", "BackColour Command5", "BackColour Command6",
+       "BackColour Command7", "Hide Command1", "Hide Command2", "Hide Command3", "Picture Image1=3",
+       "Picture Image3=1", "Picture Image4=2", "SetCaption Label12=Windows NT",
+       "Create " + std::string(kSettings), "Set " + std::string(kSettings) + ":Voicestat",
+       "SetCaption lbldefvoice=" + std::string(kStock), "SetCaption txtvoicestat=0", "Check1=0"}))
+      << h.log.Dump();
+  EXPECT_EQ(2, h.facts.PlatformId);
+  EXPECT_EQ("C:\\WINDOWS", h.facts.WindowsFolder);
+  EXPECT_EQ(kWindowColour, h.form1.colours.at(Control::Form1));
+  EXPECT_EQ(Events{}, h.messages.Shown());
 }
 
 TEST_F(StartupTest, EachPlatformGetsItsButtonSetAndFamilyText) {
-  struct Case {
-    std::uint32_t id;
-    const char* family;
-    bool set_a;
-  };
-  for (const Case& c : {Case{0, "Windows 32s ", true}, Case{1, "Windows 9X", true},
-                        Case{2, "Windows NT", false}, Case{3, "", false}}) {
+  const Control set_a[] = {Control::Command1, Control::Command2, Control::Command3};
+  const Control set_b[] = {Control::Command5, Control::Command6, Control::Command7};
+  const std::pair<std::optional<std::uint32_t>, const char*> cases[] = {
+      {0, "Windows 32s "}, {1, "Windows 9X"}, {2, "Windows NT"}, {3, ""}, {{}, "Label12"}};
+  for (const auto& [queried, family] : cases) {
     Harness run;
-    run.system.platform_id = c.id;
-    Form_Load(run.context);
-    const char* shown[] = {"Command1", "Command2", "Command3"};
-    const char* hidden[] = {"Command5", "Command6", "Command7"};
+    run.system.platform_id = queried;
+    Form_Load(run.ports, run.facts);
+    const bool shows_a = queried.value_or(0) < 2;
     for (int i = 0; i < 3; ++i) {
-      const char* kept = c.set_a ? shown[i] : hidden[i];
-      const char* gone = c.set_a ? hidden[i] : shown[i];
-      EXPECT_EQ(0u, run.form1.hidden.count(kept)) << kept << " platform " << c.id;
-      EXPECT_EQ(1u, run.form1.hidden.count(gone)) << gone << " platform " << c.id;
+      EXPECT_EQ(shows_a ? 0u : 1u, run.form1.hidden.count(set_a[i])) << family;
+      EXPECT_EQ(shows_a ? 1u : 0u, run.form1.hidden.count(set_b[i])) << family;
       // Set A keeps its design colours; set B takes the window colour.
-      EXPECT_EQ(c.set_a ? 0u : 1u, run.form1.colours.count(hidden[i])) << "platform " << c.id;
+      EXPECT_EQ(0u, run.form1.colours.count(set_a[i])) << family;
+      EXPECT_EQ(shows_a ? 0u : 1u, run.form1.colours.count(set_b[i])) << family;
     }
-    EXPECT_EQ(c.family, run.form1.store.Get("Label12")) << "platform " << c.id;
-    EXPECT_EQ(static_cast<std::int32_t>(c.id), run.state.PlatformId);
+    EXPECT_EQ(family, run.form1.store.Get(Control::Label12));
+    EXPECT_EQ(static_cast<std::int32_t>(queried.value_or(0)), run.facts.PlatformId);
+    EXPECT_EQ(queried ? 0u : 1u, run.messages.Shown().size()) << family;
   }
 }
 
-TEST_F(StartupTest, FailedVersionQueryShowsSetAAndReportsOnce) {
-  h.system.platform_id.reset();
-  Form_Load(h.context);
-  EXPECT_EQ(0, h.state.PlatformId);
-  EXPECT_TRUE(Hidden("Command7"));
-  EXPECT_FALSE(Hidden("Command1"));
-  EXPECT_EQ("Label12", h.form1.store.Get("Label12"));
-  EXPECT_EQ(std::vector<std::string>{"Message 0: Error Getting Version Information"},
-            h.messages.Shown());
-}
-
-TEST_F(StartupTest, StoredStatusSetsTheCheckBox) {
-  const std::pair<std::optional<std::uint32_t>, int> cases[] = {
-      {1, 1}, {0, 0}, {7, 1}, {std::nullopt, 0}};
-  for (const auto& [stored, expected] : cases) {
+TEST_F(StartupTest, StoredStatusTicksOrClearsTheCheckBoxOrLeavesIt) {
+  struct Case {
+    std::optional<std::uint32_t> stored;
+    int before, after;
+  };
+  for (const Case& c : {Case{1, 0, 1}, {0, 1, 0}, {7, 0, 0}, {7, 1, 1}, {{}, 1, 0}}) {
     Harness run;
     run.registry.AddKey(kSettings);
-    if (stored) run.registry.SetDwordValue(kSettings, "Voicestat", *stored);
-    run.form1.check1 = 1;  // shows whether start-up set it or left it
-    Form_Load(run.context);
-    EXPECT_EQ(expected, run.form1.check1)
-        << "stored " << (stored ? std::to_string(*stored) : "nothing");
-    // A start never writes the status of an existing key again.
-    EXPECT_TRUE(run.log.Matching("Set ").empty()) << run.log.Dump();
+    if (c.stored) run.registry.Put(kSettings, "Voicestat", DwordValue(*c.stored));
+    run.form1.check1 = c.before;
+    Form_Load(run.ports, run.facts);
+    EXPECT_EQ(c.after, run.form1.check1) << "stored " << c.stored.value_or(99) << ", " << c.before;
+    EXPECT_EQ(Events{}, run.log.Matching("Set ")) << "an existing key is never written again";
   }
 }
 
-TEST_F(StartupTest, FailedDirectoryQueryLeavesTheFolderEmptySilently) {
-  h.system.windows_directory.reset();
-  Form_Load(h.context);
-  EXPECT_TRUE(h.state.WindowsFolder.empty());
-  EXPECT_TRUE(h.messages.Shown().empty());
-}
-
-TEST_F(StartupTest, RaisedStatementIsAbandonedAloneAndStartUpGoesOn) {
+TEST_F(StartupTest, RaisedStatementIsAbandonedAloneAndSilently) {
   h.system.platform_id = 1;
-  h.form1.RaiseOn("BackColour Form1");
-  h.form1.RaiseOn("Hide Command6");
-  h.form1.RaiseOn("Picture Image1");
-  Form_Load(h.context);
-  EXPECT_EQ(0u, h.form1.colours.count("Form1"));
-  EXPECT_EQ(1u, h.form1.colours.count("Check1"));
-  EXPECT_TRUE(Hidden("Command5"));
-  EXPECT_FALSE(Hidden("Command6"));
-  EXPECT_TRUE(Hidden("Command7"));
-  EXPECT_EQ(0u, h.form1.pictures.count("Image1"));
-  EXPECT_EQ(1, h.form1.pictures.at("Image3"));
-  EXPECT_EQ(2, h.form1.pictures.at("Image4"));
-  EXPECT_EQ("Windows 9X", h.form1.store.Get("Label12"));
-  EXPECT_EQ("C:\\WINDOWS", h.state.WindowsFolder);
-  EXPECT_TRUE(h.messages.Shown().empty()) << h.log.Dump();
-}
-
-TEST_F(StartupTest, RaisedFailureInAStepWithoutHandlerIsSilent) {
-  h.form1.RaiseOn("SetCaption Label12");  // inside ShowWindowsFamily, which has no handler
-  h.registry.RaiseOn("Open HKCU\\Software\\Orvane's Software\\Kelvoro\\2.1 read", 1);
-  Form_Load(h.context);
-  EXPECT_EQ("Label12", h.form1.store.Get("Label12"));
-  // EnsureSettingsKey was abandoned, so nothing was created; the read found no key.
-  EXPECT_FALSE(h.registry.HasKey(kSettings));
+  h.system.windows_directory.reset();
+  for (const char* raised :
+       {"BackColour Form1", "Hide Command6", "Picture Image1", "SetCaption Label12", "Check1="}) {
+    h.form1.RaiseOn(raised);
+  }
+  h.registry.FailWith(std::string("Open ") + kSettings + " read", kRaise, 1);
+  h.registry.Put(kSettings, "Voicestat", DwordValue(1));
+  Form_Load(h.ports, h.facts);
+  EXPECT_EQ(1u, h.form1.colours.count(Control::Check1));
+  EXPECT_EQ((std::set<Control>{Control::Command5, Control::Command7}), h.form1.hidden);
+  EXPECT_EQ((std::map<Control, int>{{Control::Image3, 1}, {Control::Image4, 2}}), h.form1.pictures);
+  EXPECT_EQ("Label12", h.form1.store.Get(Control::Label12));
+  EXPECT_EQ(Events{}, h.log.Matching("Create ")) << "EnsureSettingsKey was abandoned";
+  EXPECT_EQ(kStock, h.form1.store.Get(Control::lbldefvoice));
+  EXPECT_EQ("1", h.form1.store.Get(Control::txtvoicestat));
   EXPECT_EQ(0, h.form1.check1);
-  EXPECT_EQ("%SystemRoot%\\media\\stock.wav", h.form1.store.Get("lbldefvoice"));
-  EXPECT_EQ("C:\\WINDOWS", h.state.WindowsFolder);
-  EXPECT_TRUE(h.messages.Shown().empty()) << h.log.Dump();
+  EXPECT_EQ(1, h.facts.PlatformId);
+  EXPECT_EQ("", h.facts.WindowsFolder);
+  EXPECT_EQ(Events{}, h.messages.Shown()) << h.log.Dump();
 }
 
-TEST_F(StartupTest, RaisedFailureInTheStockSoundReadIsReportedAndStartUpGoesOn) {
+TEST_F(StartupTest, RaisedFailureInAReadWithAHandlerIsReportedAndStartUpGoesOn) {
+  h.registry.Put(kSettings, "Voicestat", DwordValue(1));
   h.form1.RaiseOn("SetCaption lbldefvoice");
-  Form_Load(h.context);
-  ASSERT_EQ(1u, h.messages.Shown().size());
-  EXPECT_EQ(0u, h.messages.Shown()[0].rfind("Message 48: ", 0));
-  EXPECT_EQ("0", h.form1.store.Get("txtvoicestat"));
-  EXPECT_EQ("C:\\WINDOWS", h.state.WindowsFolder);
-}
-
-TEST_F(StartupTest, RaisedFailureInTheStatusReadIsReportedAndTheBoxStaysUnticked) {
-  h.registry.SetDwordValue(kSettings, "Voicestat", 1);
-  h.registry.RaiseOn("Query HKCU\\Software\\Orvane's Software");
-  Form_Load(h.context);
-  ASSERT_EQ(1u, h.messages.Shown().size());
-  EXPECT_EQ(0u, h.messages.Shown()[0].rfind("Message 64: Injected failure in: Query", 0));
+  h.registry.FailWith(std::string("Query ") + kSettings, kRaise);
+  Form_Load(h.ports, h.facts);
+  const Events shown = h.messages.Shown();
+  ASSERT_EQ(2u, shown.size()) << h.log.Dump();
+  EXPECT_EQ(0u, shown[0].rfind("Message 48: Injected failure in: SetCaption lbldefvoice", 0));
+  EXPECT_EQ(0u, shown[1].rfind("Message 64: Injected failure in: Query", 0));
   EXPECT_EQ(0, h.form1.check1);
-  EXPECT_EQ("C:\\WINDOWS", h.state.WindowsFolder);
+  EXPECT_EQ("C:\\WINDOWS", h.facts.WindowsFolder);
 }
 
 TEST_F(StartupTest, RaisedFailureWhileCreatingTheKeyEndsTheProgramBeforeLaterSteps) {
-  h.registry.RaiseOn("Create ");
-  EXPECT_THROW(Form_Load(h.context), ProgramEnded);
+  h.registry.FailWith("Create ", kRaise);
+  EXPECT_THROW(Form_Load(h.ports, h.facts), ProgramEnded);
   EXPECT_EQ(1u, h.messages.Shown().size());
   EXPECT_EQ(-1, h.log.IndexOf("Query "));
-  EXPECT_TRUE(h.state.WindowsFolder.empty());
+  EXPECT_EQ("", h.facts.WindowsFolder);
 }
 
 }  // namespace

@@ -10,84 +10,72 @@ namespace kelvoro {
 namespace {
 
 enum class Outcome { kOpens, kRefuses, kRaises };
+using Calls = std::vector<std::string>;
 
 class FakeBrowser : public BrowserPort {
  public:
-  Outcome automation = Outcome::kOpens;
-  Outcome shell = Outcome::kOpens;
-  std::vector<std::string> calls;
-
+  FakeBrowser(Outcome automation, Outcome shell) : automation_(automation), shell_(shell) {}
   bool OpenWithAutomation(const std::string& address) override {
-    calls.push_back("automation " + address);
-    return Result(automation);
+    return Answer("automation " + address, automation_);
   }
   bool OpenWithShell(const std::string& address) override {
-    calls.push_back("shell " + address);
-    return Result(shell);
+    return Answer("shell " + address, shell_);
   }
+  Calls calls;
 
  private:
-  static bool Result(Outcome outcome) {
+  bool Answer(std::string call, Outcome outcome) {
+    calls.push_back(std::move(call));
     if (outcome == Outcome::kRaises) throw Failure("refused");
     return outcome == Outcome::kOpens;
   }
+  Outcome automation_, shell_;
 };
 
 constexpr char kAddress[] = "http://orvane.example/";
+const std::string kAutomation = std::string("automation ") + kAddress;
+const std::string kShell = std::string("shell ") + kAddress;
 
-TEST(OpenWebPage, AutomationThatWorksIsTheOnlyLaunch) {
-  FakeBrowser browser;
-  OpenWebPage(browser, kAddress);
-  EXPECT_EQ(std::vector<std::string>{std::string("automation ") + kAddress}, browser.calls);
-}
-
-TEST(OpenWebPage, RefusedOrRaisingAutomationFallsBackToTheShellOnce) {
-  for (Outcome failure : {Outcome::kRefuses, Outcome::kRaises}) {
-    FakeBrowser browser;
-    browser.automation = failure;
-    OpenWebPage(browser, kAddress);
-    const std::vector<std::string> expected = {std::string("automation ") + kAddress,
-                                               std::string("shell ") + kAddress};
+TEST(OpenWebPage, TheShellOpensThePageOnlyWhereAutomationFails) {
+  const std::pair<Outcome, Calls> cases[] = {{Outcome::kOpens, {kAutomation}},
+                                             {Outcome::kRefuses, {kAutomation, kShell}},
+                                             {Outcome::kRaises, {kAutomation, kShell}}};
+  for (const auto& [automation, expected] : cases) {
+    FakeBrowser browser(automation, Outcome::kRaises);
+    EXPECT_NO_THROW(OpenWebPage(browser, kAddress));
     EXPECT_EQ(expected, browser.calls);
+    OpenWebPage(browser, kAddress);  // each click launches anew
+    EXPECT_EQ(2 * expected.size(), browser.calls.size());
   }
-}
-
-TEST(OpenWebPage, ShellThatRaisesTooIsContained) {
-  FakeBrowser browser;
-  browser.automation = Outcome::kRaises;
-  browser.shell = Outcome::kRaises;
-  EXPECT_NO_THROW(OpenWebPage(browser, kAddress));
-  EXPECT_EQ(2u, browser.calls.size());
-}
-
-TEST(OpenWebPage, EachClickLaunchesAnewEvenWhenAnEarlierOneSucceeded) {
-  FakeBrowser browser;
-  OpenWebPage(browser, kAddress);
-  OpenWebPage(browser, kAddress);
-  EXPECT_EQ(2u, browser.calls.size());
 }
 
 TEST(OpenWebPage, OpensOnlyAWebPagesAddress) {
-  struct Case {
-    const char* address;
-    bool opened;
-  };
-  for (const Case& c :
-       {Case{kAddress, true}, Case{"HTTPS://orvane.example/kelvoro/", true}, Case{"", false},
-        Case{"file:///C:/Windows/notepad.exe", false}, Case{"C:\\Windows\\notepad.exe", false},
-        Case{"javascript:alert(1)", false}, Case{"ftp://orvane.example/", false},
-        Case{"http:orvane.example", false}, Case{"http://", false},
-        Case{"http:///C:/Windows/notepad.exe", false}, Case{" http://orvane.example/", false},
-        Case{"http://orvane.example/ --new", false}, Case{"http://orvane.example/\" --new", false},
-        Case{"http://orvane.example/\n", false}}) {
-    FakeBrowser browser;
-    OpenWebPage(browser, c.address);
-    EXPECT_EQ(c.opened, !browser.calls.empty()) << "\"" << c.address << "\"";
+  const std::vector<std::string> pages = {kAddress, "HTTPS://orvane.example/kelvoro/", "hTtP://x"};
+  const std::vector<std::string> others = {"",
+                                           "file:///C:/Windows/notepad.exe",
+                                           "C:\\Windows\\notepad.exe",
+                                           "javascript:alert(1)",
+                                           "ftp://orvane.example/",
+                                           "http:orvane.example",
+                                           "http://",
+                                           "https://",
+                                           "http:///C:/Windows/notepad.exe",
+                                           " http://orvane.example/",
+                                           "http://orvane.example/ --new",
+                                           "http://orvane.example/\" --new",
+                                           "http://orvane.example/\n",
+                                           "http://orvane.example/\x7F"};
+  for (const auto& [addresses, opened] : {std::pair{pages, true}, std::pair{others, false}}) {
+    for (const std::string& address : addresses) {
+      FakeBrowser browser(Outcome::kOpens, Outcome::kOpens);
+      OpenWebPage(browser, address);
+      EXPECT_EQ(opened, !browser.calls.empty()) << "\"" << address << "\"";
+    }
   }
 }
 
-TEST(LinkAddress, DropsTheLeadingBlankOfTheCaption) {
-  EXPECT_EQ(kAddress, LinkAddress(std::string(" ") + kAddress));
+TEST(LinkAddress, DropsTheLeadingBlanksOfTheCaption) {
+  EXPECT_EQ(kAddress, LinkAddress(std::string("  ") + kAddress));
   EXPECT_EQ(kAddress, LinkAddress(kAddress));
   EXPECT_EQ("", LinkAddress("   "));
 }

@@ -9,70 +9,43 @@ namespace {
 
 using testing::Harness;
 
-TEST(GetPlatformId, HandsBackTheQueriedIdentifier) {
-  for (std::uint32_t id : {0u, 1u, 2u, 3u}) {
+TEST(WindowsVersion, EachIdentifierGivesItsPlatformIdAndFamilyText) {
+  const std::pair<std::optional<std::uint32_t>, const char*> cases[] = {
+      {0, "Windows 32s "}, {1, "Windows 9X"},        {2, "Windows NT"}, {3, ""},
+      {0xFFFFFFFF, ""},    {std::nullopt, "Label12"}};
+  for (const auto& [queried, family] : cases) {
     Harness h;
-    h.system.platform_id = id;
-    std::int32_t platform_id = -1;
-    GetPlatformId(h.context, platform_id);
-    EXPECT_EQ(static_cast<std::int32_t>(id), platform_id);
+    h.system.platform_id = queried;
+    std::int32_t platform_id = 7;
+    GetPlatformId(h.system, platform_id);
+    ShowWindowsFamily(h.system, h.messages, h.form1);
+    EXPECT_EQ(static_cast<std::int32_t>(queried.value_or(0)), platform_id);
+    EXPECT_EQ(family, h.form1.store.Get(Control::Label12));
+    // Only the family text reports a failed query; GetPlatformId says nothing.
+    const std::vector<std::string> reported{"Message 0: Error Getting Version Information"};
+    EXPECT_EQ(queried ? std::vector<std::string>{} : reported, h.messages.Shown());
   }
 }
 
-TEST(GetPlatformId, FailedQueryGivesZeroAndNoMessage) {
-  Harness h;
-  h.system.platform_id.reset();
-  std::int32_t platform_id = 7;
-  GetPlatformId(h.context, platform_id);
-  EXPECT_EQ(0, platform_id);
-  EXPECT_TRUE(h.messages.Shown().empty()) << h.log.Dump();
-}
-
-TEST(ShowWindowsFamily, WritesTheFamilyTextOfEachIdentifier) {
-  const std::pair<std::uint32_t, const char*> cases[] = {
-      {0, "Windows 32s "}, {1, "Windows 9X"}, {2, "Windows NT"}, {3, ""}, {0xFFFFFFFF, ""}};
-  for (const auto& [id, text] : cases) {
-    Harness h;
-    h.system.platform_id = id;
-    ShowWindowsFamily(h.context);
-    EXPECT_EQ(text, h.form1.store.Get("Label12")) << "platform " << id;
-  }
-}
-
-TEST(ShowWindowsFamily, FailedQueryIsReportedOnceAndLeavesLabel12) {
-  Harness h;
-  h.system.platform_id.reset();
-  ShowWindowsFamily(h.context);
-  EXPECT_EQ(std::vector<std::string>{"Message 0: Error Getting Version Information"},
-            h.messages.Shown());
-  EXPECT_EQ("Label12", h.form1.store.Get("Label12"));
-}
-
-TEST(GetWindowsFolder, TakesTheDirectoryUpToItsZeroWithoutASeparator) {
+TEST(GetWindowsFolder, TakesTheDirectoryUpToItsZero) {
   Harness h;
   std::string folder;
-  GetWindowsFolder(h.context, folder);
+  GetWindowsFolder(h.system, folder);
   EXPECT_EQ("C:\\WINDOWS", folder);
-}
-
-TEST(GetWindowsFolder, FailedQueryRaisesAndLeavesTheFolder) {
-  Harness h;
-  h.system.windows_directory.reset();
-  std::string folder = "kept";
-  EXPECT_THROW(GetWindowsFolder(h.context, folder), std::exception);
-  EXPECT_EQ("kept", folder);
-}
-
-TEST(GetWindowsFolder, DirectoryTooLongForTheBufferRaises) {
-  Harness h;
-  h.system.windows_directory = "C:\\" + std::string(252, 'w');  // 255 bytes with its zero: no room
-  std::string folder;
-  EXPECT_THROW(GetWindowsFolder(h.context, folder), std::exception);
-  EXPECT_TRUE(folder.empty());
-
-  h.system.windows_directory = "C:\\" + std::string(251, 'w');  // exactly 255 with its zero
-  GetWindowsFolder(h.context, folder);
+  h.system.windows_directory = "C:\\" + std::string(251, 'w');  // 255 bytes with its zero
+  GetWindowsFolder(h.system, folder);
   EXPECT_EQ(254u, folder.size());
+}
+
+TEST(GetWindowsFolder, QueryThatWritesNoZeroRaisesAndLeavesTheFolder) {
+  for (const std::optional<std::string>& written :
+       {std::optional<std::string>(), std::optional<std::string>("C:\\" + std::string(252, 'w'))}) {
+    Harness h;
+    h.system.windows_directory = written;
+    std::string folder = "kept";
+    EXPECT_THROW(GetWindowsFolder(h.system, folder), Failure);
+    EXPECT_EQ("kept", folder);
+  }
 }
 
 }  // namespace

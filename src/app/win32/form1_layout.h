@@ -6,9 +6,9 @@
 #include <array>
 #include <string_view>
 
-#include "app/maker_info.h"
 #include "app/win32/layout_types.h"
 #include "resource.h"
+#include "settings/maker_info.h"
 
 namespace kelvoro::win32 {
 

@@ -47,6 +47,23 @@ bool IsButton(ControlKind kind) {
 
 [[noreturn]] void Unsupported() { throw Failure("Object doesn't support this property or method"); }
 
+// Every control that the program's logic addresses, bar the window itself and the hidden value
+// labels, has its entry in the layout, found by its name.
+constexpr bool IsLaidOut(Control control) {
+  for (const ControlSpec& layout : kForm1Controls) {
+    if (layout.name == NameOf(control)) return true;
+  }
+  return false;
+}
+
+constexpr bool EveryControlIsLaidOut() {
+  for (auto i = static_cast<int>(Control::Form1) + 1; i <= static_cast<int>(Control::Image4); ++i) {
+    if (!IsLaidOut(static_cast<Control>(i))) return false;
+  }
+  return true;
+}
+static_assert(EveryControlIsLaidOut(), "a Control without its entry in kForm1Controls");
+
 }  // namespace
 
 Form1::Form1(HINSTANCE instance, BrowserPort& browser)
@@ -116,9 +133,10 @@ bool Form1::Create() {
   return created != nullptr;
 }
 
-void Form1::Load(Context& context) {
-  context_ = &context;
-  Form_Load(context);
+void Form1::Load(const Ports& ports, WindowsFacts& facts) {
+  ports_ = &ports;
+  facts_ = &facts;
+  Form_Load(ports, facts);
 }
 
 void Form1::ShowCentred(int show_command) {
@@ -332,11 +350,11 @@ bool Form1::OnSetCursor(HWND over, int hit_test) const {
 // Click handlers
 
 void Form1::Command1_Click() {
-  if (context_ != nullptr) ApplyCommand(*context_);
+  if (ports_ != nullptr) ApplyCommand(*ports_, *facts_);
 }
 
 void Form1::Command2_Click() {
-  if (context_ != nullptr) RestoreCommand(*context_);
+  if (ports_ != nullptr) RestoreCommand(*ports_);
 }
 
 void Form1::Command3_Click() { ShowAbout(); }
@@ -344,11 +362,11 @@ void Form1::Command3_Click() { ShowAbout(); }
 void Form1::Command5_Click() { ShowAbout(); }
 
 void Form1::Command6_Click() {
-  if (context_ != nullptr) RestoreCommand(*context_);
+  if (ports_ != nullptr) RestoreCommand(*ports_);
 }
 
 void Form1::Command7_Click() {
-  if (context_ != nullptr) ApplyCommand(*context_);
+  if (ports_ != nullptr) ApplyCommand(*ports_, *facts_);
 }
 
 void Form1::Label13_Click() { OnLinkClicked(kMakerWebAddress); }
@@ -474,19 +492,19 @@ void Form1::DrawImage(const DRAWITEMSTRUCT& item, const Control& control) const 
 // ---------------------------------------------------------------------------------------------
 // Form1Port
 
-std::string Form1::Caption(std::string_view name) const {
-  if (values_.Holds(name)) return values_.Get(name);
-  const Control& control = Require(name);
+std::string Form1::Caption(kelvoro::Control name) const {
+  if (ValueStore::Holds(name)) return values_.Get(name);
+  const Control& control = Require(NameOf(name));
   if (!HasText(control.layout->kind)) Unsupported();
   return WindowText(control.window);
 }
 
-void Form1::SetCaption(std::string_view name, const std::string& text) {
-  if (values_.Holds(name)) {
+void Form1::SetCaption(kelvoro::Control name, const std::string& text) {
+  if (ValueStore::Holds(name)) {
     values_.Set(name, text);
     return;
   }
-  const Control& control = Require(name);
+  const Control& control = Require(NameOf(name));
   if (!HasText(control.layout->kind)) Unsupported();
   ::SetWindowTextA(control.window, text.c_str());
   if (control.layout->sized_to_text) FitToText(control);
@@ -510,33 +528,33 @@ void Form1::SetCheck1Value(int value) {
   ::SendMessageA(Require("Check1").window, BM_SETCHECK, kStates[value], 0);
 }
 
-void Form1::SetBackColour(std::string_view name, Rgb colour) {
+void Form1::SetBackColour(kelvoro::Control name, Rgb colour) {
   UniqueHBrush brush(::CreateSolidBrush(ToColorref(colour)));
   if (!brush) throw Failure("Out of memory");
-  if (name == "Form1") {
+  if (name == kelvoro::Control::Form1) {
     back_brush_ = std::move(brush);
     // The transparent labels and the pictures show the window's colour around them.
     ::RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     return;
   }
-  Control& control = Require(name);
+  Control& control = Require(NameOf(name));
   if (control.layout->kind == ControlKind::kImage) Unsupported();
   control.back_brush = std::move(brush);
   ::InvalidateRect(control.window, nullptr, TRUE /* erase */);
 }
 
-void Form1::Hide(std::string_view name) {
+void Form1::Hide(kelvoro::Control name) {
   // The hidden data area is invisible already.
-  if (values_.Holds(name)) return;
-  if (name == "Form1") {
+  if (ValueStore::Holds(name)) return;
+  if (name == kelvoro::Control::Form1) {
     ::ShowWindow(window_, SW_HIDE);
     return;
   }
-  ::ShowWindow(Require(name).window, SW_HIDE);
+  ::ShowWindow(Require(NameOf(name)).window, SW_HIDE);
 }
 
-void Form1::SetPictureFromImageList(std::string_view image, int entry) {
-  Control& control = Require(image);
+void Form1::SetPictureFromImageList(kelvoro::Control image, int entry) {
+  Control& control = Require(NameOf(image));
   if (control.layout->kind != ControlKind::kImage) throw Failure("Type mismatch");
   const Picture* picture = img1_.At(entry);
   if (picture == nullptr) throw Failure("Index out of bounds");

@@ -6,14 +6,15 @@
 #include <string>
 #include <string_view>
 
-#include "app/context.h"
-#include "app/form1_port.h"
 #include "app/value_store.h"
 #include "app/web_link.h"
 #include "app/win32/form1_layout.h"
 #include "app/win32/form2_window.h"
 #include "app/win32/picture.h"
+#include "platform/ports/form1_port.h"
+#include "platform/ports/ports.h"
 #include "platform/win32/unique_handle.h"
+#include "platform/windows_version.h"
 
 namespace kelvoro::win32 {
 
@@ -21,8 +22,8 @@ namespace kelvoro::win32 {
 // box, two sets of three buttons (start-up hides one) and the web link, laid out from
 // kForm1Controls. It owns every GDI object its controls use, the image list img1 and the hidden
 // data area (a ValueStore), and it is the Form1Port through which the program's logic reaches
-// all of them by control name. A name it does not know, or an operation a control does not
-// support, raises a Failure.
+// all of them by control; each Control is matched to its layout entry by name at compile time.
+// An operation a control does not support raises a Failure.
 //
 // Messages arrive through a static window procedure that catches everything: no exception ever
 // leaves a handler for user32.
@@ -39,20 +40,21 @@ class Form1 final : public Form1Port {
   // Form_Initialize, then the window with all its controls, hidden. False when the window or one
   // of its controls cannot be created.
   bool Create();
-  // Hands the window the context its click handlers run the commands with, then runs Form_Load.
-  void Load(Context& context);
+  // Hands the window the ports and facts its click handlers run the commands with, then runs
+  // Form_Load.
+  void Load(const Ports& ports, WindowsFacts& facts);
   // Centres the window on the screen and shows it.
   void ShowCentred(int show_command);
   HWND Handle() const noexcept { return window_; }
 
   // Form1Port
-  std::string Caption(std::string_view control) const override;
-  void SetCaption(std::string_view control, const std::string& text) override;
+  std::string Caption(kelvoro::Control name) const override;
+  void SetCaption(kelvoro::Control name, const std::string& text) override;
   int Check1Value() const override;
   void SetCheck1Value(int value) override;
-  void SetBackColour(std::string_view control, Rgb colour) override;
-  void Hide(std::string_view control) override;
-  void SetPictureFromImageList(std::string_view image, int entry) override;
+  void SetBackColour(kelvoro::Control name, Rgb colour) override;
+  void Hide(kelvoro::Control name) override;
+  void SetPictureFromImageList(kelvoro::Control image, int entry) override;
 
  private:
   struct Control {
@@ -113,7 +115,8 @@ class Form1 final : public Form1Port {
 
   HINSTANCE instance_;
   BrowserPort& browser_;
-  Context* context_ = nullptr;
+  const Ports* ports_ = nullptr;
+  const WindowsFacts* facts_ = nullptr;
   int dpi_x_ = 96;
   int dpi_y_ = 96;
 

@@ -4,13 +4,14 @@
 
 #include <cstdlib>
 
-#include "app/context.h"
 #include "app/win32/form1_window.h"
+#include "platform/ports/ports.h"
 #include "platform/win32/browser_win32.h"
 #include "platform/win32/message_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/shell_services.h"
 #include "platform/win32/system_win32.h"
+#include "platform/windows_version.h"
 
 // The library's default terminate handler prints the demangled type of an uncaught exception;
 // its demangler alone is about a tenth of the executable. Nothing escapes WinMain, which catches
@@ -84,12 +85,12 @@ int Run(HINSTANCE instance, int show_command) {
   kelvoro::win32::RegistryWin32 registry;
   kelvoro::win32::SystemWin32 system(shell);
   kelvoro::win32::MessageWin32 messages;
-  kelvoro::AppState state;
+  kelvoro::WindowsFacts facts;
   kelvoro::win32::Form1 form1(instance, browser);
   if (!form1.Create()) return 1;
   messages.SetMainWindow(form1.Handle());
-  kelvoro::Context context{registry, system, messages, form1, state};
-  form1.Load(context);
+  const kelvoro::Ports ports{registry, system, messages, form1};
+  form1.Load(ports, facts);
   form1.ShowCentred(show_command);
 
   MSG msg{};

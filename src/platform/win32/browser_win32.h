@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/web_link.h"
+#include "platform/ports/browser_port.h"
 #include "platform/win32/shell_services.h"
 
 namespace kelvoro::win32 {

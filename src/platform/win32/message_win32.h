@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "platform/message_port.h"
+#include "platform/ports/message_port.h"
 
 namespace kelvoro::win32 {
 

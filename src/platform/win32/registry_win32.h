@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/registry_port.h"
+#include "platform/ports/registry_port.h"
 
 namespace kelvoro::win32 {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/system_port.h"
+#include "platform/ports/system_port.h"
 #include "platform/win32/shell_services.h"
 
 namespace kelvoro::win32 {

@@ -1,28 +1,55 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
+#include <cstring>
 #include <map>
 #include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "app/context.h"
 #include "app/value_store.h"
-#include "support/event_log.h"
+#include "platform/failure.h"
+#include "platform/ports/ports.h"
+#include "platform/windows_version.h"
 #include "support/memory_registry.h"
 
 namespace kelvoro::testing {
+
+// The registry places the program writes, as the in-memory registry names them.
+inline constexpr char kNTIcon[] =
+    "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CLSID\\"
+    "{645FF040-5081-101B-9F08-00AA002F954E}\\DefaultIcon";
+inline constexpr char kNTClass[] =
+    "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CLSID\\"
+    "{645FF040-5081-101B-9F08-00AA002F954E}";
+inline constexpr char k9xIcon[] =
+    "HKLM\\Software\\CLASSES\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}\\DefaultIcon";
+inline constexpr char k9xClass[] =
+    "HKLM\\Software\\CLASSES\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}";
+inline constexpr char kCurrentSound[] =
+    "HKCU\\AppEvents\\Schemes\\Apps\\Explorer\\EmptyRecycleBin\\.Current";
+inline constexpr char kStockSound[] =
+    "HKCU\\AppEvents\\Schemes\\Apps\\Explorer\\EmptyRecycleBin\\.Default";
+inline constexpr char kSettings[] = "HKCU\\Software\\Orvane's Software\\Kelvoro\\2.1";
+
+inline constexpr char kStockEmptyIcon[] = "%SystemRoot%\\System32\\shell32.dll,31";
+inline constexpr char kStockFullIcon[] = "%SystemRoot%\\System32\\shell32.dll,32";
+inline constexpr char kReplacementSound[] = "C:\\WINDOWS\\media\\dravik.wav";
 
 // Raised by FakeSystem::EndProgram; deliberately not a std::exception, so that no handler of the
 // program can swallow it.
 struct ProgramEnded {};
 
-// Message boxes: logged as "Message <style>: <text>".
+// Message boxes, logged as "Message <style>: <text>".
 class FakeMessages : public MessagePort {
  public:
   explicit FakeMessages(EventLog& log) : log_(log) {}
-  void Show(const std::string& text, MessageStyle style) override;
+  void Show(const std::string& text, MessageStyle style) override {
+    log_.Add("Message " + std::to_string(static_cast<unsigned>(style)) + ": " + text);
+  }
   std::vector<std::string> Shown() const { return log_.Matching("Message "); }
 
  private:
@@ -34,62 +61,108 @@ class FakeSystem : public SystemPort {
   explicit FakeSystem(EventLog& log) : log_(log) {}
 
   std::optional<std::uint32_t> platform_id = 2;  // nullopt: the version query fails
-  // What the directory query writes; nullopt writes nothing (the buffer stays as it was).
+  // What the directory query writes, where it fits with its zero; nullopt writes nothing.
   std::optional<std::string> windows_directory = std::string("C:\\WINDOWS");
   std::optional<std::string> program_folder = std::string("C:\\Tools");  // nullopt: raises
-  int version_queries = 0;
 
-  bool QueryVersion(std::uint32_t& platform_id) override;
-  void QueryWindowsDirectory(char* buffer, std::uint32_t size) override;
-  std::string ProgramFolder() override;
-  void NotifyIconsChanged() override;
-  [[noreturn]] void EndProgram() override;
+  bool QueryVersion(std::uint32_t& id) override {
+    if (platform_id) id = *platform_id;
+    return platform_id.has_value();
+  }
+  void QueryWindowsDirectory(char* buffer, std::uint32_t size) override {
+    if (windows_directory && windows_directory->size() < size) {
+      std::memcpy(buffer, windows_directory->c_str(), windows_directory->size() + 1);
+    }
+  }
+  std::string ProgramFolder() override {
+    log_.Add("ProgramFolder");
+    if (!program_folder) throw Failure("The program folder cannot be obtained");
+    return *program_folder;
+  }
+  void NotifyIconsChanged() override { log_.Add("NotifyIconsChanged"); }
+  [[noreturn]] void EndProgram() override {
+    log_.Add("EndProgram");
+    throw ProgramEnded{};
+  }
 
  private:
   EventLog& log_;
 };
 
-// The main window: a ValueStore for the hidden data area plus the visible state that the logic
-// touches. Logged as "SetCaption <name>=<text>", "Check1=<n>", "BackColour <name>",
-// "Hide <name>", "Picture <name>=<entry>". Reads are not logged.
+// The main window: a ValueStore for the hidden data area, and the visible state that the logic
+// touches. Logged as "SetCaption <control>=<text>", "Check1=<n>", "BackColour <control>",
+// "Hide <control>", "Picture <control>=<entry>"; reads ("Caption <control>", "Check1?") are not.
 class FakeForm1 : public Form1Port {
  public:
   explicit FakeForm1(EventLog& log) : log_(log) {}
 
-  std::string Caption(std::string_view control) const override;
-  void SetCaption(std::string_view control, const std::string& text) override;
-  int Check1Value() const override;
-  void SetCheck1Value(int value) override;
-  void SetBackColour(std::string_view control, Rgb colour) override;
-  void Hide(std::string_view control) override;
-  void SetPictureFromImageList(std::string_view image, int entry) override;
+  std::string Caption(Control control) const override {
+    Enter("Caption " + Name(control), false);
+    return store.Get(control);
+  }
+  void SetCaption(Control control, const std::string& text) override {
+    Enter("SetCaption " + Name(control) + "=" + text);
+    store.Set(control, text);
+  }
+  int Check1Value() const override {
+    Enter("Check1?", false);
+    return check1;
+  }
+  void SetCheck1Value(int value) override {
+    Enter("Check1=" + std::to_string(value));
+    check1 = value;
+  }
+  void SetBackColour(Control control, Rgb colour) override {
+    Enter("BackColour " + Name(control));
+    colours.insert_or_assign(control, colour);
+  }
+  void Hide(Control control) override {
+    Enter("Hide " + Name(control));
+    hidden.insert(control);
+  }
+  void SetPictureFromImageList(Control image, int entry) override {
+    Enter("Picture " + Name(image) + "=" + std::to_string(entry));
+    pictures[image] = entry;
+  }
 
-  // An operation whose log entry (for reads: "Caption <name>", "Check1?") starts with `prefix`
-  // raises a Failure instead of running.
+  // An operation whose log entry starts with `prefix` raises a Failure instead of running.
   void RaiseOn(const std::string& prefix) { raise_on_.push_back(prefix); }
 
   ValueStore store;
   int check1 = 0;
-  std::map<std::string, Rgb, std::less<>> colours;
-  std::set<std::string, std::less<>> hidden;
-  std::map<std::string, int, std::less<>> pictures;
+  std::map<Control, Rgb> colours;
+  std::set<Control> hidden;
+  std::map<Control, int> pictures;
 
  private:
-  void Enter(const std::string& event, bool log) const;
+  static std::string Name(Control control) { return std::string(NameOf(control)); }
+  void Enter(const std::string& event, bool logged = true) const {
+    for (const std::string& prefix : raise_on_) {
+      if (event.rfind(prefix, 0) == 0) throw Failure("Injected failure in: " + event);
+    }
+    if (logged) log_.Add(event);
+  }
 
   EventLog& log_;
   std::vector<std::string> raise_on_;
 };
 
-// A whole program's worth of fakes around a Context.
+// A whole program's worth of fakes. When it goes, every key it handed out has been closed, once.
 struct Harness {
+  ~Harness() {
+    if (!expect_keys_closed) return;
+    EXPECT_EQ(std::vector<std::string>{}, registry.OpenKeys()) << "keys left open\n" << log.Dump();
+    EXPECT_EQ(0, registry.StrayCloses()) << "keys closed twice\n" << log.Dump();
+  }
+
+  bool expect_keys_closed = true;
   EventLog log;
   MemoryRegistry registry{log};
   FakeSystem system{log};
   FakeMessages messages{log};
   FakeForm1 form1{log};
-  AppState state;
-  Context context{registry, system, messages, form1, state};
+  WindowsFacts facts;  // as a program that has not started yet
+  Ports ports{registry, system, messages, form1};
 };
 
 }  // namespace kelvoro::testing

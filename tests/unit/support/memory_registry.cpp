@@ -1,21 +1,15 @@
 #include "support/memory_registry.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstring>
+#include <iomanip>
 
 #include "platform/failure.h"
 
 namespace kelvoro::testing {
 namespace {
 
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
-
-const char* TypeName(ValueType type) {
+std::string TypeName(ValueType type) {
   switch (type) {
     case ValueType::kSz:
       return "REG_SZ";
@@ -24,166 +18,179 @@ const char* TypeName(ValueType type) {
     case ValueType::kDword:
       return "REG_DWORD";
   }
-  return "REG_?";
+  return "type " + std::to_string(static_cast<std::uint32_t>(type));
 }
 
 }  // namespace
 
-std::string MemoryRegistry::Normalise(const std::string& path) { return Lower(path); }
+std::vector<std::string> EventLog::Matching(const std::string& prefix) const {
+  std::vector<std::string> found;
+  std::copy_if(events.begin(), events.end(), std::back_inserter(found),
+               [&](const std::string& event) { return event.rfind(prefix, 0) == 0; });
+  return found;
+}
 
-void MemoryRegistry::AddKey(const std::string& path) {
-  // Like the real registry, a key's parents exist with it.
-  for (std::size_t at = path.find('\\'); at != std::string::npos; at = path.find('\\', at + 1)) {
-    keys_[Normalise(path.substr(0, at))];
+int EventLog::IndexOf(const std::string& prefix) const {
+  for (std::size_t i = 0; i < events.size(); ++i) {
+    if (events[i].rfind(prefix, 0) == 0) return static_cast<int>(i);
   }
-  keys_[Normalise(path)];
+  return -1;
 }
 
-bool MemoryRegistry::HasKey(const std::string& path) const {
-  return keys_.count(Normalise(path)) != 0;
+bool EventLog::InOrder(const std::vector<std::string>& prefixes) const {
+  int previous = -1;
+  for (const std::string& prefix : prefixes) {
+    const int at = IndexOf(prefix);
+    if (at <= previous) return false;
+    previous = at;
+  }
+  return true;
 }
 
-void MemoryRegistry::SetRaw(const std::string& path, const std::string& name, ValueType type,
-                            std::vector<std::uint8_t> bytes) {
-  AddKey(path);
-  keys_[Normalise(path)].values[Lower(name)] = Value{type, std::move(bytes)};
-}
-
-void MemoryRegistry::SetString(const std::string& path, const std::string& name,
-                               const std::string& text, ValueType type) {
-  std::vector<std::uint8_t> bytes(text.begin(), text.end());
-  bytes.push_back(0);
-  SetRaw(path, name, type, std::move(bytes));
-}
-
-void MemoryRegistry::SetDwordValue(const std::string& path, const std::string& name,
-                                   std::uint32_t value) {
-  SetRaw(path, name, ValueType::kDword,
-         {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
-          static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)});
-}
-
-void MemoryRegistry::DeleteValue(const std::string& path, const std::string& name) {
-  auto key = keys_.find(Normalise(path));
-  if (key != keys_.end()) key->second.values.erase(Lower(name));
-}
-
-std::optional<MemoryRegistry::Value> MemoryRegistry::Get(const std::string& path,
-                                                         const std::string& name) const {
-  auto key = keys_.find(Normalise(path));
-  if (key == keys_.end()) return std::nullopt;
-  auto value = key->second.values.find(Lower(name));
-  if (value == key->second.values.end()) return std::nullopt;
-  return value->second;
-}
-
-std::optional<std::string> MemoryRegistry::GetString(const std::string& path,
-                                                     const std::string& name) const {
-  auto value = Get(path, name);
-  if (!value) return std::nullopt;
-  std::string text(value->bytes.begin(), value->bytes.end());
-  if (!text.empty() && text.back() == '\0') text.pop_back();
+std::string EventLog::Dump() const {
+  std::string text;
+  for (const std::string& event : events) text += "  " + event + "\n";
   return text;
 }
 
-std::optional<std::uint32_t> MemoryRegistry::GetDword(const std::string& path,
-                                                      const std::string& name) const {
-  auto value = Get(path, name);
-  if (!value || value->bytes.size() != 4) return std::nullopt;
-  const auto& b = value->bytes;
-  return static_cast<std::uint32_t>(b[0] | (b[1] << 8) | (b[2] << 16)) |
-         (static_cast<std::uint32_t>(b[3]) << 24);
+std::ostream& operator<<(std::ostream& out, const RegValue& value) {
+  out << TypeName(value.type) << " \"" << std::hex << std::setfill('0');
+  for (const int byte : value.bytes) {
+    if (byte >= 0x20 && byte < 0x7F) out << static_cast<char>(byte);
+    if (byte < 0x20 || byte >= 0x7F) out << "\\x" << std::setw(2) << byte;
+  }
+  return out << std::dec << '"';
+}
+
+RegValue TextValue(const std::string& text, ValueType type) {
+  std::vector<std::uint8_t> bytes(text.begin(), text.end());
+  bytes.push_back(0);
+  return RegValue{type, std::move(bytes)};
+}
+
+RegValue DwordValue(std::uint32_t n) {
+  return RegValue{ValueType::kDword,
+                  {static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8),
+                   static_cast<std::uint8_t>(n >> 16), static_cast<std::uint8_t>(n >> 24)}};
+}
+
+std::string Folded(std::string text) {
+  for (char& c : text) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+  return text;
+}
+
+void MemoryRegistry::AddKey(const std::string& path) {
+  for (std::size_t at = path.find('\\'); at != std::string::npos; at = path.find('\\', at + 1)) {
+    keys_[Folded(path.substr(0, at))];
+  }
+  keys_[Folded(path)];
+}
+
+void MemoryRegistry::Put(const std::string& path, const std::string& name, RegValue value) {
+  AddKey(path);
+  keys_[Folded(path)][Folded(name)] = std::move(value);
+}
+
+void MemoryRegistry::Remove(const std::string& path, const std::string& name) {
+  if (HasKey(path)) keys_[Folded(path)].erase(Folded(name));
+}
+
+std::optional<RegValue> MemoryRegistry::Get(const std::string& path,
+                                            const std::string& name) const {
+  const auto key = keys_.find(Folded(path));
+  if (key == keys_.end() || key->second.count(Folded(name)) == 0) return std::nullopt;
+  return key->second.at(Folded(name));
+}
+
+std::vector<std::string> MemoryRegistry::OpenKeys() const {
+  std::vector<std::string> paths;
+  for (const auto& [handle, key] : open_) paths.push_back(key.first);
+  return paths;
 }
 
 void MemoryRegistry::FailWith(const std::string& prefix, RegStatus status, int times) {
   faults_.push_back(Fault{prefix, status, times});
 }
 
-void MemoryRegistry::RaiseOn(const std::string& prefix, int times) {
-  faults_.push_back(Fault{prefix, std::nullopt, times});
+void MemoryRegistry::Plan(std::vector<RegStatus> outcomes) {
+  plan_ = std::move(outcomes);
+  planned_ = 0;
 }
 
-std::optional<RegStatus> MemoryRegistry::Enter(const std::string& event) {
+RegStatus MemoryRegistry::Enter(const std::string& event) {
   log_.Add(event);
+  RegStatus outcome = planned_ < plan_.size() ? plan_[planned_++] : kRegSuccess;
   for (Fault& fault : faults_) {
-    if (fault.times == 0 || event.rfind(fault.prefix, 0) != 0) continue;
+    if (outcome != kRegSuccess || fault.times == 0 || event.rfind(fault.prefix, 0) != 0) continue;
     if (fault.times > 0) --fault.times;
-    if (!fault.status) throw Failure("Injected failure in: " + event);
-    return fault.status;
+    outcome = fault.status;
   }
-  return std::nullopt;
+  if (outcome == kRaise) throw Failure("Injected failure in: " + event);
+  return outcome;
 }
 
-const std::string& MemoryRegistry::PathOf(KeyHandle key) const {
-  static const std::string kInvalid = "<invalid handle>";
-  auto found = handles_.find(key);
-  return found == handles_.end() ? kInvalid : found->second;
+std::string MemoryRegistry::PathOf(KeyHandle key) const {
+  return open_.count(key) != 0 ? open_.at(key).first : "<no key>";
+}
+
+RegStatus MemoryRegistry::HandOut(const std::string& path, bool writable, KeyHandle& key) {
+  key = next_handle_++;
+  open_[key] = {path, writable};
+  return kRegSuccess;
 }
 
 RegStatus MemoryRegistry::OpenKey(RootKey root, const std::string& path, KeyAccess access,
                                   KeyHandle& key) {
   const std::string full = (root == RootKey::kCurrentUser ? "HKCU\\" : "HKLM\\") + path;
-  if (auto fault = Enter("Open " + full + (access == KeyAccess::kRead ? " read" : " write"))) {
-    return *fault;
-  }
-  if (!HasKey(full)) return kFileNotFound;
-  key = next_handle_++;
-  handles_[key] = full;
-  return kRegSuccess;
+  const bool write = access == KeyAccess::kWrite;
+  if (RegStatus fault = Enter("Open " + full + (write ? " write" : " read"))) return fault;
+  return HasKey(full) ? HandOut(full, write, key) : kFileNotFound;
 }
 
 RegStatus MemoryRegistry::CreateKey(KeyHandle parent, const std::string& child, KeyHandle& key) {
   const std::string full = PathOf(parent) + "\\" + child;
-  if (auto fault = Enter("Create " + full)) return *fault;
-  if (handles_.count(parent) == 0) return 6;  // ERROR_INVALID_HANDLE
+  if (RegStatus fault = Enter("Create " + full)) return fault;
+  if (open_.count(parent) == 0 || !open_.at(parent).second) return kAccessDenied;
   AddKey(full);
-  key = next_handle_++;
-  handles_[key] = full;
-  return kRegSuccess;
+  return HandOut(full, true, key);
 }
 
 RegStatus MemoryRegistry::SetValue(KeyHandle key, const std::string& name, ValueType type,
                                    const void* data, std::uint32_t size) {
   const auto* bytes = static_cast<const std::uint8_t*>(data);
-  std::string shown;
+  std::string shown(bytes, bytes + size);
   if (type == ValueType::kDword && size == 4) {
     shown = std::to_string(bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) | (bytes[3] << 24));
-  } else {
-    shown.assign(bytes, bytes + size);
-    if (!shown.empty() && shown.back() == '\0') shown.pop_back();
+  } else if (!shown.empty() && shown.back() == '\0') {
+    shown.pop_back();
   }
-  if (auto fault = Enter("Set " + PathOf(key) + ":" + name + " " + TypeName(type) + " " + shown)) {
-    return *fault;
-  }
-  if (handles_.count(key) == 0) return 6;
-  keys_[Normalise(PathOf(key))].values[Lower(name)] =
-      Value{type, std::vector<std::uint8_t>(bytes, bytes + size)};
+  const std::string at = PathOf(key) + ":" + name;
+  if (RegStatus fault = Enter("Set " + at + " " + TypeName(type) + " " + shown)) return fault;
+  if (open_.count(key) == 0 || !open_.at(key).second) return kAccessDenied;
+  keys_[Folded(PathOf(key))][Folded(name)] = RegValue{type, {bytes, bytes + size}};
   return kRegSuccess;
 }
 
 RegStatus MemoryRegistry::QueryValue(KeyHandle key, const std::string& name, ValueType& type,
                                      void* data, std::uint32_t& size) {
-  if (auto fault = Enter("Query " + PathOf(key) + ":" + name)) return *fault;
-  auto value = Get(PathOf(key), name);
-  if (!value) return kFileNotFound;
-  if (value->bytes.size() > size) {
-    size = static_cast<std::uint32_t>(value->bytes.size());
-    return kMoreData;
-  }
-  if (!value->bytes.empty()) std::memcpy(data, value->bytes.data(), value->bytes.size());
+  if (RegStatus fault = Enter("Query " + PathOf(key) + ":" + name)) return fault;
+  const auto value = Get(PathOf(key), name);
+  if (open_.count(key) == 0 || !value) return kFileNotFound;
+  if (value->bytes.size() > size) return kMoreData;
+  std::memset(data, 0xCD, size);
+  std::copy(value->bytes.begin(), value->bytes.end(), static_cast<std::uint8_t*>(data));
   size = static_cast<std::uint32_t>(value->bytes.size());
   type = value->type;
   return kRegSuccess;
 }
 
 void MemoryRegistry::CloseKey(KeyHandle key) {
-  const std::string path = PathOf(key);
-  Enter("Close " + path);
-  handles_.erase(key);
+  log_.Add("Close " + PathOf(key));
+  if (open_.erase(key) == 0) ++stray_closes_;
 }
 
 void MemoryRegistry::FlushCurrentUser() {
-  Enter("Flush HKCU");
+  log_.Add("Flush HKCU");
   ++flushes_;
 }
 
