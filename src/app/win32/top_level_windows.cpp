@@ -14,6 +14,4 @@ void TopLevelWindowDestroyed() noexcept {
   if (open_windows > 0 && --open_windows == 0) ::PostQuitMessage(0);
 }
 
-int OpenTopLevelWindows() noexcept { return open_windows; }
-
 }  // namespace kelvoro::win32

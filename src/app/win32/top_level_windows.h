@@ -8,6 +8,5 @@ namespace kelvoro::win32 {
 // code 0).
 void TopLevelWindowCreated() noexcept;
 void TopLevelWindowDestroyed() noexcept;
-int OpenTopLevelWindows() noexcept;
 
 }  // namespace kelvoro::win32
