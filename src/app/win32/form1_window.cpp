@@ -30,15 +30,12 @@ COLORREF TextColourOf(TextColour colour) {
       return RGB(0, 0, 0);
     case TextColour::kWhite:
       return RGB(255, 255, 255);
+    case TextColour::kBlue:
+      return RGB(0, 0, 255);
     case TextColour::kButtonText:
       break;
   }
   return ::GetSysColor(COLOR_BTNTEXT);
-}
-
-bool HasText(ControlKind kind) {
-  return kind == ControlKind::kLabel || kind == ControlKind::kCheckBox ||
-         kind == ControlKind::kFlatButton || kind == ControlKind::kPushButton;
 }
 
 bool IsButton(ControlKind kind) {
@@ -50,7 +47,7 @@ bool IsButton(ControlKind kind) {
 // Every control that the program's logic addresses, bar the window itself and the hidden value
 // labels, has its entry in the layout, found by its name.
 constexpr bool IsLaidOut(Control control) {
-  for (const ControlSpec& layout : kForm1Controls) {
+  for (const ControlLayout& layout : kForm1Controls) {
     if (layout.name == NameOf(control)) return true;
   }
   return false;
@@ -261,7 +258,7 @@ LRESULT Form1::OnControlColourStatic(HDC dc, HWND window) {
   if (control == nullptr)
     return ::DefWindowProcA(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                             reinterpret_cast<LPARAM>(window));
-  const ControlSpec& layout = *control->layout;
+  const ControlLayout& layout = *control->layout;
   if (layout.kind == ControlKind::kLabel) {
     // Transparent labels: the text alone, over a brush of whatever lies beneath.
     ::SetBkMode(dc, TRANSPARENT);
@@ -339,7 +336,8 @@ void Form1::OnCommand(int id, int code) {
 
 bool Form1::OnSetCursor(HWND over, int hit_test) const {
   const Control* control = FindByWindow(over);
-  if (control == nullptr || !control->layout->link || hit_test != HTCLIENT || !hand_cursor_) {
+  if (control == nullptr || (control->layout->flags & kHandCursor) == 0 || hit_test != HTCLIENT ||
+      !hand_cursor_) {
     return false;
   }
   ::SetCursor(hand_cursor_.get());
@@ -386,15 +384,15 @@ bool Form1::CreateControls() {
 }
 
 bool Form1::CreateControl(Control& control) {
-  const ControlSpec& layout = *control.layout;
+  const ControlLayout& layout = *control.layout;
   const char* window_class = "STATIC";
   DWORD style = WS_CHILD | WS_VISIBLE;
   switch (layout.kind) {
     case ControlKind::kLabel:
       // Sized-to-text labels never wrap: their box is exactly one line of their text.
-      style |= (layout.sized_to_text ? SS_LEFTNOWORDWRAP : SS_LEFT) | SS_NOPREFIX;
-      // Only a link reacts to the mouse; the others let clicks through to the window.
-      if (layout.link) style |= SS_NOTIFY;
+      style |= ((layout.flags & kSizedToText) != 0 ? SS_LEFTNOWORDWRAP : SS_LEFT) | SS_NOPREFIX;
+      // Only a clickable label reacts to the mouse; the others let clicks through to the window.
+      if ((layout.flags & kClickable) != 0) style |= SS_NOTIFY;
       break;
     case ControlKind::kImage:
       style |= SS_OWNERDRAW;
@@ -439,7 +437,7 @@ bool Form1::CreateControl(Control& control) {
     case DesignPicture::kNone:
       break;
   }
-  if (layout.sized_to_text) FitToText(control);
+  if ((layout.flags & kSizedToText) != 0) FitToText(control);
   FitToPicture(control);
   return true;
 }
@@ -507,7 +505,7 @@ void Form1::SetCaption(kelvoro::Control name, const std::string& text) {
   const Control& control = Require(NameOf(name));
   if (!HasText(control.layout->kind)) Unsupported();
   ::SetWindowTextA(control.window, text.c_str());
-  if (control.layout->sized_to_text) FitToText(control);
+  if ((control.layout->flags & kSizedToText) != 0) FitToText(control);
   ::InvalidateRect(control.window, nullptr, TRUE /* erase */);
 }
 

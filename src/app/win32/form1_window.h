@@ -58,7 +58,7 @@ class Form1 final : public Form1Port {
 
  private:
   struct Control {
-    const ControlSpec* layout = nullptr;
+    const ControlLayout* layout = nullptr;
     HWND window = nullptr;
     UniqueHFont font;
     UniqueHBrush back_brush;           // null: the design colour

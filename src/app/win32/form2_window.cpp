@@ -19,10 +19,24 @@ constexpr DWORD kWindowExStyle = 0;
 constexpr char kOwnerClassName[] = "KelvoroForm2Owner";
 constexpr COLORREF kWindowColourRef = RGB(166, 193, 232);
 
+COLORREF TextColourOf(TextColour colour) {
+  switch (colour) {
+    case TextColour::kWhite:
+      return RGB(255, 255, 255);
+    case TextColour::kBlue:
+      return RGB(0, 0, 255);
+    case TextColour::kButtonText:
+      return ::GetSysColor(COLOR_BTNTEXT);
+    case TextColour::kBlack:
+      break;
+  }
+  return RGB(0, 0, 0);
+}
+
 }  // namespace
 
 Form2::Form2(HINSTANCE instance, BrowserPort& browser) : instance_(instance), browser_(browser) {
-  for (std::size_t i = 0; i < labels_.size(); ++i) labels_[i].layout = &kForm2Labels[i];
+  for (std::size_t i = 0; i < labels_.size(); ++i) labels_[i].layout = &kForm2Controls[i];
 }
 
 Form2::~Form2() {
@@ -143,12 +157,12 @@ bool Form2::OnCreate() {
     ::SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small_icon_.get()));
   }
   for (Label& label : labels_) {
-    const AboutLabelSpec& layout = *label.layout;
+    const ControlLayout& layout = *label.layout;
     const POINT origin = ToPixels(layout.rect.left, layout.rect.top);
     const std::string text(layout.text);
-    // Only the link labels react to the mouse; the others let clicks through to the window.
+    // Only the clickable labels react to the mouse; the others let clicks through to the window.
     const DWORD style = WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX |
-                        (layout.link != AboutLink::kNone ? SS_NOTIFY : 0);
+                        ((layout.flags & kClickable) != 0 ? SS_NOTIFY : 0);
     label.window = ::CreateWindowExA(0 /* no extended style */, "STATIC", text.c_str(), style,
                                      origin.x, origin.y, TwipsToPixels(layout.rect.width, dpi_x_),
                                      TwipsToPixels(layout.rect.height, dpi_y_), window_,
@@ -214,7 +228,7 @@ LRESULT Form2::OnControlColourStatic(HDC dc, HWND control) const {
   }
   // Transparent labels: the text alone over the window's colour.
   ::SetBkMode(dc, TRANSPARENT);
-  ::SetTextColor(dc, static_cast<COLORREF>(label->layout->colour));
+  ::SetTextColor(dc, TextColourOf(label->layout->colour));
   return reinterpret_cast<LRESULT>(back_brush_ ? back_brush_.get()
                                                : ::GetSysColorBrush(COLOR_BTNFACE));
 }
@@ -235,7 +249,8 @@ void Form2::OnCommand(int id, int code) {
 
 bool Form2::OnSetCursor(HWND over, int hit_test) const {
   const Label* label = FindByWindow(over);
-  if (label == nullptr || !label->layout->hand_cursor || hit_test != HTCLIENT || !hand_cursor_) {
+  if (label == nullptr || (label->layout->flags & kHandCursor) == 0 || hit_test != HTCLIENT ||
+      !hand_cursor_) {
     return false;
   }
   ::SetCursor(hand_cursor_.get());

@@ -33,7 +33,7 @@ class Form2 final {
 
  private:
   struct Label {
-    const AboutLabelSpec* layout = nullptr;
+    const ControlLayout* layout = nullptr;
     HWND window = nullptr;
     UniqueHFont font;
   };
@@ -72,7 +72,7 @@ class Form2 final {
   // Keeps the window off the taskbar without tying it to the main window: an owned window has
   // no taskbar button, and this owner is never shown.
   UniqueHWnd hidden_owner_;
-  std::array<Label, kForm2Labels.size()> labels_;
+  std::array<Label, kForm2Controls.size()> labels_;
 
   HWND window_ = nullptr;
   bool counted_ = false;

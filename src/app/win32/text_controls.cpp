@@ -4,7 +4,7 @@
 
 namespace kelvoro::win32 {
 
-UniqueHFont CreateFontFor(const FontSpec& font, int dpi) {
+UniqueHFont CreateFontFor(const LayoutFont& font, int dpi) {
   // A negative height asks for the character height without internal leading, which is what a
   // point size means.
   const int height = -::MulDiv(font.hundredths_of_point, dpi, 72 * 100);

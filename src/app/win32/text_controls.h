@@ -7,13 +7,13 @@
 
 #include <string>
 
-#include "app/win32/layout_types.h"
+#include "app/win32/layout.h"
 #include "platform/win32/unique_handle.h"
 
 namespace kelvoro::win32 {
 
 // The font `font` describes, at `dpi` dots per inch; null when the system refuses it.
-UniqueHFont CreateFontFor(const FontSpec& font, int dpi);
+UniqueHFont CreateFontFor(const LayoutFont& font, int dpi);
 
 // The whole text of a window or control, in the ANSI code page.
 std::string WindowText(HWND window);
