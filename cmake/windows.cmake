@@ -23,9 +23,8 @@ add_library(kelvoro_win32 STATIC
   src/platform/win32/system_win32.cpp
   src/platform/win32/message_win32.cpp
   src/app/win32/picture.cpp
-  src/app/win32/top_level_windows.cpp
+  src/app/win32/window.cpp
   src/app/win32/form1_window.cpp
-  src/app/win32/text_controls.cpp
   src/app/win32/form2_window.cpp
   src/platform/win32/browser_win32.cpp
   src/platform/win32/shell_services.cpp

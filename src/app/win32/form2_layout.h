@@ -1,30 +1,15 @@
 #pragma once
 
-// The look of the About window: its size, its labels and the white rule, in twips. Pure data;
-// form2_window.cpp turns it into windows.
+// The look of the About window: its size, its labels and the white rule, in twips.
 
 #include <array>
 #include <string_view>
 
-#include "app/win32/layout_types.h"
+#include "app/win32/layout.h"
 #include "resource.h"
 #include "settings/maker_info.h"
 
 namespace kelvoro::win32 {
-
-// What a click on an About label opens.
-enum class AboutLink { kNone, kMakerPage, kSecondPage };
-
-struct AboutLabelSpec {
-  std::string_view name;
-  int id;
-  std::string_view text;
-  TwipsRect rect;
-  FontSpec font;
-  unsigned colour;  // 0x00BBGGRR
-  AboutLink link;
-  bool hand_cursor;
-};
 
 // A straight line in twips; both ends may lie outside the client area, which cuts them off.
 struct TwipsLine {
@@ -37,10 +22,6 @@ struct TwipsLine {
 // Form2's client area: 305 x 192 pixels at 96 dots per inch.
 inline constexpr int kForm2ClientWidth = 4575;
 inline constexpr int kForm2ClientHeight = 2880;
-
-inline constexpr unsigned kAboutBlack = 0x000000;
-inline constexpr unsigned kAboutBlue = 0xFF0000;
-inline constexpr unsigned kAboutWhite = 0xFFFFFF;
 
 inline constexpr std::string_view kReleaseLine = "Released 14 May 2002";
 inline constexpr std::string_view kCreditLine = "Written by Ilse Marwood-Taan";
@@ -61,72 +42,20 @@ inline constexpr std::array<TwipsLine, 2> kAboutRule{{
     {-600, 2760, 240, 2760},   // Line2
 }};
 
-// name, id, text, {left, top, width, height}, font, colour, link, hand cursor
-inline constexpr std::array<AboutLabelSpec, 8> kForm2Labels{{
-    {"Label1",
-     IDC_ABOUT_LABEL1,
-     "Kelvoro 2.1",
-     {1080, 120, 2190, 255},
-     {"Arial", 1125, false, false},
-     kAboutBlue,
-     AboutLink::kNone,
-     false},
-    {"Label2",
-     IDC_ABOUT_LABEL2,
-     "Freeware",
-     {1800, 360, 825, 240},
-     {"Tahoma", 975, false, false},
-     kAboutBlack,
-     AboutLink::kNone,
-     false},
-    {"Label9",
-     IDC_ABOUT_LABEL9,
-     kReleaseLine,
-     {1200, 600, 2025, 240},
-     {"Tahoma", 975, false, false},
-     kAboutBlack,
-     AboutLink::kSecondPage,
-     false},
-    {"Label3",
-     IDC_ABOUT_LABEL3,
-     kCreditLine,
-     {840, 1080, 2835, 270},
-     {"Tahoma", 1125, false, false},
-     kAboutBlack,
-     AboutLink::kNone,
-     false},
-    {"Label4",
-     IDC_ABOUT_LABEL4,
-     kTownLine,
-     {1440, 1320, 1500, 240},
-     {"Tahoma", 975, false, false},
-     kAboutBlack,
-     AboutLink::kNone,
-     false},
-    {"Label8",
-     IDC_ABOUT_LABEL8,
-     kLabel8Text,
-     {840, 1800, 2985, 300},
-     {"MS Sans Serif", 1200, false, false},
-     kAboutBlue,
-     AboutLink::kMakerPage,
-     true},
-    {"Label6",
-     IDC_ABOUT_LABEL6,
-     kLabel6Text,
-     {840, 2160, 3000, 240},
-     {"MS Sans Serif", 975, false, false},
-     kAboutBlack,
-     AboutLink::kNone,
-     false},
-    {"Label5",
-     IDC_ABOUT_LABEL5,
-     kNoticeLine,
-     {240, 2640, 2355, 195},
-     {"MS Sans Serif", 825, false, false},
-     kAboutWhite,
-     AboutLink::kNone,
-     false},
+// Every label is transparent and sized to its text. Label9 reports clicks without looking like a
+// link.
+// clang-format off
+inline constexpr std::array<ControlLayout, 8> kForm2Controls{{
+    // name, kind, id, text, {left, top, width, height}, font, colour, surface, flags
+    {"Label1", ControlKind::kLabel, IDC_ABOUT_LABEL1, "Kelvoro 2.1", {1080, 120, 2190, 255}, {"Arial", 1125, false, false}, TextColour::kBlue, Surface::kWindow, kSizedToText},
+    {"Label2", ControlKind::kLabel, IDC_ABOUT_LABEL2, "Freeware", {1800, 360, 825, 240}, {"Tahoma", 975, false, false}, TextColour::kBlack, Surface::kWindow, kSizedToText},
+    {"Label9", ControlKind::kLabel, IDC_ABOUT_LABEL9, kReleaseLine, {1200, 600, 2025, 240}, {"Tahoma", 975, false, false}, TextColour::kBlack, Surface::kWindow, kSizedToText | kClickable},
+    {"Label3", ControlKind::kLabel, IDC_ABOUT_LABEL3, kCreditLine, {840, 1080, 2835, 270}, {"Tahoma", 1125, false, false}, TextColour::kBlack, Surface::kWindow, kSizedToText},
+    {"Label4", ControlKind::kLabel, IDC_ABOUT_LABEL4, kTownLine, {1440, 1320, 1500, 240}, {"Tahoma", 975, false, false}, TextColour::kBlack, Surface::kWindow, kSizedToText},
+    {"Label8", ControlKind::kLabel, IDC_ABOUT_LABEL8, kLabel8Text, {840, 1800, 2985, 300}, {"MS Sans Serif", 1200, false, false}, TextColour::kBlue, Surface::kWindow, kSizedToText | kLink},
+    {"Label6", ControlKind::kLabel, IDC_ABOUT_LABEL6, kLabel6Text, {840, 2160, 3000, 240}, {"MS Sans Serif", 975, false, false}, TextColour::kBlack, Surface::kWindow, kSizedToText},
+    {"Label5", ControlKind::kLabel, IDC_ABOUT_LABEL5, kNoticeLine, {240, 2640, 2355, 195}, {"MS Sans Serif", 825, false, false}, TextColour::kWhite, Surface::kWindow, kSizedToText},
 }};
+// clang-format on
 
 }  // namespace kelvoro::win32

@@ -1,11 +1,7 @@
 #include "app/win32/form2_window.h"
 
-#include <string>
-
-#include "app/twips.h"
-#include "app/win32/text_controls.h"
-#include "app/win32/top_level_windows.h"
-#include "app/win32/window_procedure.h"
+#include "app/web_link.h"
+#include "app/win32/form2_layout.h"
 #include "platform/win32/gdi_scope.h"
 #include "resource.h"
 
@@ -14,20 +10,18 @@ namespace {
 
 // Fixed single border: a normal title bar with the close box; no sizing, no minimise or
 // maximise box.
-constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD kWindowExStyle = 0;
+constexpr WindowFrame kFrame{"About", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
+                             0 /* no extended style */, kForm2ClientWidth, kForm2ClientHeight};
 constexpr char kOwnerClassName[] = "KelvoroForm2Owner";
-constexpr COLORREF kWindowColourRef = RGB(166, 193, 232);
 
 }  // namespace
 
-Form2::Form2(HINSTANCE instance, BrowserPort& browser) : instance_(instance), browser_(browser) {
-  for (std::size_t i = 0; i < labels_.size(); ++i) labels_[i].layout = &kForm2Labels[i];
-}
+Form2::Form2(HINSTANCE instance, BrowserPort& browser)
+    : Window(instance, kForm2Controls),
+      browser_(browser),
+      rule_pen_(::CreatePen(PS_SOLID, 1, RGB(255, 255, 255))) {}
 
-Form2::~Form2() {
-  if (window_ != nullptr) ::DestroyWindow(window_);
-}
+Form2::~Form2() { Destroy(); }
 
 void Form2::Show() {
   if (window_ == nullptr && !Load()) return;
@@ -38,36 +32,6 @@ void Form2::Show() {
 }
 
 bool Form2::Load() {
-  {
-    const WindowDc screen(nullptr);
-    if (screen.get() != nullptr) {
-      dpi_x_ = ::GetDeviceCaps(screen.get(), LOGPIXELSX);
-      dpi_y_ = ::GetDeviceCaps(screen.get(), LOGPIXELSY);
-    }
-  }
-  if (!big_icon_) {
-    big_icon_.reset(static_cast<HICON>(::LoadImageA(instance_, MAKEINTRESOURCEA(IDI_KELVORO),
-                                                    IMAGE_ICON, ::GetSystemMetrics(SM_CXICON),
-                                                    ::GetSystemMetrics(SM_CYICON), 0)));
-    small_icon_.reset(static_cast<HICON>(::LoadImageA(instance_, MAKEINTRESOURCEA(IDI_KELVORO),
-                                                      IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
-                                                      ::GetSystemMetrics(SM_CYSMICON), 0)));
-    hand_cursor_.reset(static_cast<HCURSOR>(::LoadImageA(
-        instance_, MAKEINTRESOURCEA(IDC_HAND_POINTER), IMAGE_CURSOR, 0, 0, LR_DEFAULTCOLOR)));
-    rule_pen_.reset(::CreatePen(PS_SOLID, 1, RGB(255, 255, 255)));
-  }
-
-  WNDCLASSEXA window_class{};
-  window_class.cbSize = sizeof window_class;
-  window_class.lpfnWndProc = &WindowProcedure<Form2>;
-  window_class.hInstance = instance_;
-  window_class.hIcon = big_icon_.get();
-  window_class.hIconSm = small_icon_.get();
-  window_class.hCursor = ::LoadCursorA(nullptr /* system cursor */, IDC_ARROW);
-  window_class.lpszClassName = kClassName;
-  if (!::RegisterClassExA(&window_class) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-    return false;
-  }
   if (!hidden_owner_) {
     WNDCLASSEXA owner_class{};
     owner_class.cbSize = sizeof owner_class;
@@ -81,22 +45,9 @@ bool Form2::Load() {
                                           nullptr /* no owner */, nullptr /* no menu */, instance_,
                                           nullptr /* no creation data */));
   }
-
-  RECT frame{0, 0, TwipsToPixels(kForm2ClientWidth, dpi_x_),
-             TwipsToPixels(kForm2ClientHeight, dpi_y_)};
-  ::AdjustWindowRectEx(&frame, kWindowStyle, FALSE /* no menu */, kWindowExStyle);
-  const int width = frame.right - frame.left;
-  const int height = frame.bottom - frame.top;
   // Centred on the screen each time it is loaded.
-  const int left = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-  const int top = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  const HWND created =
-      ::CreateWindowExA(kWindowExStyle, kClassName, "About", kWindowStyle, left, top, width, height,
-                        hidden_owner_.get(), nullptr /* no menu */, instance_, this);
-  if (created == nullptr) {
-    // A window that failed half-way is gone already; nothing of it, its owner included, stays
-    // behind, and the next click tries afresh.
-    window_ = nullptr;
+  if (!Window::Create(*this, kFrame, hidden_owner_.get(), true /* centred */)) {
+    // Nothing of the window, its owner included, stays behind, and the next click tries afresh.
     hidden_owner_.reset();
     return false;
   }
@@ -106,93 +57,14 @@ bool Form2::Load() {
 // ---------------------------------------------------------------------------------------------
 // Messages
 
-LRESULT Form2::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-  const HWND window = window_;
-  switch (message) {
-    case WM_CREATE:
-      return OnCreate() ? 0 : -1;
-    case WM_DESTROY:
-      OnDestroy();
-      return 0;
-    case WM_NCDESTROY:
-      OnNcDestroy();
-      return ::DefWindowProcA(window, message, wparam, lparam);
-    case WM_ERASEBKGND:
-      return OnEraseBackground(reinterpret_cast<HDC>(wparam)) ? 1 : 0;
-    case WM_PAINT:
-      OnPaint();
-      return 0;
-    case WM_CTLCOLORSTATIC:
-      return OnControlColourStatic(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
-    case WM_COMMAND:
-      if (lparam != 0) OnCommand(LOWORD(wparam), HIWORD(wparam));
-      return 0;
-    case WM_SETCURSOR:
-      if (OnSetCursor(reinterpret_cast<HWND>(wparam), LOWORD(lparam))) return TRUE;
-      break;
-    default:
-      break;
-  }
-  return ::DefWindowProcA(window, message, wparam, lparam);
-}
-
 bool Form2::OnCreate() {
-  if (big_icon_)
-    ::SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big_icon_.get()));
-  if (small_icon_) {
-    ::SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small_icon_.get()));
-  }
-  for (Label& label : labels_) {
-    const AboutLabelSpec& layout = *label.layout;
-    const POINT origin = ToPixels(layout.rect.left, layout.rect.top);
-    const std::string text(layout.text);
-    // Only the link labels react to the mouse; the others let clicks through to the window.
-    const DWORD style = WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX |
-                        (layout.link != AboutLink::kNone ? SS_NOTIFY : 0);
-    label.window = ::CreateWindowExA(0 /* no extended style */, "STATIC", text.c_str(), style,
-                                     origin.x, origin.y, TwipsToPixels(layout.rect.width, dpi_x_),
-                                     TwipsToPixels(layout.rect.height, dpi_y_), window_,
-                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)),
-                                     instance_, nullptr /* no creation data */);
-    if (label.window == nullptr) return false;
-    label.font = CreateFontFor(layout.font, dpi_y_);
-    if (label.font) {
-      ::SendMessageA(label.window, WM_SETFONT, reinterpret_cast<WPARAM>(label.font.get()),
-                     FALSE /* no redraw: not shown yet */);
-    }
-    FitToText(label.window, label.font.get());
-  }
+  if (!Window::OnCreate()) return false;
   Form_Load();
-  TopLevelWindowCreated();
-  counted_ = true;
   return true;
 }
 
-void Form2::Form_Load() { back_brush_.reset(::CreateSolidBrush(kWindowColourRef)); }
-
-void Form2::OnDestroy() {
-  if (counted_) {
-    counted_ = false;
-    TopLevelWindowDestroyed();
-  }
-}
-
-// The last message of the window, also of one whose creation failed: the labels are gone and
-// their fonts can go.
-void Form2::OnNcDestroy() {
-  ::SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
-  window_ = nullptr;
-  for (Label& label : labels_) {
-    label.window = nullptr;
-    label.font.reset();
-  }
-}
-
-bool Form2::OnEraseBackground(HDC dc) const {
-  RECT client{};
-  ::GetClientRect(window_, &client);
-  ::FillRect(dc, &client, back_brush_ ? back_brush_.get() : ::GetSysColorBrush(COLOR_BTNFACE));
-  return true;
+void Form2::Form_Load() {
+  SetWindowBrush(UniqueHBrush(::CreateSolidBrush(ToColorref(kWindowColour))));
 }
 
 void Form2::OnPaint() const {
@@ -204,19 +76,6 @@ void Form2::OnPaint() const {
     ::MoveToEx(paint.get(), from.x, from.y, nullptr /* previous position not needed */);
     ::LineTo(paint.get(), to.x, to.y);
   }
-}
-
-LRESULT Form2::OnControlColourStatic(HDC dc, HWND control) const {
-  const Label* label = FindByWindow(control);
-  if (label == nullptr) {
-    return ::DefWindowProcA(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                            reinterpret_cast<LPARAM>(control));
-  }
-  // Transparent labels: the text alone over the window's colour.
-  ::SetBkMode(dc, TRANSPARENT);
-  ::SetTextColor(dc, static_cast<COLORREF>(label->layout->colour));
-  return reinterpret_cast<LRESULT>(back_brush_ ? back_brush_.get()
-                                               : ::GetSysColorBrush(COLOR_BTNFACE));
 }
 
 void Form2::OnCommand(int id, int code) {
@@ -233,15 +92,6 @@ void Form2::OnCommand(int id, int code) {
   }
 }
 
-bool Form2::OnSetCursor(HWND over, int hit_test) const {
-  const Label* label = FindByWindow(over);
-  if (label == nullptr || !label->layout->hand_cursor || hit_test != HTCLIENT || !hand_cursor_) {
-    return false;
-  }
-  ::SetCursor(hand_cursor_.get());
-  return true;
-}
-
 void Form2::Label8_Click() {
   // The caption the label is laid out with, never the text the control holds now: any program
   // may send a window a new text. The caption sets the address off with a blank; the address
@@ -250,17 +100,5 @@ void Form2::Label8_Click() {
 }
 
 void Form2::Label9_Click() { OpenWebPage(browser_, kMakerSecondWebAddress); }
-
-const Form2::Label* Form2::FindByWindow(HWND window) const noexcept {
-  if (window == nullptr) return nullptr;
-  for (const Label& label : labels_) {
-    if (label.window == window) return &label;
-  }
-  return nullptr;
-}
-
-POINT Form2::ToPixels(int x_twips, int y_twips) const noexcept {
-  return POINT{TwipsToPixels(x_twips, dpi_x_), TwipsToPixels(y_twips, dpi_y_)};
-}
 
 }  // namespace kelvoro::win32

@@ -1,8 +1,6 @@
 #pragma once
 
 #include <windows.h>
-// windows.h first: commctrl.h needs its types.
-#include <commctrl.h>
 
 #include <utility>
 
@@ -54,9 +52,6 @@ struct IconCloser {
 struct CursorCloser {
   void operator()(HCURSOR cursor) const noexcept { ::DestroyCursor(cursor); }
 };
-struct ImageListCloser {
-  void operator()(HIMAGELIST list) const noexcept { ::ImageList_Destroy(list); }
-};
 struct MemoryDcCloser {
   void operator()(HDC dc) const noexcept { ::DeleteDC(dc); }
 };
@@ -71,7 +66,6 @@ using UniqueHPen = UniqueHandle<HPEN, GdiObjectCloser>;
 using UniqueHBitmap = UniqueHandle<HBITMAP, GdiObjectCloser>;
 using UniqueHIcon = UniqueHandle<HICON, IconCloser>;
 using UniqueHCursor = UniqueHandle<HCURSOR, CursorCloser>;
-using UniqueHImageList = UniqueHandle<HIMAGELIST, ImageListCloser>;
 using UniqueMemoryDc = UniqueHandle<HDC, MemoryDcCloser>;
 using UniqueHWnd = UniqueHandle<HWND, WindowCloser>;
 
