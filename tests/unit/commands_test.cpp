@@ -33,13 +33,7 @@ void Apply(Harness& h, int check1) {
   ApplyCommand(h.ports, h.facts);
 }
 
-// Every command ends by writing the user's hive through, once, and then telling the shell.
-bool EndsWithTheFlush(const Harness& h) {
-  const Events& events = h.log.events;
-  return h.registry.Flushes() == 1 && events.size() >= 2 && events.end()[-2] == "Flush HKCU" &&
-         events.back() == "NotifyIconsChanged";
-}
-
+// That every command ends with the flush and then the word to the shell is the runs' property.
 TEST(Commands, ApplyOnNTRunsItsEffectsInTheOrderThatMatters) {
   Harness h;
   Seed(h);
@@ -49,11 +43,7 @@ TEST(Commands, ApplyOnNTRunsItsEffectsInTheOrderThatMatters) {
       h.log.InOrder({set + kNTIcon + ":Full", kApplied, set + kNTClass + ":", set + kCurrentSound,
                      set + kSettings, "SetCaption txtvoicestat=1", "Check1=1"}))
       << h.log.Dump();
-  EXPECT_TRUE(EndsWithTheFlush(h)) << h.log.Dump();
-  EXPECT_EQ(TextValue("C:\\Tools\\black.ico,0"), h.registry.Get(kNTIcon, "Empty"));
-  EXPECT_EQ(TextValue("Kelvoro"), h.registry.Get(kNTClass, ""));
-  EXPECT_EQ(TextValue(kReplacementSound, ValueType::kExpandSz), h.registry.Get(kCurrentSound, ""));
-  EXPECT_EQ(DwordValue(1), h.registry.Get(kSettings, "Voicestat"));
+  // The values written are the runs' property: a value changes only to one a step meant.
 }
 
 TEST(Commands, FamilyTextPicksTheFamilyExactly) {
@@ -73,12 +63,11 @@ TEST(Commands, FamilyTextPicksTheFamilyExactly) {
             << label << " " << klass;
       }
       EXPECT_EQ(written ? 1u : 0u, h.messages.Shown().size()) << label;
-      // The sound, the status, the check box and the flush come whatever the family.
+      // The sound, the status and the check box come whatever the family.
       EXPECT_TRUE(h.log.InOrder({"Set HKCU\\AppEvents", "Set " + std::string(kSettings),
                                  "SetCaption txtvoicestat", "Check1="}))
           << label << "\n"
           << h.log.Dump();
-      EXPECT_TRUE(EndsWithTheFlush(h)) << label;
     }
   }
 }
@@ -139,7 +128,6 @@ TEST(Commands, EachOperationReportsItsOwnRaisedFailureAndTheCommandGoesOn) {
     for (std::size_t i = 0; i < shown.size(); ++i) {
       EXPECT_EQ(0u, shown[i].rfind(expected[i], 0)) << raised << ": " << shown[i];
     }
-    EXPECT_TRUE(EndsWithTheFlush(h)) << raised;
   }
 }
 

@@ -10,39 +10,36 @@ namespace kelvoro::testing {
 namespace {
 
 std::string TypeName(ValueType type) {
-  switch (type) {
-    case ValueType::kSz:
-      return "REG_SZ";
-    case ValueType::kExpandSz:
-      return "REG_EXPAND_SZ";
-    case ValueType::kDword:
-      return "REG_DWORD";
-  }
+  if (type == ValueType::kSz) return "REG_SZ";
+  if (type == ValueType::kExpandSz) return "REG_EXPAND_SZ";
+  if (type == ValueType::kDword) return "REG_DWORD";
   return "type " + std::to_string(static_cast<std::uint32_t>(type));
+}
+bool StartsWith(const std::string& text, const std::string& prefix) {
+  return text.rfind(prefix, 0) == 0;
 }
 
 }  // namespace
 
 std::vector<std::string> EventLog::Matching(const std::string& prefix) const {
   std::vector<std::string> found;
-  std::copy_if(events.begin(), events.end(), std::back_inserter(found),
-               [&](const std::string& event) { return event.rfind(prefix, 0) == 0; });
+  for (const std::string& event : events) {
+    if (StartsWith(event, prefix)) found.push_back(event);
+  }
   return found;
 }
 
 int EventLog::IndexOf(const std::string& prefix) const {
-  for (std::size_t i = 0; i < events.size(); ++i) {
-    if (events[i].rfind(prefix, 0) == 0) return static_cast<int>(i);
-  }
-  return -1;
+  const auto at = std::find_if(events.begin(), events.end(),
+                               [&](const std::string& event) { return StartsWith(event, prefix); });
+  return at == events.end() ? -1 : static_cast<int>(at - events.begin());
 }
 
 bool EventLog::InOrder(const std::vector<std::string>& prefixes) const {
   int previous = -1;
   for (const std::string& prefix : prefixes) {
-    const int at = IndexOf(prefix);
-    if (at <= previous) return false;
-    previous = at;
+    if (IndexOf(prefix) <= previous) return false;
+    previous = IndexOf(prefix);
   }
   return true;
 }
@@ -121,7 +118,7 @@ RegStatus MemoryRegistry::Enter(const std::string& event) {
   log_.Add(event);
   RegStatus outcome = planned_ < plan_.size() ? plan_[planned_++] : kRegSuccess;
   for (Fault& fault : faults_) {
-    if (outcome != kRegSuccess || fault.times == 0 || event.rfind(fault.prefix, 0) != 0) continue;
+    if (outcome != kRegSuccess || fault.times == 0 || !StartsWith(event, fault.prefix)) continue;
     if (fault.times > 0) --fault.times;
     outcome = fault.status;
   }
