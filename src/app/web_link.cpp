@@ -2,16 +2,16 @@
 
 #include <algorithm>
 #include <exception>
+#include <string_view>
+
+#include "platform/ascii.h"
 
 namespace kelvoro {
 namespace {
 
-// True when `text` begins with `prefix`, which is given in lower case, whatever the case of the
-// letters in `text`. Only A to Z fold: the outcome must not hang on the C library's locale.
-bool StartsWithFolded(const std::string& text, const std::string& prefix) {
-  std::string start = text.substr(0, prefix.size());
-  for (char& c : start) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-  return start == prefix;
+// True when `text` begins with `prefix`, whatever the case of its letters.
+bool StartsWithFolded(const std::string& text, std::string_view prefix) {
+  return EqualIgnoringAsciiCase(std::string_view(text).substr(0, prefix.size()), prefix);
 }
 
 // The automation object's answer; one that raises has refused.

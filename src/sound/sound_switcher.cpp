@@ -1,9 +1,9 @@
 #include "sound/sound_switcher.h"
 
-#include <algorithm>
 #include <optional>
 #include <string>
 
+#include "platform/ascii.h"
 #include "platform/failure.h"
 #include "platform/reg_key.h"
 
@@ -27,16 +27,6 @@ std::string ReplacementPath(const std::string& windows_folder) {
   return windows_folder + kReplacementSoundTail;
 }
 
-// File names compare without regard to the case of their letters. Only A to Z fold: the
-// outcome must not hang on the C library's locale.
-bool SameFileName(const std::string& a, const std::string& b) {
-  const auto fold = [](char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-  };
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [&](char x, char y) { return fold(x) == fold(y); });
-}
-
 // True when the current sound is a text naming `path`. A missing key or value, another type or
 // a text that does not fit the reading buffer is someone else's sound.
 bool CurrentSoundNames(RegistryPort& registry, const std::string& path) {
@@ -47,7 +37,8 @@ bool CurrentSoundNames(RegistryPort& registry, const std::string& path) {
   std::string text;
   ValueType type{};
   if (key.QueryText("", text, type) != kRegSuccess) return false;
-  return (type == ValueType::kSz || type == ValueType::kExpandSz) && SameFileName(text, path);
+  return (type == ValueType::kSz || type == ValueType::kExpandSz) &&
+         EqualIgnoringAsciiCase(text, path);
 }
 
 }  // namespace

@@ -1,0 +1,15 @@
+#include "platform/ascii.h"
+
+#include <algorithm>
+
+namespace kelvoro {
+
+bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
+  const auto fold = [](char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  };
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [&](char x, char y) { return fold(x) == fold(y); });
+}
+
+}  // namespace kelvoro
