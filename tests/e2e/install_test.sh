@@ -30,18 +30,8 @@ declare -A setup_names=([win32]=Kelvoro-2.1-setup.exe [win64]=Kelvoro-2.1-x64-se
 setup=${KELVORO_SETUP:-$root/build/package/${setup_names[$build]}}
 cafile=${KELVORO_SIGN_CAFILE:-$root/build/package-signing/signing-cert.pem}
 
-passed=0
-failed=0
-pass() { passed=$((passed + 1)); echo "PASS: $1"; }
-fail() { failed=$((failed + 1)); echo "FAIL: $1${2:+ ($2)}"; }
-expect() { # DESCRIPTION ACTUAL EXPECTED
-  if [ "$2" = "$3" ]; then pass "$1"; else fail "$1" "got '$2', want '$3'"; fi
-}
-finish() {
-  echo "$passed passed, $failed failed"
-  [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]
-  exit $?
-}
+# shellcheck source=../checks.sh
+source "$root/tests/checks.sh"
 
 # ---- Registry, through Wine's reg.exe
 
@@ -68,6 +58,7 @@ reg_set() { # KEY NAME(''=default) TYPE DATA
   wine reg add "$1" "${target[@]}" /t "$3" /d "$4" /f >/dev/null 2>&1 || echo "error: reg add $1 [$2]" >&2
 }
 reg_key_exists() { wine reg query "$1" >/dev/null 2>&1; }
+reg_key_missing() { ! reg_key_exists "$1"; }
 seed_stock() { wine regedit /S "$(winepath -w "$root/scripts/stock-windows.reg")"; }
 
 BIN_KEY='Software\Microsoft\Windows\CurrentVersion\Explorer\CLSID\{645FF040-5081-101B-9F08-00AA002F954E}'
@@ -123,10 +114,10 @@ install_silently() { # [FOLDER]
   instdir_unix=$(winepath -u "$instdir")
   local f
   for f in "Kelvoro 2.1.exe" black.ico white.ico uninstall.exe; do
-    [ -f "$instdir_unix/$f" ] && pass "$label: $f installed" || fail "$label: $f installed"
+    check "$label: $f installed" test -f "$instdir_unix/$f"
   done
-  [ -f "$(wav_unix)" ] && pass "$label: dravik.wav in the media folder" || fail "$label: dravik.wav in the media folder"
-  [ -n "$(shortcut_unix)" ] && pass "$label: Start menu shortcut" || fail "$label: Start menu shortcut"
+  check "$label: dravik.wav in the media folder" test -f "$(wav_unix)"
+  check "$label: Start menu shortcut" test -n "$(shortcut_unix)"
 }
 # The uninstaller as Add/Remove Programs starts it (it then runs from a copy of itself and
 # returns at once, so wait for Wine's processes to end); or, with "inplace", as that copy runs:
@@ -145,16 +136,14 @@ uninstall_silently() { # [inplace]
   local f
   for f in "$instdir_unix/Kelvoro 2.1.exe" "$instdir_unix/black.ico" "$instdir_unix/white.ico" \
     "$instdir_unix/uninstall.exe" "$instdir_unix" "$(wav_unix)"; do
-    [ -e "$f" ] && fail "$label: removed ${f##*/}" || pass "$label: removed ${f##*/}"
+    check "$label: removed ${f##*/}" test ! -e "$f"
   done
-  [ -z "$(shortcut_unix)" ] && pass "$label: shortcut removed" || fail "$label: shortcut removed"
-  reg_key_exists "$ARP" && fail "$label: Add/Remove entry removed" || pass "$label: Add/Remove entry removed"
-  reg_key_exists "$VENDOR\\Kelvoro" && fail "$label: settings key removed" || pass "$label: settings key removed"
+  check "$label: shortcut removed" test -z "$(shortcut_unix)"
+  check "$label: Add/Remove entry removed" reg_key_missing "$ARP"
+  check "$label: settings key removed" reg_key_missing "$VENDOR\\Kelvoro"
 }
 expect_signed() { # DESCRIPTION FILE
-  local out
-  if out=$(osslsigncode verify -CAfile "$cafile" -in "$2" 2>&1); then pass "$1"
-  else fail "$1" "$(grep -m1 -iE 'error|fail|no signature' <<<"$out")"; fi
+  check "$1" osslsigncode verify -CAfile "$cafile" -in "$2"
 }
 
 # ---------------------------------------------------------------------------------------------
@@ -202,7 +191,7 @@ uninstall_silently
 expect_stock_bin "A: HKCU" "$BIN_NT"
 expect_stock_bin "A: HKLM (untouched)" "$BIN_9X"
 expect "A: the sound is the stock sound" "$(reg_get "$SOUND\\.Current")" "REG_EXPAND_SZ|$STOCK_SOUND"
-reg_key_exists "$VENDOR" && fail "A: empty maker key removed" || pass "A: empty maker key removed"
+check "A: empty maker key removed" reg_key_missing "$VENDOR"
 
 echo "== round B: own icon, name and sound kept; other letter case and the HKLM class restored"
 label=B
@@ -240,7 +229,7 @@ reg_set "$other\\$SETTINGS_KEY" Voicestat REG_DWORD 1
 uninstall_silently inplace
 expect_stock_bin "C: HKCU" "$BIN_NT"
 expect "C: a sound naming the removed file is cleared" "$(reg_get "$SOUND\\.Current")" "<missing>"
-reg_key_exists "$SOUND\\.Current" && pass "C: .Current key itself kept" || fail "C: .Current key itself kept"
+check "C: .Current key itself kept" reg_key_exists "$SOUND\\.Current"
 expect_stock_bin "C: other account" "$other\\$BIN_KEY"
 expect "C: other account's sound is the stock sound" "$(reg_get "$other\\$SOUND_KEY\\.Current")" "REG_EXPAND_SZ|$STOCK_SOUND"
 expect "C: other account's settings kept" "$(reg_get "$other\\$SETTINGS_KEY" Voicestat)" "REG_DWORD|0x1"

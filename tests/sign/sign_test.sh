@@ -21,20 +21,8 @@ cafile=${KELVORO_SIGN_CAFILE:-$out-signing/signing-cert.pem}
 exe="Kelvoro 2.1.exe"
 setups=(Kelvoro-2.1-setup.exe Kelvoro-2.1-x64-setup.exe)
 
-passed=0
-failed=0
-pass() { passed=$((passed + 1)); echo "PASS: $1"; }
-fail() { failed=$((failed + 1)); echo "FAIL: $1${2:+ ($2)}"; }
-check() { # DESCRIPTION COMMAND...
-  local what=$1
-  shift
-  if "$@" >/dev/null 2>&1; then pass "$what"; else fail "$what"; fi
-}
-finish() {
-  echo "$passed passed, $failed failed"
-  [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]
-  exit $?
-}
+# shellcheck source=../checks.sh
+source "$root/tests/checks.sh"
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

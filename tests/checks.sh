@@ -1,0 +1,20 @@
+# The shell suites' checks: a PASS or FAIL line each, and "N passed, M failed" at the end, which
+# test.sh counts. Sourced by the suites.
+passed=0
+failed=0
+pass() { passed=$((passed + 1)); echo "PASS: $1"; }
+fail() { failed=$((failed + 1)); echo "FAIL: $1${2:+ ($2)}"; }
+expect() { # DESCRIPTION ACTUAL EXPECTED
+  if [ "$2" = "$3" ]; then pass "$1"; else fail "$1" "got '$2', want '$3'"; fi
+}
+check() { # DESCRIPTION COMMAND...: passes when the command succeeds
+  local what=$1
+  shift
+  if "$@" >/dev/null 2>&1; then pass "$what"; else fail "$what"; fi
+}
+# Ends the suite: it fails on any failed check, and when no check ran.
+finish() {
+  echo "$passed passed, $failed failed"
+  [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]
+  exit $?
+}
