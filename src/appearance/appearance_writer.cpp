@@ -1,6 +1,7 @@
 #include "appearance/appearance_writer.h"
 
 #include <string>
+#include <utility>
 
 #include "platform/failure.h"
 #include "platform/reg_key.h"
@@ -36,14 +37,10 @@ void WriteIcons(RegistryPort& registry, SystemPort* system, MessagePort& message
   try {
     const std::string folder = system != nullptr ? ProgramFolderPrefix(*system) : std::string();
     if (key.Open(family.root, family.icon_key, KeyAccess::kWrite) != kRegSuccess) return;
-    if (key.SetText("", ValueType::kSz, folder + form.Caption(labels.empty)) != kRegSuccess) {
-      return;
-    }
-    if (key.SetText("Empty", ValueType::kSz, folder + form.Caption(labels.empty)) != kRegSuccess) {
-      return;
-    }
-    if (key.SetText("Full", ValueType::kSz, folder + form.Caption(labels.full)) != kRegSuccess) {
-      return;
+    const std::pair<const char*, Control> values[] = {
+        {"", labels.empty}, {"Empty", labels.empty}, {"Full", labels.full}};
+    for (const auto& [name, label] : values) {
+      if (key.SetText(name, ValueType::kSz, folder + form.Caption(label)) != kRegSuccess) return;
     }
     messages.Show(success, MessageStyle::kInformation);
   } catch (const std::exception&) {
@@ -66,38 +63,24 @@ void WriteName(RegistryPort& registry, MessagePort& messages, const Form1Port& f
 
 }  // namespace
 
-void ApplyIconsNT(RegistryPort& registry, SystemPort& system, MessagePort& messages,
-                  const Form1Port& form) {
-  WriteIcons(registry, &system, messages, form, kNTKeys, kReplacementIcons, kAppliedMessage);
+void ApplyIcons(RegistryPort& registry, SystemPort& system, MessagePort& messages,
+                const Form1Port& form, const FamilyKeys& family) {
+  WriteIcons(registry, &system, messages, form, family, kReplacementIcons, kAppliedMessage);
 }
 
-void ApplyNameNT(RegistryPort& registry, MessagePort& messages, const Form1Port& form) {
-  WriteName(registry, messages, form, kNTKeys, Control::Label8);
+void ApplyName(RegistryPort& registry, MessagePort& messages, const Form1Port& form,
+               const FamilyKeys& family) {
+  WriteName(registry, messages, form, family, Control::Label8);
 }
 
-void RestoreIconsNT(RegistryPort& registry, MessagePort& messages, const Form1Port& form) {
-  WriteIcons(registry, nullptr, messages, form, kNTKeys, kStockIcons, kRestoredMessage);
+void RestoreIcons(RegistryPort& registry, MessagePort& messages, const Form1Port& form,
+                  const FamilyKeys& family) {
+  WriteIcons(registry, nullptr, messages, form, family, kStockIcons, kRestoredMessage);
 }
 
-void RestoreNameNT(RegistryPort& registry, MessagePort& messages, const Form1Port& form) {
-  WriteName(registry, messages, form, kNTKeys, Control::Label11);
-}
-
-void ApplyIcons9x(RegistryPort& registry, SystemPort& system, MessagePort& messages,
-                  const Form1Port& form) {
-  WriteIcons(registry, &system, messages, form, k9xKeys, kReplacementIcons, kAppliedMessage);
-}
-
-void ApplyName9x(RegistryPort& registry, MessagePort& messages, const Form1Port& form) {
-  WriteName(registry, messages, form, k9xKeys, Control::Label8);
-}
-
-void RestoreIcons9x(RegistryPort& registry, MessagePort& messages, const Form1Port& form) {
-  WriteIcons(registry, nullptr, messages, form, k9xKeys, kStockIcons, kRestoredMessage);
-}
-
-void RestoreName9x(RegistryPort& registry, MessagePort& messages, const Form1Port& form) {
-  WriteName(registry, messages, form, k9xKeys, Control::Label11);
+void RestoreName(RegistryPort& registry, MessagePort& messages, const Form1Port& form,
+                 const FamilyKeys& family) {
+  WriteName(registry, messages, form, family, Control::Label11);
 }
 
 }  // namespace kelvoro

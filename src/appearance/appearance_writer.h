@@ -37,8 +37,7 @@ inline constexpr const char kRestoredMessage[] =
 inline constexpr const char kAppearanceErrorMessage[] =
     "Error while performing the operation.Access Denied. Check permission";
 
-// The operations the Apply and Restore commands call, one per family and look; the 9x twins
-// differ from the NT ones only in their keys.
+// The operations the Apply and Restore commands call for the family's keys.
 //
 // An icon operation writes the default value, "Empty" and "Full" under the family's icon key,
 // each read afresh from its value label, then shows the applied or restored message. The
@@ -46,15 +45,13 @@ inline constexpr const char kAppearanceErrorMessage[] =
 // A name operation writes the display name to the class key and shows no success message.
 // A non-zero status ends an operation silently; a raised failure shows the error message once.
 // The key is closed on every path.
-void ApplyIconsNT(RegistryPort& registry, SystemPort& system, MessagePort& messages,
-                  const Form1Port& form);
-void ApplyNameNT(RegistryPort& registry, MessagePort& messages, const Form1Port& form);
-void RestoreIconsNT(RegistryPort& registry, MessagePort& messages, const Form1Port& form);
-void RestoreNameNT(RegistryPort& registry, MessagePort& messages, const Form1Port& form);
-void ApplyIcons9x(RegistryPort& registry, SystemPort& system, MessagePort& messages,
-                  const Form1Port& form);
-void ApplyName9x(RegistryPort& registry, MessagePort& messages, const Form1Port& form);
-void RestoreIcons9x(RegistryPort& registry, MessagePort& messages, const Form1Port& form);
-void RestoreName9x(RegistryPort& registry, MessagePort& messages, const Form1Port& form);
+void ApplyIcons(RegistryPort& registry, SystemPort& system, MessagePort& messages,
+                const Form1Port& form, const FamilyKeys& family);
+void ApplyName(RegistryPort& registry, MessagePort& messages, const Form1Port& form,
+               const FamilyKeys& family);
+void RestoreIcons(RegistryPort& registry, MessagePort& messages, const Form1Port& form,
+                  const FamilyKeys& family);
+void RestoreName(RegistryPort& registry, MessagePort& messages, const Form1Port& form,
+                 const FamilyKeys& family);
 
 }  // namespace kelvoro

@@ -20,6 +20,14 @@ void SyncCheck1(const Ports& ports) {
   }
 }
 
+// The keys of the family that Label12 names; any other text, "Windows 32s " included, names none.
+const FamilyKeys* FamilyOf(const Form1Port& form) {
+  const std::string family = form.Caption(Control::Label12);
+  if (family == kFamily9x) return &k9xKeys;
+  if (family == kFamilyNT) return &kNTKeys;
+  return nullptr;
+}
+
 // Writes the user's hive through, then lets the desktop show the new look at once.
 void FlushAndRefresh(const Ports& ports) {
   ports.registry.FlushCurrentUser();
@@ -30,15 +38,9 @@ void FlushAndRefresh(const Ports& ports) {
 
 void ApplyCommand(const Ports& ports, const WindowsFacts& facts) {
   auto& [registry, system, messages, form] = ports;
-  // The family is the one Label12 names; any other text, "Windows 32s " included, changes
-  // nothing.
-  const std::string family = form.Caption(Control::Label12);
-  if (family == kFamily9x) {
-    ApplyIcons9x(registry, system, messages, form);
-    ApplyName9x(registry, messages, form);
-  } else if (family == kFamilyNT) {
-    ApplyIconsNT(registry, system, messages, form);
-    ApplyNameNT(registry, messages, form);
+  if (const FamilyKeys* family = FamilyOf(form)) {
+    ApplyIcons(registry, system, messages, form, *family);
+    ApplyName(registry, messages, form, *family);
   }
   const int check1 = form.Check1Value();
   if (check1 == 1) {
@@ -54,13 +56,9 @@ void ApplyCommand(const Ports& ports, const WindowsFacts& facts) {
 
 void RestoreCommand(const Ports& ports) {
   auto& [registry, system, messages, form] = ports;
-  const std::string family = form.Caption(Control::Label12);
-  if (family == kFamily9x) {
-    RestoreIcons9x(registry, messages, form);
-    RestoreName9x(registry, messages, form);
-  } else if (family == kFamilyNT) {
-    RestoreIconsNT(registry, messages, form);
-    RestoreNameNT(registry, messages, form);
+  if (const FamilyKeys* family = FamilyOf(form)) {
+    RestoreIcons(registry, messages, form, *family);
+    RestoreName(registry, messages, form, *family);
   }
   RestoreEmptySound(registry, form);
   SetVoiceStatusOff(registry, messages);

@@ -22,13 +22,10 @@ const std::string kError =
 struct Family {
   const char* icon;
   const char* klass;
-  void (*apply_icons)(RegistryPort&, SystemPort&, MessagePort&, const Form1Port&);
-  void (*apply_name)(RegistryPort&, MessagePort&, const Form1Port&);
-  void (*restore_icons)(RegistryPort&, MessagePort&, const Form1Port&);
-  void (*restore_name)(RegistryPort&, MessagePort&, const Form1Port&);
+  const FamilyKeys& keys;
 };
-const Family kNT{kNTIcon, kNTClass, ApplyIconsNT, ApplyNameNT, RestoreIconsNT, RestoreNameNT};
-const Family k9x{k9xIcon, k9xClass, ApplyIcons9x, ApplyName9x, RestoreIcons9x, RestoreName9x};
+const Family kNT{kNTIcon, kNTClass, kNTKeys};
+const Family k9x{k9xIcon, k9xClass, k9xKeys};
 
 class AppearanceWriterTest : public ::testing::Test {
  protected:
@@ -41,7 +38,7 @@ class AppearanceWriterTest : public ::testing::Test {
     }
   }
   void ApplyIcons(const Family& family = kNT) {
-    family.apply_icons(h.registry, h.system, h.messages, h.form1);
+    kelvoro::ApplyIcons(h.registry, h.system, h.messages, h.form1, family.keys);
   }
   // The default value, "Empty" and "Full" of a family's icon key.
   std::vector<std::optional<RegValue>> Icons(const Family& family = kNT) const {
@@ -64,12 +61,12 @@ TEST_F(AppearanceWriterTest, EachFamilyWritesItsOwnKeysThenItsMessage) {
     EXPECT_EQ(Expect("C:\\Tools\\black.ico,0", "C:\\Tools\\white.ico,0"), Icons(family));
     EXPECT_GT(h.log.IndexOf(kApplied), h.log.IndexOf(std::string("Set ") + family.icon + ":Full"));
     EXPECT_GT(h.log.IndexOf(std::string("Close ") + family.icon), h.log.IndexOf(kApplied));
-    family.apply_name(h.registry, h.messages, h.form1);
+    ApplyName(h.registry, h.messages, h.form1, family.keys);
     EXPECT_EQ(TextValue("Kelvoro"), h.registry.Get(family.klass, ""));
     // The stock values Restore Defaults writes, and that the other family stays as it was, are
     // the runs' properties.
-    family.restore_icons(h.registry, h.messages, h.form1);
-    family.restore_name(h.registry, h.messages, h.form1);
+    RestoreIcons(h.registry, h.messages, h.form1, family.keys);
+    RestoreName(h.registry, h.messages, h.form1, family.keys);
     EXPECT_EQ((Events{kApplied, kRestored}), h.messages.Shown());
     EXPECT_EQ(1u, h.log.Matching("ProgramFolder").size()) << "the stock look joins no folder";
   }
@@ -80,7 +77,7 @@ TEST_F(AppearanceWriterTest, ValuesAreReadAfreshAtEachWriteAndTheFolderAskedForE
   h.form1.store.Set(Control::Label8, "");
   h.system.program_folder = "D:\\Moved";
   ApplyIcons();
-  ApplyNameNT(h.registry, h.messages, h.form1);
+  ApplyName(h.registry, h.messages, h.form1, kNTKeys);
   EXPECT_EQ(Expect("D:\\Moved\\other.ico,2", "D:\\Moved\\white.ico,0"), Icons());
   EXPECT_EQ((RegValue{ValueType::kSz, {0}}), h.registry.Get(kNTClass, ""));
 }
@@ -104,7 +101,7 @@ TEST_F(AppearanceWriterTest, RefusedOpenOrWriteEndsTheOperationSilently) {
     EXPECT_EQ(Events{}, h.messages.Shown()) << refused;
   }
   h.registry.FailWith("Open ", kFileNotFound);
-  RestoreName9x(h.registry, h.messages, h.form1);
+  RestoreName(h.registry, h.messages, h.form1, k9xKeys);
   EXPECT_EQ(TextValue("old"), h.registry.Get(k9xClass, ""));
   EXPECT_EQ(Events{}, h.messages.Shown());
 }
@@ -116,7 +113,7 @@ TEST_F(AppearanceWriterTest, RaisedFailureShowsTheErrorOnceThenClosesTheKey) {
   EXPECT_EQ(Events{kError}, h.messages.Shown());
   EXPECT_GT(h.log.IndexOf("Close "), h.log.IndexOf(kError));
   h.registry.FailWith("Set ", kRaise);
-  RestoreNameNT(h.registry, h.messages, h.form1);
+  RestoreName(h.registry, h.messages, h.form1, kNTKeys);
   EXPECT_EQ((Events{kError, kError}), h.messages.Shown());
   h.system.program_folder = "";  // that no icon is written then is the runs' property
   ApplyIcons();
