@@ -181,7 +181,7 @@ expect "A: Add/Remove EstimatedSize is the installed files in KB" \
 # The end-to-end driver ticks the sound box of the installed program and clicks Apply (NT
 # family), then closes it and leaves what Apply wrote.
 wine_within 300 "$KELVORO_BUILD_DIR/e2e/kelvoro_e2e.exe" "$instdir\\Kelvoro 2.1.exe" \
-  --keep-registry --gtest_filter=Install.ApplyTickedAndLeaveIt >/dev/null 2>&1
+  --gtest_filter=Install.ApplyTickedAndLeaveIt >/dev/null 2>&1
 expect "A: the installed program ran Apply" "$?" 0
 expect "A: Apply wrote the program folder's icon" "$(reg_get "$BIN_NT\\DefaultIcon")" "REG_SZ|$instdir\\black.ico,0"
 expect "A: Apply wrote the display name" "$(reg_get "$BIN_NT")" "REG_SZ|Kelvoro"

@@ -18,41 +18,11 @@ class SoundSwitcherTest : public ::testing::Test {
     h.registry.Put(kStockSound, "", TextValue(kStock, ValueType::kExpandSz));
     h.registry.Put(kCurrentSound, "", own);
   }
-  void Restore(const std::string& label) {
-    h.form1.store.Set(Control::lbldefvoice, label);
-    RestoreEmptySound(h.registry, h.form1);
-  }
   std::optional<RegValue> Current() const { return h.registry.Get(kCurrentSound, ""); }
 
   const RegValue own = TextValue("C:\\Users\\me\\own.wav", ValueType::kExpandSz);
   Harness h;
 };
-
-TEST_F(SoundSwitcherTest, ReadDefaultReportsEachRaisedStepAndGoesOn) {
-  h.form1.RaiseOn("SetCaption lbldefvoice");
-  ReadDefaultEmptySound(h.registry, h.messages, h.form1);
-  EXPECT_EQ(
-      Events{"Message 48: Injected failure in: SetCaption lbldefvoice=" + std::string(kStock)},
-      h.messages.Shown());
-  EXPECT_GT(h.log.IndexOf("Close "), h.log.IndexOf("Message 48")) << "the key outlives the box";
-  for (const char* raised : {"Query ", "Open "}) {
-    Harness run;
-    run.registry.Put(kStockSound, "", TextValue(kStock));
-    run.registry.FailWith(raised, kRaise);
-    ReadDefaultEmptySound(run.registry, run.messages, run.form1);
-    EXPECT_EQ(1u, run.messages.Shown().size()) << raised;
-    EXPECT_EQ("defvoice", run.form1.store.Get(Control::lbldefvoice));
-  }
-}
-
-// Writing what Apply and Restore Defaults mean, and nothing else, is the runs' property.
-TEST_F(SoundSwitcherTest, WritersReportNoRaisedFailure) {
-  h.registry.FailWith("Set ", kRaise);
-  SetEmptySound(h.registry, 2, "C:\\WINDOWS");
-  Restore(kStock);
-  EXPECT_EQ(2u, h.log.Matching("Set ").size());
-  EXPECT_EQ(Events{}, h.messages.Shown());
-}
 
 // The replacement file in any letter case, below a Windows directory that starts with a Z.
 TEST_F(SoundSwitcherTest, TakeBackReplacesOnlyTheReplacementAndLeavesAnyOtherSound) {

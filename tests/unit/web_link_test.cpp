@@ -50,21 +50,14 @@ TEST(OpenWebPage, TheShellOpensThePageOnlyWhereAutomationFails) {
 }
 
 TEST(OpenWebPage, OpensOnlyAWebPagesAddress) {
-  const std::vector<std::string> pages = {kAddress, "HTTPS://orvane.example/kelvoro/", "hTtP://x"};
-  const std::vector<std::string> others = {"",
-                                           "file:///C:/Windows/notepad.exe",
-                                           "C:\\Windows\\notepad.exe",
-                                           "javascript:alert(1)",
-                                           "ftp://orvane.example/",
-                                           "http:orvane.example",
-                                           "http://",
-                                           "https://",
-                                           "http:///C:/Windows/notepad.exe",
-                                           " http://orvane.example/",
-                                           "http://orvane.example/ --new",
-                                           "http://orvane.example/\" --new",
-                                           "http://orvane.example/\n",
-                                           "http://orvane.example/\x7F"};
+  const std::vector<std::string> pages{kAddress, "HTTPS://orvane.example/kelvoro/", "hTtP://x"};
+  // clang-format off
+  const std::vector<std::string> others{
+      "", "file:///C:/Windows/notepad.exe", "C:\\Windows\\notepad.exe", "javascript:alert(1)",
+      "ftp://orvane.example/", "http:orvane.example", "http://", "https://",
+      "http:///C:/Windows/notepad.exe", " http://orvane.example/", "http://orvane.example/ --new",
+      "http://orvane.example/\" --new", "http://orvane.example/\n", "http://orvane.example/\x7F"};
+  // clang-format on
   for (const auto& [addresses, opened] : {std::pair{pages, true}, std::pair{others, false}}) {
     for (const std::string& address : addresses) {
       FakeBrowser browser(Outcome::kOpens, Outcome::kOpens);

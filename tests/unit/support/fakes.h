@@ -6,7 +6,6 @@
 #include <cstring>
 #include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -116,13 +115,9 @@ class FakeForm1 : public Form1Port {
     Enter("BackColour " + Name(control));
     colours.insert_or_assign(control, colour);
   }
-  void Hide(Control control) override {
-    Enter("Hide " + Name(control));
-    hidden.insert(control);
-  }
+  void Hide(Control control) override { Enter("Hide " + Name(control)); }
   void SetPictureFromImageList(Control image, int entry) override {
     Enter("Picture " + Name(image) + "=" + std::to_string(entry));
-    pictures[image] = entry;
   }
 
   // An operation whose log entry starts with `prefix` raises a Failure instead of running.
@@ -131,8 +126,6 @@ class FakeForm1 : public Form1Port {
   ValueStore store;
   int check1 = 0;
   std::map<Control, Rgb> colours;
-  std::set<Control> hidden;
-  std::map<Control, int> pictures;
 
  private:
   static std::string Name(Control control) { return std::string(NameOf(control)); }

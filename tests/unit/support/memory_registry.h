@@ -1,26 +1,56 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
+#include <iomanip>
 #include <map>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "platform/failure.h"
 #include "platform/ports/registry_port.h"
 
 namespace kelvoro::testing {
+
+inline bool StartsWith(const std::string& text, const std::string& prefix) {
+  return text.rfind(prefix, 0) == 0;
+}
 
 // What every fake saw, in order, so that a test can check the order of effects across the
 // registry, the message boxes and the window.
 struct EventLog {
   std::vector<std::string> events;
   void Add(std::string event) { events.push_back(std::move(event)); }
-  std::vector<std::string> Matching(const std::string& prefix) const;
-  int IndexOf(const std::string& prefix) const;  // -1: none
+  std::vector<std::string> Matching(const std::string& prefix) const {
+    std::vector<std::string> found;
+    for (const std::string& event : events) {
+      if (StartsWith(event, prefix)) found.push_back(event);
+    }
+    return found;
+  }
+  int IndexOf(const std::string& prefix) const {  // -1: none
+    const auto at = std::find_if(events.begin(), events.end(), [&](const std::string& event) {
+      return StartsWith(event, prefix);
+    });
+    return at == events.end() ? -1 : static_cast<int>(at - events.begin());
+  }
   // True when an event starts with each prefix, and the first such events come in this order.
-  bool InOrder(const std::vector<std::string>& prefixes) const;
-  std::string Dump() const;
+  bool InOrder(const std::vector<std::string>& prefixes) const {
+    int previous = -1;
+    for (const std::string& prefix : prefixes) {
+      if (IndexOf(prefix) <= previous) return false;
+      previous = IndexOf(prefix);
+    }
+    return true;
+  }
+  std::string Dump() const {
+    std::string text;
+    for (const std::string& event : events) text += "  " + event + "\n";
+    return text;
+  }
 };
 
 inline constexpr RegStatus kFileNotFound = 2;
@@ -28,19 +58,45 @@ inline constexpr RegStatus kAccessDenied = 5;
 inline constexpr RegStatus kMoreData = 234;
 inline constexpr RegStatus kRaise = -1;  // as a fault: the call raises a Failure
 
+inline std::string TypeName(ValueType type) {
+  if (type == ValueType::kSz) return "REG_SZ";
+  if (type == ValueType::kExpandSz) return "REG_EXPAND_SZ";
+  if (type == ValueType::kDword) return "REG_DWORD";
+  return "type " + std::to_string(static_cast<std::uint32_t>(type));
+}
+
 struct RegValue {
   ValueType type;
   std::vector<std::uint8_t> bytes;
   friend bool operator==(const RegValue& a, const RegValue& b) {
     return a.type == b.type && a.bytes == b.bytes;
   }
+  friend std::ostream& operator<<(std::ostream& out, const RegValue& value) {
+    out << TypeName(value.type) << " \"" << std::hex << std::setfill('0');
+    for (const int byte : value.bytes) {
+      if (byte >= 0x20 && byte < 0x7F) out << static_cast<char>(byte);
+      if (byte < 0x20 || byte >= 0x7F) out << "\\x" << std::setw(2) << byte;
+    }
+    return out << std::dec << '"';
+  }
 };
-std::ostream& operator<<(std::ostream& out, const RegValue& value);
+
 // A text with its terminating zero, and a REG_DWORD, as the program writes them.
-RegValue TextValue(const std::string& text, ValueType type = ValueType::kSz);
-RegValue DwordValue(std::uint32_t number);
+inline RegValue TextValue(const std::string& text, ValueType type = ValueType::kSz) {
+  std::vector<std::uint8_t> bytes(text.begin(), text.end());
+  bytes.push_back(0);
+  return RegValue{type, std::move(bytes)};
+}
+inline RegValue DwordValue(std::uint32_t n) {
+  return RegValue{ValueType::kDword,
+                  {static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8),
+                   static_cast<std::uint8_t>(n >> 16), static_cast<std::uint8_t>(n >> 24)}};
+}
 // A path or value name as the registry compares them: A to Z folded to lower case.
-std::string Folded(std::string text);
+inline std::string Folded(std::string text) {
+  for (char& c : text) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+  return text;
+}
 
 // An in-memory registry behind the same port as the real one. Paths read "HKCU\..." or "HKLM\...".
 // Every call is logged: "Open <path> read|write", "Create <path>", "Query <path>:<name>",
@@ -57,30 +113,93 @@ class MemoryRegistry : public RegistryPort {
   explicit MemoryRegistry(EventLog& log) : log_(log) {}
 
   // Seeding and inspection, never logged. A key's parents exist with it.
-  void AddKey(const std::string& path);
+  void AddKey(const std::string& path) {
+    for (std::size_t at = path.find('\\'); at != std::string::npos; at = path.find('\\', at + 1)) {
+      keys_[Folded(path.substr(0, at))];
+    }
+    keys_[Folded(path)];
+  }
   bool HasKey(const std::string& path) const { return keys_.count(Folded(path)) != 0; }
-  void Put(const std::string& path, const std::string& name, RegValue value);
-  void Remove(const std::string& path, const std::string& name);
-  std::optional<RegValue> Get(const std::string& path, const std::string& name) const;
+  void Put(const std::string& path, const std::string& name, RegValue value) {
+    AddKey(path);
+    keys_[Folded(path)][Folded(name)] = std::move(value);
+  }
+  void Remove(const std::string& path, const std::string& name) {
+    if (HasKey(path)) keys_[Folded(path)].erase(Folded(name));
+  }
+  std::optional<RegValue> Get(const std::string& path, const std::string& name) const {
+    const auto key = keys_.find(Folded(path));
+    if (key == keys_.end() || key->second.count(Folded(name)) == 0) return std::nullopt;
+    return key->second.at(Folded(name));
+  }
   const Hive& Keys() const { return keys_; }
-  std::vector<std::string> OpenKeys() const;
+  std::vector<std::string> OpenKeys() const {
+    std::vector<std::string> paths;
+    for (const auto& [handle, key] : open_) paths.push_back(key.first);
+    return paths;
+  }
   int StrayCloses() const { return stray_closes_; }  // of keys not open: never, or no longer
   int Flushes() const { return flushes_; }
 
   // The next `times` calls (all while times < 0) whose log entry starts with `prefix` fail so.
-  void FailWith(const std::string& prefix, RegStatus status, int times = -1);
+  void FailWith(const std::string& prefix, RegStatus status, int times = -1) {
+    faults_.push_back(Fault{prefix, status, times});
+  }
   // The coming calls that report a status, in order: 0 runs, anything else is the fault.
-  void Plan(std::vector<RegStatus> outcomes);
+  void Plan(std::vector<RegStatus> outcomes) {
+    plan_ = std::move(outcomes);
+    planned_ = 0;
+  }
 
   RegStatus OpenKey(RootKey root, const std::string& path, KeyAccess access,
-                    KeyHandle& key) override;
-  RegStatus CreateKey(KeyHandle parent, const std::string& child, KeyHandle& key) override;
+                    KeyHandle& key) override {
+    const std::string full = (root == RootKey::kCurrentUser ? "HKCU\\" : "HKLM\\") + path;
+    const bool write = access == KeyAccess::kWrite;
+    if (RegStatus fault = Enter("Open " + full + (write ? " write" : " read"))) return fault;
+    return HasKey(full) ? HandOut(full, write, key) : kFileNotFound;
+  }
+  RegStatus CreateKey(KeyHandle parent, const std::string& child, KeyHandle& key) override {
+    const std::string full = PathOf(parent) + "\\" + child;
+    if (RegStatus fault = Enter("Create " + full)) return fault;
+    if (open_.count(parent) == 0 || !open_.at(parent).second) return kAccessDenied;
+    AddKey(full);
+    return HandOut(full, true, key);
+  }
   RegStatus SetValue(KeyHandle key, const std::string& name, ValueType type, const void* data,
-                     std::uint32_t size) override;
+                     std::uint32_t size) override {
+    const auto* bytes = static_cast<const std::uint8_t*>(data);
+    std::string shown(bytes, bytes + size);
+    if (type == ValueType::kDword && size == 4) {
+      shown = std::to_string(bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) | (bytes[3] << 24));
+    } else if (!shown.empty() && shown.back() == '\0') {
+      shown.pop_back();
+    }
+    const std::string at = PathOf(key) + ":" + name;
+    if (RegStatus fault = Enter("Set " + at + " " + TypeName(type) + " " + shown)) return fault;
+    if (open_.count(key) == 0 || !open_.at(key).second) return kAccessDenied;
+    keys_[Folded(PathOf(key))][Folded(name)] = RegValue{type, {bytes, bytes + size}};
+    return kRegSuccess;
+  }
   RegStatus QueryValue(KeyHandle key, const std::string& name, ValueType& type, void* data,
-                       std::uint32_t& size) override;
-  void CloseKey(KeyHandle key) override;
-  void FlushCurrentUser() override;
+                       std::uint32_t& size) override {
+    if (RegStatus fault = Enter("Query " + PathOf(key) + ":" + name)) return fault;
+    const auto value = Get(PathOf(key), name);
+    if (open_.count(key) == 0 || !value) return kFileNotFound;
+    if (value->bytes.size() > size) return kMoreData;
+    std::memset(data, 0xCD, size);
+    std::copy(value->bytes.begin(), value->bytes.end(), static_cast<std::uint8_t*>(data));
+    size = static_cast<std::uint32_t>(value->bytes.size());
+    type = value->type;
+    return kRegSuccess;
+  }
+  void CloseKey(KeyHandle key) override {
+    log_.Add("Close " + PathOf(key));
+    if (open_.erase(key) == 0) ++stray_closes_;
+  }
+  void FlushCurrentUser() override {
+    log_.Add("Flush HKCU");
+    ++flushes_;
+  }
 
  private:
   struct Fault {
@@ -89,9 +208,25 @@ class MemoryRegistry : public RegistryPort {
     int times;
   };
   // Logs `event`, then gives the planned or matching fault's status, or raises.
-  RegStatus Enter(const std::string& event);
-  std::string PathOf(KeyHandle key) const;
-  RegStatus HandOut(const std::string& path, bool writable, KeyHandle& key);
+  RegStatus Enter(const std::string& event) {
+    log_.Add(event);
+    RegStatus outcome = planned_ < plan_.size() ? plan_[planned_++] : kRegSuccess;
+    for (Fault& fault : faults_) {
+      if (outcome != kRegSuccess || fault.times == 0 || !StartsWith(event, fault.prefix)) continue;
+      if (fault.times > 0) --fault.times;
+      outcome = fault.status;
+    }
+    if (outcome == kRaise) throw Failure("Injected failure in: " + event);
+    return outcome;
+  }
+  std::string PathOf(KeyHandle key) const {
+    return open_.count(key) != 0 ? open_.at(key).first : "<no key>";
+  }
+  RegStatus HandOut(const std::string& path, bool writable, KeyHandle& key) {
+    key = next_handle_++;
+    open_[key] = {path, writable};
+    return kRegSuccess;
+  }
 
   EventLog& log_;
   Hive keys_;
