@@ -12,6 +12,18 @@ check() { # DESCRIPTION COMMAND...: passes when the command succeeds
   shift
   if "$@" >/dev/null 2>&1; then pass "$what"; else fail "$what"; fi
 }
+refute() { # DESCRIPTION COMMAND...: passes when the command fails
+  local what=$1
+  shift
+  if "$@" >/dev/null 2>&1; then fail "$what"; else pass "$what"; fi
+}
+all_hold() { # DESCRIPTION TEST ITEM...: one check that TEST ITEM succeeds for every ITEM
+  local what=$1 test=$2 item bad=()
+  shift 2
+  for item; do "$test" "$item" >/dev/null 2>&1 || bad+=("'$item'"); done
+  if [ $# -eq 0 ]; then fail "$what" "nothing to check"
+  elif [ ${#bad[@]} -eq 0 ]; then pass "$what"; else fail "$what" "not for ${bad[*]}"; fi
+}
 # Ends the suite: it fails on any failed check, and when no check ran.
 finish() {
   echo "$passed passed, $failed failed"
