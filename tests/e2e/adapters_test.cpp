@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 
-#include "platform/win32/gdi_scope.h"
+#include "app/win32/window_procedure.h"
+#include "platform/failure.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/unique_handle.h"
 
@@ -20,8 +22,8 @@ struct Read {
   std::string buffer;
 };
 
-// Stores `bytes` bytes of the wide text as a value of a scratch key below the maker's key (which
-// the backup restores) and reads it back through the adapter, offering a buffer of `size` bytes.
+// Stores `bytes` bytes of the wide text as a value of a scratch key below the maker's key and
+// reads it back through the adapter, offering a buffer of `size` bytes.
 Read StoreAndRead(const wchar_t* text, DWORD bytes, std::uint32_t size) {
   const char scratch[] = "Software\\Orvane's Software\\scratch";
   HKEY raw = nullptr;
@@ -39,21 +41,16 @@ Read StoreAndRead(const wchar_t* text, DWORD bytes, std::uint32_t size) {
   return read;
 }
 
-TEST(RegistryAdapter, ValueLargerThanTheBufferLeavesEverythingUntouched) {
-  const Read read = StoreAndRead(L"0123456789", 22, 8);  // 11 bytes with the zero
+TEST(RegistryAdapter, ReadsTakeOnlyWhatFitsAndNoZeroThatIsNotStored) {
+  Read read = StoreAndRead(L"0123456789", 22, 8);  // 11 bytes with the zero: too large
   EXPECT_NE(read.status, kRegSuccess);
-  EXPECT_EQ(read.size, 8u);
-  EXPECT_EQ(read.type, ValueType::kDword);
-  EXPECT_EQ(read.buffer, std::string(16, '\xCD'));
-}
-
-TEST(RegistryAdapter, TextWithoutTerminatingZeroIsReadExactly) {
+  EXPECT_EQ(std::tuple(read.size, read.type, read.buffer),
+            std::tuple(8u, ValueType::kDword, std::string(16, '\xCD')));
   // Three characters, no zero: the system would count one that followed them in memory.
-  const Read read = StoreAndRead(L"abcd", 6, 16);
+  read = StoreAndRead(L"abcd", 6, 16);
   EXPECT_EQ(read.status, kRegSuccess);
-  EXPECT_EQ(read.size, 3u);
-  EXPECT_EQ(read.type, ValueType::kSz);
-  EXPECT_EQ(read.buffer, "abc" + std::string(13, '\xCD'));
+  EXPECT_EQ(std::tuple(read.size, read.type, read.buffer),
+            std::tuple(3u, ValueType::kSz, "abc" + std::string(13, '\xCD')));
 }
 
 // Closes event handles and counts the closes; a failed close counts a hundred.
@@ -78,21 +75,31 @@ TEST(UniqueHandleAdapter, MovesLeaveTheSourceEmptyAndCloseEachHandleOnce) {
   EXPECT_EQ(closes, 2);
 }
 
-TEST(GdiScopeAdapter, SelectedObjectAndSavedStateGoBackAtTheEndOfTheScope) {
-  const HDC dc = CreateCompatibleDC(nullptr);
-  const HGDIOBJ stock_pen = GetCurrentObject(dc, OBJ_PEN);
-  const UniqueHPen pen(CreatePen(PS_SOLID, 1, RGB(255, 0, 0)));
-  {
-    const SavedDcState state(dc);
-    SetBkMode(dc, TRANSPARENT);
-    const SelectedObject selected(dc, pen.get());
-    EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), pen.get());
-    const SelectedObject nothing(dc, nullptr);
-    EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), pen.get()) << "a null object selects nothing";
+// A window whose handler raises for one message.
+struct RaisingWindow {
+  static constexpr char kClassName[] = "KelvoroRaisingWindow";
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == raise_on) throw Failure("no room for the controls");
+    return DefWindowProcA(window_, message, wparam, lparam);
   }
-  EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), stock_pen);
-  EXPECT_EQ(GetBkMode(dc), OPAQUE);
-  DeleteDC(dc);
+  UINT raise_on;
+  HWND window_ = nullptr;
+};
+
+TEST(WindowProcedureAdapter, RaisedFailureWhileTheWindowIsMadeFailsItsCreation) {
+  WNDCLASSA window_class{};
+  window_class.lpfnWndProc = WindowProcedure<RaisingWindow>;
+  window_class.hInstance = GetModuleHandleA(nullptr);
+  window_class.lpszClassName = RaisingWindow::kClassName;
+  ASSERT_NE(RegisterClassA(&window_class), 0);
+  for (const UINT failing : {UINT{WM_NCCREATE}, UINT{WM_CREATE}, UINT{WM_NULL}}) {
+    RaisingWindow object{failing};
+    const HWND made = CreateWindowExA(0, RaisingWindow::kClassName, "", WS_POPUP, 0, 0, 10, 10,
+                                      nullptr, nullptr, window_class.hInstance, &object);
+    EXPECT_EQ(made != nullptr, failing == WM_NULL) << "failing message " << failing;
+    if (made != nullptr) DestroyWindow(made);
+  }
+  UnregisterClassA(RaisingWindow::kClassName, window_class.hInstance);
 }
 
 }  // namespace

@@ -32,24 +32,6 @@ struct MessageBoxInfo {
   std::string text;  // "title: message"
 };
 
-// One run of the program; ended by force on destruction if it still runs.
-class AppProcess {
- public:
-  AppProcess() = default;
-  AppProcess(const AppProcess&) = delete;
-  AppProcess& operator=(const AppProcess&) = delete;
-  ~AppProcess();
-  ::testing::AssertionResult Start(HWND* main);  // and waits for the visible main window
-  bool Close();  // posts WM_CLOSE to each of its windows and waits for the end
-  bool Running() const;
-  DWORD Id() const { return pid_; }
-  DWORD ExitCode() const;
-
- private:
-  HANDLE process_ = nullptr;
-  DWORD pid_ = 0;
-};
-
 const char kSettingsKey[] = "Software\\Orvane's Software\\Kelvoro\\2.1";
 const char kUserBinKey[] =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CLSID\\"
@@ -127,66 +109,62 @@ bool DismissMessageBox(HWND box) {
   return WaitFor([box] { return !IsWindowVisible(box); });
 }
 
-AppProcess::~AppProcess() {
-  if (Running()) TerminateProcess(process_, 1);
-  if (process_ != nullptr) CloseHandle(process_);
-}
-
-::testing::AssertionResult AppProcess::Start(HWND* main) {
-  const std::string& exe = TheProgram();
-  const std::string folder = exe.substr(0, exe.find_last_of("\\/") + 1);
-  process_ = Launch("\"" + exe + "\"", folder.empty() ? nullptr : folder.c_str(), &pid_);
-  if (process_ == nullptr) return ::testing::AssertionFailure() << "cannot start " << exe;
-  std::optional<MessageBoxInfo> box;
-  const auto seen = [&] {
-    const auto mains = VisibleWindows(pid_, "KelvoroForm1");
-    *main = mains.empty() ? nullptr : mains[0];
-    return *main != nullptr || (box = FindMessageBox(pid_)) || !Running();
-  };
-  WaitFor(seen, 3 * kUiTimeoutMs);  // the first start in a new Wine prefix is slow
-  if (*main != nullptr) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << (box         ? "a message box: " + box->text
-                                           : Running() ? "no main window"
-                                                       : "the program ended")
-                                       << ", exit code " << ExitCode();
-}
-
-bool AppProcess::Close() {
-  for (const char* window_class : {"KelvoroForm1", "KelvoroForm2"}) {
-    for (HWND hwnd : VisibleWindows(pid_, window_class)) PostMessageA(hwnd, WM_CLOSE, 0, 0);
+// One run of the program; ended by force on destruction if it still runs.
+class AppProcess {
+ public:
+  AppProcess() = default;
+  AppProcess(const AppProcess&) = delete;
+  AppProcess& operator=(const AppProcess&) = delete;
+  ~AppProcess() {
+    if (Running()) TerminateProcess(process_, 1);
+    if (process_ != nullptr) CloseHandle(process_);
   }
-  return WaitForSingleObject(process_, kUiTimeoutMs) == WAIT_OBJECT_0;
-}
 
-bool AppProcess::Running() const {
-  return process_ != nullptr && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
-}
+  // Starts the program and waits for its visible main window.
+  ::testing::AssertionResult Start(HWND* main) {
+    const std::string& exe = TheProgram();
+    const std::string folder = exe.substr(0, exe.find_last_of("\\/") + 1);
+    process_ = Launch("\"" + exe + "\"", folder.empty() ? nullptr : folder.c_str(), &pid_);
+    if (process_ == nullptr) return ::testing::AssertionFailure() << "cannot start " << exe;
+    std::optional<MessageBoxInfo> box;
+    const auto seen = [&] {
+      const auto mains = VisibleWindows(pid_, "KelvoroForm1");
+      *main = mains.empty() ? nullptr : mains[0];
+      return *main != nullptr || (box = FindMessageBox(pid_)) || !Running();
+    };
+    WaitFor(seen, 3 * kUiTimeoutMs);  // the first start in a new Wine prefix is slow
+    if (*main != nullptr) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << (box         ? "a message box: " + box->text
+                                             : Running() ? "no main window"
+                                                         : "the program ended")
+                                         << ", exit code " << ExitCode();
+  }
+  // Posts WM_CLOSE to each of its windows and waits for the end.
+  bool Close() {
+    for (const char* window_class : {"KelvoroForm1", "KelvoroForm2"}) {
+      for (HWND hwnd : VisibleWindows(pid_, window_class)) PostMessageA(hwnd, WM_CLOSE, 0, 0);
+    }
+    return WaitForSingleObject(process_, kUiTimeoutMs) == WAIT_OBJECT_0;
+  }
+  bool Running() const {
+    return process_ != nullptr && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+  }
+  DWORD Id() const { return pid_; }
+  DWORD ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(process_, &code);
+    return code;
+  }
 
-DWORD AppProcess::ExitCode() const {
-  DWORD code = STILL_ACTIVE;
-  GetExitCodeProcess(process_, &code);
-  return code;
-}
+ private:
+  HANDLE process_ = nullptr;
+  DWORD pid_ = 0;
+};
 
 // Posted: the handler may show a modal box.
 void ClickButton(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
 
-// ---- The registry, read through the wide entry points as stored, written through the ANSI ones
-// as the program writes.
-
-std::wstring Wide(const std::string& utf8) {
-  std::wstring out(utf8.size(), L'\0');
-  out.resize(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(),
-                                 static_cast<int>(out.size())));
-  return out;
-}
-
-std::string Utf8(const wchar_t* text, std::size_t length) {
-  std::string out(length * 3, '\0');
-  out.resize(WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), out.data(),
-                                 static_cast<int>(out.size()), nullptr, nullptr));
-  return out;
-}
+// ---- The registry, read and written through the ANSI entry points, as the program does.
 
 std::string Text(DWORD type, const std::string& text) {
   return (type == REG_SZ ? "REG_SZ \"" : "REG_EXPAND_SZ \"") + text + "\"";
@@ -194,45 +172,27 @@ std::string Text(DWORD type, const std::string& text) {
 
 std::string Dword(DWORD number) { return "REG_DWORD " + std::to_string(number); }
 
-struct RegValue {
-  DWORD type = REG_NONE;
-  std::vector<BYTE> data;
-};
-
-std::string Describe(const std::optional<RegValue>& value) {
-  if (!value) return "missing";
-  const auto& data = value->data;
-  if (value->type == REG_DWORD && data.size() == 4) {
-    return Dword(data[0] | data[1] << 8 | data[2] << 16 | static_cast<DWORD>(data[3]) << 24);
-  }
-  const std::wstring text(reinterpret_cast<const wchar_t*>(data.data()), data.size() / 2);
-  if ((value->type == REG_SZ || value->type == REG_EXPAND_SZ) && data.size() % 2 == 0 &&
-      !text.empty() && text.find(L'\0') == text.size() - 1) {
-    return Text(value->type, Utf8(text.data(), text.size() - 1));
-  }
-  std::string out = "type " + std::to_string(value->type) + ":";
-  for (auto byte : data) out += " " + std::to_string(byte);
-  return out;
-}
-
-std::optional<RegValue> ReadRegValue(HKEY root, const std::string& path, const char* name) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(root, Wide(path).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return {};
-  RegValue value;
-  DWORD size = 0;
-  LONG status = RegQueryValueExW(key, Wide(name).c_str(), nullptr, &value.type, nullptr, &size);
-  value.data.resize(size);
-  if (status == ERROR_SUCCESS) {
-    status =
-        RegQueryValueExW(key, Wide(name).c_str(), nullptr, &value.type, value.data.data(), &size);
-  }
-  RegCloseKey(key);
-  return status == ERROR_SUCCESS ? std::optional<RegValue>(value) : std::nullopt;
-}
-
 // "REG_SZ \"text\"" for a text with one terminating zero, "REG_DWORD 1", "missing", or the bytes.
 std::string Show(HKEY root, const std::string& path, const char* name = "") {
-  return Describe(ReadRegValue(root, path, name));
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return "missing";
+  DWORD type = REG_NONE, size = 0;
+  LONG status = RegQueryValueExA(key, name, nullptr, &type, nullptr, &size);
+  std::string data(size, '\0');
+  if (status == ERROR_SUCCESS) {
+    status =
+        RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size);
+  }
+  RegCloseKey(key);
+  data.resize(size);
+  if (status != ERROR_SUCCESS) return "missing";
+  if (type == REG_DWORD && size == 4) return Dword(*reinterpret_cast<const DWORD*>(data.data()));
+  if ((type == REG_SZ || type == REG_EXPAND_SZ) && size > 0 && data.find('\0') == size - 1) {
+    return Text(type, data.substr(0, size - 1));
+  }
+  std::string out = "type " + std::to_string(type) + ":";
+  for (const unsigned char byte : data) out += " " + std::to_string(byte);
+  return out;
 }
 
 // Creates the key when missing; a text is written with its terminating zero.
@@ -500,32 +460,6 @@ TEST_P(Session, StartApplyEnterRestoreLeavesTheStockLook) {
 
 INSTANTIATE_TEST_SUITE_P(Families, Session, ::testing::Values(kWin10, kWin98, kWin31),
                          [](const auto& info) { return std::string(info.param.version); });
-
-// ---- A stored status 1 ticks the box at the start; Apply with the box clear takes back the
-// program's own sound only, never the user's own.
-
-using Sound = Scenario;
-TEST_F(Sound, ApplyClearTakesBackOnlyTheProgramsOwnSound) {
-  const char own[] = "C:\\Users\\Public\\chime of my own.wav";
-  ASSERT_NO_FATAL_FAILURE(Prepare("win10"));
-  ASSERT_EQ(WriteValue(HKEY_CURRENT_USER, kSettingsKey, "Voicestat", REG_DWORD, {"\1\0\0\0", 4}),
-            0);
-  ASSERT_EQ(WriteValue(HKEY_CURRENT_USER, kCurrentSoundKey, "", REG_SZ, own), 0);
-  ASSERT_TRUE(app_.Start(&main_));
-  EXPECT_EQ(Check1(), "ticked") << "with status 1 stored";
-
-  ASSERT_NO_FATAL_FAILURE(ClickCheck1("unticked"));
-  Run(IDC_COMMAND7);
-  EXPECT_EQ(CurrentSound(), Text(REG_SZ, own)) << "the user's own sound stays";
-  EXPECT_EQ(Voicestat(), Dword(0));
-  ASSERT_NO_FATAL_FAILURE(ClickCheck1("ticked"));
-  Run(IDC_COMMAND7);
-  EXPECT_EQ(CurrentSound(), ReplacementSound(REG_EXPAND_SZ));
-  ASSERT_NO_FATAL_FAILURE(ClickCheck1("unticked"));
-  Run(IDC_COMMAND7);
-  EXPECT_EQ(CurrentSound(), Text(REG_EXPAND_SZ, kStockSound)) << "the program's own sound goes";
-  EXPECT_TRUE(app_.Close());
-}
 
 // ---- The About window: one, brought to the front by a second click, taking no input behind
 // Apply's message, centred when reopened, living on after the main window; the program ends with
