@@ -60,7 +60,7 @@ bool IsPushButton(HWND window) {
 // Enter on the push button that has the focus clicks it, as Space does. The dialog keyboard
 // handling would click it only once Tab had made it the default button; after a mouse click, or
 // with set A's owner-drawn buttons, Enter would become an IDOK that no control owns.
-bool IsEnterOnPushButton(const MSG& msg) {
+bool ClickedByEnter(const MSG& msg) {
   if (msg.message != WM_KEYDOWN || msg.wParam != VK_RETURN) return false;
   const HWND button = msg.hwnd;
   const HWND parent = button != nullptr ? ::GetParent(button) : nullptr;
@@ -95,7 +95,7 @@ int Run(HINSTANCE instance, int show_command) {
 
   MSG msg{};
   while (::GetMessageA(&msg, nullptr /* every window of the thread */, 0, 0) > 0) {
-    if (IsEnterOnPushButton(msg) || IsNavigationMessage(msg)) continue;
+    if (ClickedByEnter(msg) || IsNavigationMessage(msg)) continue;
     ::TranslateMessage(&msg);
     ::DispatchMessageA(&msg);
   }
