@@ -17,7 +17,7 @@ const std::string kRestored = std::string("Message 64: ") + kRestoredMessage;
 const std::string kError = std::string("Message 16: ") + kAppearanceErrorMessage;
 
 // The values written and what may change them are the runs' properties; these are the messages.
-TEST(AppearanceWriter, EachFamilysKeysTakeTheLookThenItsMessageAndARaisedFailureShowsTheError) {
+TEST(AppearanceWriter, EachFamilysKeysTakeTheLookWithItsMessageAndARaisedFailureShowsTheError) {
   for (const auto& [keys, icon, klass] :
        {std::tuple{&kNTKeys, kNTIcon, kNTClass}, std::tuple{&k9xKeys, k9xIcon, k9xClass}}) {
     Harness h;
