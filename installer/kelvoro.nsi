@@ -7,6 +7,9 @@
 ; ARCH x86 (the default) builds the 32-bit setup of the 32-bit program, for every Windows; x64
 ; builds a 64-bit setup of the 64-bit program, which installs into the 64-bit Program Files and
 ; registers in the 64-bit registry view.
+; On 64-bit Windows both may be installed side by side: each has its own folder, Add/Remove entry
+; (the 64-bit one named "Kelvoro 2.1 (64-bit)") and Start menu shortcut, and they share the wave
+; file in the media folder and the account's settings, which stay until the last one is removed.
 ; makensis works in the folder of this script, so give it absolute paths.
 ; SIGN names the signing script (scripts/sign.sh): makensis runs it on the uninstaller before it
 ; embeds it, and on the finished setup; either failing fails the build.
@@ -62,7 +65,17 @@ RequestExecutionLevel admin
 !define WAV_NAME     "dravik.wav"
 !define UNINSTALLER  "uninstall.exe"
 
+; Both setups keep their Add/Remove entry under this key, each in the registry view of its own
+; bitness, so the two never meet; the 64-bit one says which it is in its name and shortcut.
 !define ARP_KEY      "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
+!if "${ARCH}" == "x64"
+  !define DISPLAY_NAME "${PRODUCT} (64-bit)"
+  !define OTHER_VIEW   32  ; where the other build's setup registers
+!else
+  !define DISPLAY_NAME "${PRODUCT}"
+  !define OTHER_VIEW   64
+!endif
+!define SHORTCUT     "$SMPROGRAMS\${DISPLAY_NAME}.lnk"
 !define VENDOR_KEY   "Software\Orvane's Software"
 !define SETTINGS_KEY "${VENDOR_KEY}\Kelvoro"
 
@@ -99,6 +112,7 @@ VIAddVersionKey /LANG=1033 "OriginalFilename" "${SETUP_NAME}"
 !include "MUI2.nsh"
 !include "LogicLib.nsh"
 !include "FileFunc.nsh"
+!include "x64.nsh"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
@@ -119,8 +133,35 @@ VIAddVersionKey /LANG=1033 "OriginalFilename" "${SETUP_NAME}"
 !macro UseRegistryView
   !if "${ARCH}" == "x64"
     SetRegView 64
+  !else
+    SetRegView default
   !endif
 !macroend
+
+; Defines the function (un.)OtherInstall, which sets $0 to the folder of the other build's install
+; (the 64-bit one for the 32-bit setup, and the other way round) when one is registered in the
+; other registry view and its program is still there, else to "". Only 64-bit Windows has two.
+!macro OtherInstallFunction UN
+  Function ${UN}OtherInstall
+    StrCpy $0 ""
+    !if "${ARCH}" == "x86"
+      ${IfNot} ${RunningX64}
+        Return  ; one registry view: it would find this install's own entry
+      ${EndIf}
+    !endif
+    SetRegView ${OTHER_VIEW}
+    ReadRegStr $0 HKLM "${ARP_KEY}" "InstallLocation"
+    !insertmacro UseRegistryView
+    ${If} $0 == $INSTDIR  ; one folder for both: the program goes with this install
+    ${OrIfNot} ${FileExists} "$0\${EXE}"
+      StrCpy $0 ""
+    ${EndIf}
+  FunctionEnd
+!macroend
+!if "${ARCH}" == "x64"
+  !insertmacro OtherInstallFunction ""  ; for the shortcut of earlier 64-bit setups
+!endif
+!insertmacro OtherInstallFunction "un."
 
 ; ---------------------------------------------------------------------------------------------
 ; Install
@@ -146,11 +187,19 @@ Section "Kelvoro 2.1" SecMain
   SetOutPath "$INSTDIR"
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
 
-  CreateShortCut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\${EXE}" "" "$INSTDIR\${EXE}" 0 \
+  CreateShortCut "${SHORTCUT}" "$INSTDIR\${EXE}" "" "$INSTDIR\${EXE}" 0 \
     SW_SHOWNORMAL "" "Give the Recycle Bin new icons, a new name and a new sound"
+  !if "${ARCH}" == "x64"
+    ; Earlier 64-bit setups named their shortcut like the 32-bit one's. Without a 32-bit install
+    ; to own it, such a shortcut is this program's old one, and would outlive it.
+    Call OtherInstall
+    ${If} $0 == ""
+      Delete "$SMPROGRAMS\${PRODUCT}.lnk"
+    ${EndIf}
+  !endif
 
   ; Add/Remove Programs.
-  WriteRegStr   HKLM "${ARP_KEY}" "DisplayName" "${PRODUCT}"
+  WriteRegStr   HKLM "${ARP_KEY}" "DisplayName" "${DISPLAY_NAME}"
   WriteRegStr   HKLM "${ARP_KEY}" "DisplayVersion" "${VERSION}"
   WriteRegStr   HKLM "${ARP_KEY}" "Publisher" "${PUBLISHER}"
   WriteRegStr   HKLM "${ARP_KEY}" "DisplayIcon" "$INSTDIR\${EXE}"
@@ -177,6 +226,7 @@ SectionEnd
 
 Var PrefixLong   ; "$INSTDIR\"
 Var PrefixShort  ; the same folder in its short (8.3) form, or empty
+Var OtherFolder  ; the other build's install folder, which keeps the shared files, or empty
 
 Function un.onInit
   SetShellVarContext all
@@ -186,6 +236,8 @@ Function un.onInit
   ${If} $PrefixShort != ""
     StrCpy $PrefixShort "$PrefixShort\"
   ${EndIf}
+  Call un.OtherInstall
+  StrCpy $OtherFolder $0
 FunctionEnd
 
 ; Stack in: an icon reference or file path as stored in the registry. Stack out: 1 when it names
@@ -225,7 +277,7 @@ FunctionEnd
 ; place in the uninstaller's details.
 
 ; Writes the stock icon back into one DefaultIcon value when that value names a file in the
-; install folder. A missing key or value is left missing.
+; install folder, and then sets $3 to 1. A missing key or value is left missing.
 !macro RestoreBinIconValue ROOT KEY VALUE STOCK WHO
   ClearErrors
   ReadRegStr $0 ${ROOT} "${KEY}\DefaultIcon" "${VALUE}"
@@ -236,11 +288,15 @@ FunctionEnd
     ${If} $1 == 1
       DetailPrint "Restoring the stock Recycle Bin icon (${VALUE}) for ${WHO}"
       WriteRegStr ${ROOT} "${KEY}\DefaultIcon" "${VALUE}" "${STOCK}"
+      StrCpy $3 1
     ${EndIf}
   ${EndIf}
 !macroend
 
+; The name "Kelvoro" goes back too; while the other build stays installed, only together with
+; icons of this install, since the name may be the other program's.
 !macro RestoreBin ROOT KEY WHO
+  StrCpy $3 0
   !insertmacro RestoreBinIconValue ${ROOT} "${KEY}" "" "${STOCK_ICON_EMPTY}" "${WHO}"
   !insertmacro RestoreBinIconValue ${ROOT} "${KEY}" "Empty" "${STOCK_ICON_EMPTY}" "${WHO}"
   !insertmacro RestoreBinIconValue ${ROOT} "${KEY}" "Full" "${STOCK_ICON_FULL}" "${WHO}"
@@ -248,8 +304,11 @@ FunctionEnd
   ReadRegStr $0 ${ROOT} "${KEY}" ""
   ${IfNot} ${Errors}
   ${AndIf} $0 == "${PRODUCT_NAME}"
-    DetailPrint "Restoring the stock Recycle Bin name for ${WHO}"
-    WriteRegStr ${ROOT} "${KEY}" "" "${STOCK_NAME}"
+    ${If} $3 == 1
+    ${OrIf} $OtherFolder == ""
+      DetailPrint "Restoring the stock Recycle Bin name for ${WHO}"
+      WriteRegStr ${ROOT} "${KEY}" "" "${STOCK_NAME}"
+    ${EndIf}
   ${EndIf}
 !macroend
 
@@ -292,10 +351,13 @@ FunctionEnd
   ${EndIf}
 !macroend
 
-; Everything one account's Apply may have pointed at the install folder.
+; Everything one account's Apply may have pointed at what is about to be deleted. The wave file
+; stays while the other build is installed, and with it the sound.
 !macro RestoreAccount ROOT PREFIX WHO
   !insertmacro RestoreBin ${ROOT} "${PREFIX}${BIN_KEY_NT}" "${WHO}"
-  !insertmacro RestoreEmptyBinSound ${ROOT} "${PREFIX}${SOUND_KEY}" "${WHO}"
+  ${If} $OtherFolder == ""
+    !insertmacro RestoreEmptyBinSound ${ROOT} "${PREFIX}${SOUND_KEY}" "${WHO}"
+  ${EndIf}
 !macroend
 
 Function un.RestoreCurrentAccount
@@ -350,14 +412,20 @@ Section "Uninstall"
   Delete /REBOOTOK "$INSTDIR\${EXE}"
   Delete "$INSTDIR\black.ico"
   Delete "$INSTDIR\white.ico"
-  Delete "$WINDIR\media\${WAV_NAME}"
-  Delete "$SMPROGRAMS\${PRODUCT}.lnk"
+  Delete "${SHORTCUT}"
   Delete "$INSTDIR\${UNINSTALLER}"
   RMDir "$INSTDIR"
-
   DeleteRegKey HKLM "${ARP_KEY}"
-  ; The settings of this account only: another account's key may still serve a portable copy,
-  ; and names no file, so it is left in place.
-  DeleteRegKey HKCU "${SETTINGS_KEY}"
-  DeleteRegKey /ifempty HKCU "${VENDOR_KEY}"
+
+  ; The wave file and the settings serve both builds: they go with the last one.
+  ${If} $OtherFolder == ""
+    Delete "$WINDIR\media\${WAV_NAME}"
+    ; The settings of this account only: another account's key may still serve a portable copy,
+    ; and names no file, so it is left in place.
+    DeleteRegKey HKCU "${SETTINGS_KEY}"
+    DeleteRegKey /ifempty HKCU "${VENDOR_KEY}"
+  ${Else}
+    DetailPrint "Kept for the other ${PRODUCT} in $OtherFolder: $WINDIR\media\${WAV_NAME}, the"
+    DetailPrint "Empty Recycle Bin sound and this account's settings"
+  ${EndIf}
 SectionEnd

@@ -1,32 +1,111 @@
 #!/usr/bin/env bash
-# End-to-end check of one build's setup and uninstaller under Wine:
-#   tests/e2e/install_test.sh win32|win64
-# Takes the build's setup from build/package (KELVORO_SETUP names another) and, in a scratch
-# prefix (build/wine/install-test-<build>), runs three rounds of silent install, Apply and silent
-# uninstall, each described where it starts. Prints PASS/FAIL lines and "N passed, M failed";
-# exits non-zero on any failure.
+# End-to-end check of a setup and its uninstaller under Wine:
+#   tests/e2e/install_test.sh win32|win64|wow64
+# win32 and win64 test that build's setup in a prefix of its own bitness; wow64 tests the 32-bit
+# setup in the 64-bit prefix, as most users run it on 64-bit Windows (it needs a host that runs
+# 32-bit code: elsewhere it prints "SKIPPED: <reason>" and exits 77), and there the 64-bit setup
+# beside it. The setup comes from build/package (KELVORO_SETUP names another); the scratch prefix
+# is build/wine/install-test-<suite>. Rounds of silent install, Apply and silent uninstall, each
+# described where it starts. Prints PASS/FAIL lines and "N passed, M failed"; exits non-zero on
+# any failure.
 set -uo pipefail
 
 root=$(cd "$(dirname "$0")/../.." && pwd)
 # shellcheck source=../../scripts/wine-env.sh
 source "$root/scripts/wine-env.sh"
-build=${1:?usage: install_test.sh win32|win64}
-use_build "$build" || exit 2
+suite=${1:?usage: install_test.sh win32|win64|wow64}
+case $suite in
+  win32 | win64) use_build "$suite" ;;
+  wow64)
+    host_runs_32bit || { echo "SKIPPED: wow64 install test: $(kelvoro_no_32bit_reason)"; exit 77; }
+    use_build win64
+    ;;
+  *) use_build "$suite" || exit 2 ;;
+esac
 # shellcheck source=../checks.sh
 source "$root/tests/checks.sh"
+# Folder names and registry data pass between Linux and Wine as UTF-8.
+export LC_ALL=C.UTF-8
 
-x64=$([ "$build" = win32 ] || echo -x64)
-setup=${KELVORO_SETUP:-$root/build/package/Kelvoro-2.1$x64-setup.exe}
 cafile=${KELVORO_SIGN_CAFILE:-$root/build/package-signing/signing-cert.pem}
+UNINSTALL='HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+UNINSTALL32='HKEY_LOCAL_MACHINE\Software\Wow6432Node\Microsoft\Windows\CurrentVersion\Uninstall'
+# use_setup x86|x64: the setup the rounds work with, its program's test driver, where it installs
+# and registers, and its Add/Remove name (which its shortcut carries too).
+use_setup() {
+  local package=$root/build/package
+  if [ "$1" = x64 ]; then
+    setup=$package/Kelvoro-2.1-x64-setup.exe driver=$root/build/win64/e2e/kelvoro_e2e.exe
+    arp="$UNINSTALL\\Kelvoro 2.1" program_files='C:\Program Files' display='Kelvoro 2.1 (64-bit)'
+  else
+    setup=$package/Kelvoro-2.1-setup.exe driver=$root/build/win32/e2e/kelvoro_e2e.exe
+    arp="$UNINSTALL\\Kelvoro 2.1" program_files='C:\Program Files' display='Kelvoro 2.1'
+    [ "$suite" = wow64 ] && arp="$UNINSTALL32\\Kelvoro 2.1" program_files='C:\Program Files (x86)'
+  fi
+  [ "$1" = "$main_setup" ] && setup=${KELVORO_SETUP:-$setup}
+}
+main_setup=$([ "$suite" = win64 ] && echo x64 || echo x86)
+use_setup "$main_setup"
 
 # reg_get KEY [NAME]: "TYPE|DATA" of the value (without NAME the default value), "<missing>" or
-# "<no key>". Reads the whole key: "reg query /ve" tells no missing default from an empty one.
+# "<no key>". Read from the key's export, a UTF-16 .reg file: "reg query" prints through the
+# console code page, which cannot show every folder name.
 reg_get() {
-  local got
-  got=$(wine reg query "$1" 2>/dev/null | tr -d '\r' |
-    sed -n "s/^    ${2:-(Default)}    \(REG_[A-Z_]*\)    /\1|/p") || { echo "<no key>"; return; }
-  echo "${got:-<missing>}"
+  wine reg export "$1" 'C:\reg_get.reg' /y >/dev/null 2>&1 || { echo "<no key>"; return; }
+  python3 - "$WINEPREFIX/drive_c/reg_get.reg" "${2:-}" <<'PY'
+import re, sys
+lines = re.sub(r"\\\n\s*", "", open(sys.argv[1], encoding="utf-16").read()).split("\n")
+def unquote(text):  # a quoted .reg string without its opening quote: (its text, what follows)
+    out, i = "", 0
+    while text[i] != '"':
+        i += text[i] == "\\"
+        out, i = out + text[i], i + 1
+    return out, text[i + 1:]
+start = next(n for n, line in enumerate(lines) if line.startswith("["))
+for line in lines[start + 1:]:  # the key's own values, up to its first subkey
+    if line.startswith("["):
+        break
+    if not line.startswith(("@=", '"')):
+        continue
+    if line.startswith("@="):
+        name, data = "", line[2:]
+    else:
+        name, data = unquote(line[1:])
+        data = data[1:]  # after the "="
+    if name.lower() != sys.argv[2].lower():
+        continue
+    if data.startswith('"'):
+        print("REG_SZ|" + unquote(data[1:])[0])
+    elif data.startswith("dword:"):
+        print("REG_DWORD|0x%x" % int(data[6:], 16))
+    elif data.startswith("hex(2):"):
+        text = bytes.fromhex(data[7:].replace(",", "")).decode("utf-16-le")
+        print("REG_EXPAND_SZ|" + text.rstrip("\0"))
+    else:
+        print("other|" + data)
+    sys.exit()
+print("<missing>")
+PY
 }
+BIN_CLSID='{645FF040-5081-101B-9F08-00AA002F954E}'
+BIN_KEY="Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CLSID\\$BIN_CLSID"
+BIN_NT="HKCU\\$BIN_KEY"
+# The 9x family's machine-wide class as the setup's program sees it: a 32-bit program on 64-bit
+# Windows sees the 32-bit view.
+BIN_9X="HKLM\\Software\\CLASSES\\$([ "$suite" = wow64 ] && echo 'Wow6432Node\')CLSID\\$BIN_CLSID"
+SOUND_KEY='AppEvents\Schemes\Apps\Explorer\EmptyRecycleBin'
+SOUND="HKCU\\$SOUND_KEY"
+VENDOR="HKCU\\Software\\Orvane's Software"
+SETTINGS_KEY="Software\\Orvane's Software\\Kelvoro\\2.1"
+OTHER='HKU\S-1-5-21-1-2-3-1001' # another signed-in account
+STOCK_SOUND='%SystemRoot%\media\Windows Recycle.wav'
+SHELL32='%SystemRoot%\System32\shell32.dll'
+bin_values() { # BINKEY ICON FULL_ICON NAME: the lines of a Recycle Bin's icons and name
+  printf '%s\n' "$1\\DefaultIcon||REG_SZ|$2" "$1\\DefaultIcon|Empty|REG_SZ|$2" \
+    "$1\\DefaultIcon|Full|REG_SZ|$3" "$1||REG_SZ|$4"
+}
+stock_bin() { bin_values "$1" "$SHELL32,31" "$SHELL32,32" "Recycle Bin"; } # BINKEY
+apply_icons() { bin_values "$1" "$2\\black.ico,0" "$2\\white.ico,0" Kelvoro; } # BINKEY FOLDER
 # Values as lines "KEY|NAME|TYPE|DATA" on stdin (NAME empty: the default value; DATA not empty).
 # set_values writes them; expect_values checks them, TYPE|DATA also "<missing>" or "<no key>":
 # a FAIL line for each value that differs, else one PASS.
@@ -44,78 +123,102 @@ expect_values() { # DESCRIPTION
   done
   [ "$failed" -gt "$before" ] || pass "$1"
 }
-BIN_CLSID='{645FF040-5081-101B-9F08-00AA002F954E}'
-BIN_KEY="Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CLSID\\$BIN_CLSID"
-BIN_NT="HKCU\\$BIN_KEY"
-BIN_9X="HKLM\\Software\\CLASSES\\CLSID\\$BIN_CLSID"
-SOUND_KEY='AppEvents\Schemes\Apps\Explorer\EmptyRecycleBin'
-SOUND="HKCU\\$SOUND_KEY"
-ARP='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Kelvoro 2.1'
-VENDOR="HKCU\\Software\\Orvane's Software"
-SETTINGS_KEY="Software\\Orvane's Software\\Kelvoro\\2.1"
-OTHER='HKU\S-1-5-21-1-2-3-1001' # another signed-in account
-STOCK_SOUND='%SystemRoot%\media\Windows Recycle.wav'
-SHELL32='%SystemRoot%\System32\shell32.dll'
-bin_values() { # BINKEY ICON FULL_ICON NAME: the lines of a Recycle Bin's icons and name
-  printf '%s\n' "$1\\DefaultIcon||REG_SZ|$2" "$1\\DefaultIcon|Empty|REG_SZ|$2" \
-    "$1\\DefaultIcon|Full|REG_SZ|$3" "$1||REG_SZ|$4"
-}
-stock_bin() { bin_values "$1" "$SHELL32,31" "$SHELL32,32" "Recycle Bin"; } # BINKEY
-apply_icons() { bin_values "$1" "$2\\black.ico,0" "$2\\white.ico,0" Kelvoro; } # BINKEY FOLDER
 exists() { [ -e "$1" ]; }
 gone() { [ ! -e "$1" ]; }
 key_gone() { ! wine reg query "$1" >/dev/null 2>&1; }
 signed() { osslsigncode verify -CAfile "$cafile" -in "$1"; }
+# The Add/Remove entries whose name starts with Kelvoro, in both registry views, one a line.
+kelvoro_entries() {
+  local view
+  for view in "$UNINSTALL" "$UNINSTALL32"; do
+    wine reg query "$view" /s 2>/dev/null | tr -d '\r' |
+      awk '/^HKEY/ { key = $0 } /^    DisplayName    REG_SZ    Kelvoro/ { print key }'
+  done
+}
+# Where the setup in use installed, once its entry names the folder: instdir (Windows path),
+# instdir_unix, and files: the program folder's files and the Start menu shortcut.
+find_install() {
+  instdir=$(reg_get "$arp" InstallLocation | cut -d'|' -f2-)
+  instdir_unix=$(winepath -u "$instdir")
+  shortcut=$(find "$WINEPREFIX/drive_c" -ipath "*/start menu/programs/$display.lnk" | head -n 1)
+  files=("${shortcut:-<no Start menu shortcut $display.lnk>}"
+    "$instdir_unix/"{"Kelvoro 2.1.exe",black.ico,white.ico,uninstall.exe})
+}
 # The setup and the uninstaller read /D= and _?= raw to the end of their command line, which
 # must not be quoted: they get it through "cmd /c LINE", which hands LINE on as it is.
+run_setup() { # LABEL [FOLDER]: a silent install of the setup in use
+  cp "$setup" "$WINEPREFIX/drive_c/setup.exe"
+  wine_within 180 cmd /c "C:\\setup.exe /S${2:+ /D=$2}" >/dev/null 2>&1
+  expect "$1: setup /S exits 0" "$?" 0
+  timeout 180 wineserver -w
+}
 install_round() { # LABEL DESCRIPTION [FOLDER]: the stock registry, then a silent install
   label=$1
   echo "== round $1: $2${3:+ (into $3)}"
-  wine regedit /S "$(winepath -w "$root/scripts/stock-windows.reg")"
-  cp "$setup" "$WINEPREFIX/drive_c/setup.exe"
-  wine_within 180 cmd /c "C:\\setup.exe /S${3:+ /D=$3}" >/dev/null 2>&1
-  expect "$label: setup /S exits 0" "$?" 0
-  timeout 180 wineserver -w
-  instdir=$(reg_get "$ARP" InstallLocation | cut -d'|' -f2-)
-  expect "$label: install folder" "$instdir" "${3:-C:\\Program Files\\Kelvoro 2.1}"
-  instdir_unix=$(winepath -u "$instdir")
-  shortcut=$(find "$WINEPREFIX/drive_c" -ipath '*/start menu/programs/kelvoro 2.1.lnk' | head -n 1)
-  files=("$WINEPREFIX/drive_c/windows/media/dravik.wav" "${shortcut:-<no Start menu shortcut>}"
-    "$instdir_unix/"{"Kelvoro 2.1.exe",black.ico,white.ico,uninstall.exe})
-  all_hold "$label: files and shortcut installed" exists "${files[@]}"
+  local stock
+  stock=$(winepath -w "$root/scripts/stock-windows.reg")
+  wine regedit /S "$stock"
+  [ "$suite" != wow64 ] || wine reg import "$stock" /reg:32 >/dev/null 2>&1
+  run_setup "$label" "${3:-}"
+  find_install
+  expect "$label: install folder" "$instdir" "${3:-$program_files\\Kelvoro 2.1}"
+  all_hold "$label: files and shortcut installed" exists "$wav" "${files[@]}"
+}
+# The driver ticks the installed program's sound box, clicks Apply and leaves what it wrote. Its
+# command line comes in the ANSI code page, which cannot carry every folder name: it starts in
+# the install folder and gets the program's bare name, which Windows looks up there.
+apply_installed() { # LABEL
+  (cd "$instdir_unix" && wine_within 300 "$driver" "Kelvoro 2.1.exe" \
+    --gtest_filter=Install.ApplyTickedAndLeaveIt >/dev/null 2>&1)
+  expect "$1: the installed program ran Apply" "$?" 0
 }
 # The uninstaller as Add/Remove starts it (it goes on in a copy of itself: wait for Wine's
 # processes), or "inplace" as that copy runs (told the folder with _?=, it returns when done).
-uninstall_silently() { # [inplace]
+# "shared" when the other build's install stays, and with it dravik.wav and the settings.
+uninstall_silently() { # [inplace] [shared]
   local how=("$instdir\\uninstall.exe" /S)
-  [ "${1:-}" = inplace ] && cp "$instdir_unix/uninstall.exe" "$WINEPREFIX/drive_c/Au_.exe" &&
+  [[ " $* " = *" inplace "* ]] && cp "$instdir_unix/uninstall.exe" "$WINEPREFIX/drive_c/Au_.exe" &&
     how=(cmd /c "C:\\Au_.exe /S _?=$instdir")
   wine_within 180 "${how[@]}" >/dev/null 2>&1
   expect "$label: uninstall /S exits 0" "$?" 0
-  [ "${1:-}" = inplace ] || timeout 180 wineserver -w
+  [[ " $* " = *" inplace "* ]] || timeout 180 wineserver -w
   all_hold "$label: files, shortcut and install folder removed" gone "${files[@]}" "$instdir_unix"
-  all_hold "$label: Add/Remove entry and settings removed" key_gone "$ARP" "$VENDOR\\Kelvoro"
+  if [[ " $* " = *" shared "* ]]; then
+    all_hold "$label: Add/Remove entry removed" key_gone "$arp"
+    all_hold "$label: dravik.wav kept for the other install" exists "$wav"
+    expect_values "$label: settings kept for it" <<<"HKCU\\$SETTINGS_KEY|Voicestat|REG_DWORD|0x1"
+  else
+    all_hold "$label: dravik.wav removed" gone "$wav"
+    all_hold "$label: Add/Remove entry and settings removed" key_gone "$arp" "$VENDOR\\Kelvoro"
+  fi
 }
 
 [ -f "$setup" ] || { fail "setup program exists" "$setup (run scripts/package.sh)"; finish; }
 ensure_display || { fail "X display for Wine"; finish; }
-bash "$root/scripts/make-prefix.sh" "$build" >/dev/null &&
-  fresh_wine_prefix "$KELVORO_WINE_ROOT/install-test-$build" ||
-  { fail "Wine prefix for $build"; finish; }
+bash "$root/scripts/make-prefix.sh" "$KELVORO_BUILD" >/dev/null &&
+  fresh_wine_prefix "$KELVORO_WINE_ROOT/install-test-$suite" ||
+  { fail "Wine prefix for $suite"; finish; }
+wav="$WINEPREFIX/drive_c/windows/media/dravik.wav"
 
-install_round A "default folder, the installed program runs Apply, uninstall"
+# Earlier 64-bit setups named their shortcut like the 32-bit one's; with no 32-bit install to
+# own it, the 64-bit setup takes it away.
+old_shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Kelvoro 2.1.lnk"
+[ "$main_setup" = x86 ] || { mkdir -p "${old_shortcut%/*}" && : >"$old_shortcut"; }
+install_round A "default folder, the installed program runs Apply, setup run again, uninstall"
+[ "$main_setup" = x86 ] || all_hold "A: the earlier 64-bit setups' shortcut removed" gone "$old_shortcut"
 all_hold "A: setup, installed program and uninstaller signed" signed \
   "$setup" "$instdir_unix/Kelvoro 2.1.exe" "$instdir_unix/uninstall.exe"
-size_kb=$((($(cat "$instdir_unix"/* "${files[0]}" | wc -c) + 1023) / 1024)) # with dravik.wav
-# The driver ticks the installed program's sound box, clicks Apply and leaves what it wrote.
-wine_within 300 "$KELVORO_BUILD_DIR/e2e/kelvoro_e2e.exe" "$instdir\\Kelvoro 2.1.exe" \
-  --gtest_filter=Install.ApplyTickedAndLeaveIt >/dev/null 2>&1
-expect "A: the installed program ran Apply" "$?" 0
+size_kb=$((($(cat "$instdir_unix"/* "$wav" | wc -c) + 1023) / 1024)) # with dravik.wav
+apply_installed A
+# Over the installed program and what it applied, as an upgrade or a repair goes.
+run_setup "A, again"
+expect "A: one Add/Remove entry after two installs" "$(kelvoro_entries)" "$arp"
+all_hold "A: files and shortcut still installed" exists "$wav" "${files[@]}"
 expect_values "A: Add/Remove entry (size in KB); Apply wrote the icon, name and sound" <<EOF
-$ARP|DisplayName|REG_SZ|Kelvoro 2.1
-$ARP|UninstallString|REG_SZ|"$instdir\\uninstall.exe"
-$ARP|QuietUninstallString|REG_SZ|"$instdir\\uninstall.exe" /S
-$ARP|EstimatedSize|REG_DWORD|$(printf '0x%x' "$size_kb")
+$arp|DisplayName|REG_SZ|$display
+$arp|UninstallString|REG_SZ|"$instdir\\uninstall.exe"
+$arp|QuietUninstallString|REG_SZ|"$instdir\\uninstall.exe" /S
+$arp|EstimatedSize|REG_DWORD|$(printf '0x%x' "$size_kb")
 $BIN_NT\\DefaultIcon||REG_SZ|$instdir\\black.ico,0
 $BIN_NT||REG_SZ|Kelvoro
 $SOUND\\.Current||REG_EXPAND_SZ|C:\\windows\\media\\dravik.wav
@@ -146,12 +249,15 @@ $own
 $(stock_bin "$BIN_9X")
 EOF
 
-install_round C "%SystemRoot% sound, no stock one; another account" 'C:\Tools\Kelvoro Test'
+# Cyrillic and CJK letters together, which no ANSI code page of Windows can write.
+install_round C "a folder the code page cannot write, applied from; %SystemRoot% sound, no stock one; another account" \
+  'C:\Tools\Иван 測試 Kelvoro'
+apply_installed C
+expect_values "C: Apply wrote the exact folder" < <(apply_icons "$BIN_NT" "$instdir")
 wine reg delete "$SOUND\\.Default" /ve /f >/dev/null 2>&1
 # Wine keeps a key made under HKEY_USERS only while its wineserver runs: keep that one running.
 wineserver -p
 set_values <<EOF
-$(apply_icons "$BIN_NT" "$instdir")
 $SOUND\\.Current||REG_EXPAND_SZ|%SystemRoot%\\media\\dravik.wav
 $(apply_icons "$OTHER\\$BIN_KEY" "$instdir")
 $OTHER\\$SOUND_KEY\\.Default||REG_EXPAND_SZ|$STOCK_SOUND
@@ -167,4 +273,47 @@ $OTHER\\$SOUND_KEY\\.Current||REG_EXPAND_SZ|$STOCK_SOUND
 $OTHER\\$SETTINGS_KEY|Voicestat|REG_DWORD|0x1
 EOF
 
+[ "$suite" = wow64 ] || finish
+# Both setups on one machine: each program applies, and each uninstaller leaves the other's
+# install, and the files and sound it shares, working.
+use_setup x64
+arp64=$arp
+use_setup x86
+arp32=$arp
+install_round D "the 32-bit setup, then the 64-bit one beside it"
+use_setup x64
+run_setup "D, 64-bit"
+find_install
+all_hold "D: 64-bit files and shortcut installed, the 32-bit ones kept" exists "${files[@]}" \
+  "$(find "$WINEPREFIX/drive_c" -ipath '*/start menu/programs/kelvoro 2.1.lnk')" \
+  "$(winepath -u 'C:\Program Files (x86)\Kelvoro 2.1\Kelvoro 2.1.exe')"
+expect "D: two Add/Remove entries, one in each view" "$(kelvoro_entries)" "$arp64
+$arp32"
+expect_values "D: each entry names its build" <<EOF
+$arp64|DisplayName|REG_SZ|Kelvoro 2.1 (64-bit)
+$arp32|DisplayName|REG_SZ|Kelvoro 2.1
+EOF
+use_setup x86
+find_install
+label="D (32-bit first)"
+apply_installed "$label"
+uninstall_silently shared
+use_setup x64
+find_install
+all_hold "D: the 64-bit install intact" exists "${files[@]}"
+expect_values "D: stock icons and name back; the sound kept with its file" <<EOF
+$(stock_bin "$BIN_NT")
+$SOUND\\.Current||REG_EXPAND_SZ|C:\\windows\\media\\dravik.wav
+$arp64|DisplayName|REG_SZ|Kelvoro 2.1 (64-bit)
+EOF
+label="D (64-bit last)"
+apply_installed "$label"
+expect_values "$label: Apply wrote its folder" < <(apply_icons "$BIN_NT" "$instdir")
+uninstall_silently
+expect_values "$label: stock icons, name and sound back; maker key gone" <<EOF
+$(stock_bin "$BIN_NT")
+$SOUND\\.Current||REG_EXPAND_SZ|$STOCK_SOUND
+$VENDOR||<no key>
+EOF
+expect "$label: no Add/Remove entry left" "$(kelvoro_entries)" ""
 finish
