@@ -7,8 +7,8 @@
 #   - for every build this host can run (the 64-bit one always, the 32-bit one where the kernel
 #     runs 32-bit code): the end-to-end tests, where kelvoro_e2e.exe drives "Kelvoro 2.1.exe"
 #     under Wine on a private Xvfb in a new copy of that build's template prefix, and the install
-#     test of that build's setup program. A build this host cannot run is reported as SKIPPED
-#     with the reason.
+#     test of that build's setup program; and the same for the 32-bit build in the 64-bit
+#     (WoW64) prefix. A suite this host cannot run is reported as SKIPPED with the reason.
 # Ends with "Total: N passed, N failed, N skipped", counted from the runners' own reports, and
 # exits non-zero when a build or any test that ran fails. KELVORO_NO_32BIT=1 runs it as on a host
 # without 32-bit support.
@@ -79,35 +79,42 @@ printf '#!/bin/sh\nprintf "%%s\\n" "$1" >>"%s"\n' "$record" >"$recorder"
 chmod +x "$recorder"
 export KELVORO_BROWSER_RECORDER="$recorder" KELVORO_BROWSER_RECORD="$record"
 
+# The Windows installations each build meets: its own bitness's, and the 32-bit build on 64-bit
+# Windows (WoW64), where most users run it: the 64-bit prefix, which has a 32-bit side wherever
+# this host runs 32-bit code.
 runnable=" $(runnable_builds) "
-for build in win32 win64; do
-  what=$(build_description $build)
+for suite in win32 win64 wow64; do
+  case $suite in
+    win32) prefix=win32 build=win32 what="32-bit build" ;;
+    win64) prefix=win64 build=win64 what="64-bit build" ;;
+    wow64) prefix=win64 build=win32 what="32-bit build on 64-bit Windows" ;;
+  esac
   if [[ $runnable != *" $build "* ]]; then
     reason=$(kelvoro_no_32bit_reason)
-    results skip "end-to-end tests ($build)" "$reason"
-    results skip "install test ($build)" "$reason"
+    results skip "end-to-end tests ($what)" "$reason"
+    results skip "install test ($what)" "$reason"
     continue
   fi
 
-  echo "== end-to-end tests of the $what build under Wine"
-  use_build "$build"
-  bash scripts/make-prefix.sh "$build"
-  fresh_wine_prefix "$KELVORO_WINE_ROOT/e2e-$build"
+  echo "== end-to-end tests of the $what under Wine"
+  use_build "$prefix"
+  bash scripts/make-prefix.sh "$prefix"
+  fresh_wine_prefix "$KELVORO_WINE_ROOT/e2e-$suite"
   : >"$record"
-  program=$(winepath -w "$KELVORO_DIST_DIR/Kelvoro 2.1.exe")
-  report="$PWD/$logs/e2e-$build.xml"
+  program=$(winepath -w "$KELVORO_ROOT/build/$build/dist/Kelvoro 2.1.exe")
+  report="$PWD/$logs/e2e-$suite.xml"
   status=0
-  wine_within 900 "$KELVORO_BUILD_DIR/e2e/kelvoro_e2e.exe" "$program" \
+  wine_within 900 "$KELVORO_ROOT/build/$build/e2e/kelvoro_e2e.exe" "$program" \
     "--gtest_output=xml:$(winepath -w "$report")" 2>&1 | tr -d '\r' || status=${PIPESTATUS[0]}
   wineserver -k 2>/dev/null || true
-  results junit "end-to-end tests ($build)" "$report" "$status"
+  results junit "end-to-end tests ($what)" "$report" "$status"
 
   echo "== install test of the $what setup under Wine"
-  log="$logs/install-$build.log"
+  log="$logs/install-$suite.log"
   status=0
-  bash tests/e2e/install_test.sh "$build" 2>&1 | tee "$log" || status=${PIPESTATUS[0]}
+  bash tests/e2e/install_test.sh "$suite" 2>&1 | tee "$log" || status=${PIPESTATUS[0]}
   read -r passed failed < <(closing_counts "$log")
-  results counts "install test ($build)" "$passed" "$failed" 0 "$status"
+  results counts "install test ($what)" "$passed" "$failed" 0 "$status"
 done
 
 echo

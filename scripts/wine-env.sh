@@ -11,7 +11,11 @@
 #
 # Two kinds of x86-64 host exist: kernels that run 32-bit code, where both builds run, and kernels
 # that run none (ia32 emulation off), where 32-bit Wine fails with "Exec format error" and only
-# the 64-bit build runs. KELVORO_NO_32BIT=1 makes the scripts behave as on the second kind.
+# the 64-bit build runs. Where 32-bit Wine runs, a 64-bit prefix is a WoW64 prefix (syswow64,
+# Wow6432Node, 32-bit COM servers), as on 64-bit Windows; elsewhere it has no 32-bit side.
+# KELVORO_NO_32BIT=1 makes the scripts behave as on the second kind, 64-bit prefixes included:
+# they are booted and run by a 64-bit loader that cannot reach the 32-bit one (see
+# kelvoro_wine64_without_32bit).
 
 KELVORO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 KELVORO_WINE_ROOT="$KELVORO_ROOT/build/wine"
@@ -50,6 +54,26 @@ host_runs_32bit() {
   [ -x "$KELVORO_WINE32_LOADER" ] && "$KELVORO_WINE32_LOADER" --version >/dev/null 2>&1
 }
 
+# KELVORO_NO_32BIT=1: a 64-bit Wine loader that cannot start 32-bit code, printed as its path.
+# Wine looks for its 32-bit loader beside the 64-bit one, in the folder that the running loader's
+# own file lies in, and finds its libraries relative to that folder. A copy of wine64 in a folder
+# of its own, beside links to the rest of Wine but to no 32-bit loader, is therefore Wine without
+# its 32-bit half: the prefixes it boots get no 32-bit DLLs in syswow64 and no 32-bit COM
+# servers, and a 32-bit program does not start, as on a host without 32-bit support.
+kelvoro_wine64_without_32bit() {
+  local root="$KELVORO_WINE_ROOT/wine64-only"
+  local loader="$root/lib/wine/wine64"
+  if ! cmp -s "$loader" /usr/lib/wine/wine64; then
+    rm -rf "$root"
+    mkdir -p "$root/lib/wine" "$root/lib/x86_64-linux-gnu" "$root/share"
+    cp /usr/lib/wine/wine64 "$loader"
+    ln -s /usr/lib/wine/wineserver "$root/lib/wine/wineserver"
+    ln -s /usr/lib/x86_64-linux-gnu/wine "$root/lib/x86_64-linux-gnu/wine"
+    ln -s /usr/share/wine "$root/share/wine"
+  fi
+  echo "$loader"
+}
+
 kelvoro_no_32bit_reason() {
   if [ "${KELVORO_NO_32BIT:-0}" = 1 ]; then
     echo "KELVORO_NO_32BIT=1 makes this run behave as on a host without 32-bit support"
@@ -75,9 +99,16 @@ build_description() {
 # Selects a build: its Wine loader and prefix bitness, its output folders and its template prefix.
 # Leaves WINEPREFIX unset until a prefix is chosen.
 use_build() {
+  local flavour=""
   case $1 in
     win32) KELVORO_WINE_LOADER=$KELVORO_WINE32_LOADER ;;
-    win64) KELVORO_WINE_LOADER=$KELVORO_WINE64_LOADER ;;
+    win64)
+      KELVORO_WINE_LOADER=$KELVORO_WINE64_LOADER
+      if [ "${KELVORO_NO_32BIT:-0}" = 1 ]; then
+        KELVORO_WINE_LOADER=$(kelvoro_wine64_without_32bit)
+        flavour=-no32bit # a template of its own: the other one may be a WoW64 prefix
+      fi
+      ;;
     *)
       echo "error: unknown build '$1' (win32 or win64)" >&2
       return 1
@@ -86,7 +117,7 @@ use_build() {
   KELVORO_BUILD=$1
   KELVORO_BUILD_DIR="$KELVORO_ROOT/build/$1"
   KELVORO_DIST_DIR="$KELVORO_BUILD_DIR/dist"
-  KELVORO_TEMPLATE_PREFIX="$KELVORO_WINE_ROOT/template-$1"
+  KELVORO_TEMPLATE_PREFIX="$KELVORO_WINE_ROOT/template-$1$flavour"
   export WINEARCH=$1
   unset WINEPREFIX
 }

@@ -19,28 +19,40 @@ constexpr IconLabels kReplacementIcons{Control::Label6, Control::Label7};
 constexpr IconLabels kStockIcons{Control::emplabel, Control::full};
 
 // The program folder and the separator that the replacement icons follow. A folder that cannot
-// be obtained (or cannot be written in the ANSI code page) takes the error path, so that no icon
-// names a file outside the program folder.
-std::string ProgramFolderPrefix(SystemPort& system) {
-  const std::string folder = system.ProgramFolder();
+// be obtained takes the error path, so that no icon names a file outside the program folder.
+std::u16string ProgramFolderPrefix(SystemPort& system) {
+  const std::u16string folder = system.ProgramFolder();
   if (folder.empty()) throw Failure("The program folder is unknown");
-  return folder + "\\";
+  return folder + u'\\';
 }
 
 // The one icon writer. `system` is where the replacement look asks for the program folder; the
-// stock look joins no folder and passes none.
+// stock look joins no folder and passes none, and writes its texts as they stand in either family.
 void WriteIcons(RegistryPort& registry, SystemPort* system, MessagePort& messages,
                 const Form1Port& form, const FamilyKeys& family, const IconLabels& labels,
                 const char* success) {
   // Declared outside the handler so that the error message shows before the key closes.
   RegKey key(registry);
   try {
-    const std::string folder = system != nullptr ? ProgramFolderPrefix(*system) : std::string();
+    const bool wide = system != nullptr && family.any_text;
+    std::u16string wide_folder;
+    std::string folder;
+    if (system != nullptr) {
+      wide_folder = ProgramFolderPrefix(*system);
+      if (!wide && !system->ToCodePage(wide_folder, folder)) {
+        messages.Show(kFolderNameMessage, MessageStyle::kError);
+        return;
+      }
+    }
     if (key.Open(family.root, family.icon_key, KeyAccess::kWrite) != kRegSuccess) return;
     const std::pair<const char*, Control> values[] = {
         {"", labels.empty}, {"Empty", labels.empty}, {"Full", labels.full}};
     for (const auto& [name, label] : values) {
-      if (key.SetText(name, ValueType::kSz, folder + form.Caption(label)) != kRegSuccess) return;
+      const std::string caption = form.Caption(label);
+      const RegStatus status = wide ? key.SetWideText(system->FromCodePage(name), ValueType::kSz,
+                                                      wide_folder + system->FromCodePage(caption))
+                                    : key.SetText(name, ValueType::kSz, folder + caption);
+      if (status != kRegSuccess) return;
     }
     messages.Show(success, MessageStyle::kInformation);
   } catch (const std::exception&) {

@@ -12,6 +12,9 @@ struct FamilyKeys {
   RootKey root;
   const char* icon_key;   // DefaultIcon: default value, "Empty", "Full"
   const char* class_key;  // default value: the display name
+  // Whether the registry keeps any text (NT), so that the replacement icons name the program
+  // folder exactly, or only texts of the ANSI code page (9x).
+  bool any_text;
 };
 
 // The NT family: the per-user Explorer class overrides.
@@ -20,13 +23,14 @@ inline constexpr FamilyKeys kNTKeys{
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CLSID\\"
     "{645FF040-5081-101B-9F08-00AA002F954E}\\DefaultIcon",
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CLSID\\"
-    "{645FF040-5081-101B-9F08-00AA002F954E}"};
+    "{645FF040-5081-101B-9F08-00AA002F954E}",
+    true};
 
 // The 9x family: the machine-wide class registration.
 inline constexpr FamilyKeys k9xKeys{
     RootKey::kLocalMachine,
     "Software\\CLASSES\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}\\DefaultIcon",
-    "Software\\CLASSES\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}"};
+    "Software\\CLASSES\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}", false};
 
 inline constexpr const char kAppliedMessage[] =
     "The changes have been made to the Recycle Bin successfully. Press 'F5'(Refresh) Key several "
@@ -36,12 +40,18 @@ inline constexpr const char kRestoredMessage[] =
     "Display the changes.";
 inline constexpr const char kAppearanceErrorMessage[] =
     "Error while performing the operation.Access Denied. Check permission";
+inline constexpr const char kFolderNameMessage[] =
+    "The Recycle Bin's icons were not changed: the name of the program's folder has characters "
+    "that this version of Windows cannot keep in its settings. Move the program to a folder whose "
+    "name has none of them and try again.";
 
 // The operations the Apply and Restore commands call for the family's keys.
 //
 // An icon operation writes the default value, "Empty" and "Full" under the family's icon key,
 // each read afresh from its value label, then shows the applied or restored message. The
-// replacement icons are joined to the program folder, which `system` is asked for anew each time.
+// replacement icons are joined to the program folder, which `system` is asked for anew each time:
+// on NT as it is, through the wide entry point; on 9x in the ANSI code page, and where the folder
+// has no place there nothing is written and the folder-name message says why.
 // A name operation writes the display name to the class key and shows no success message.
 // A non-zero status ends an operation silently; a raised failure shows the error message once.
 // The key is closed on every path.

@@ -54,6 +54,12 @@ RegStatus RegKey::SetText(const std::string& name, ValueType type, const std::st
                              static_cast<std::uint32_t>(text.size() + 1));
 }
 
+RegStatus RegKey::SetWideText(const std::u16string& name, ValueType type,
+                              const std::u16string& text) const {
+  return registry_->SetValueW(handle_, name, type, text.c_str(),
+                              static_cast<std::uint32_t>((text.size() + 1) * sizeof(char16_t)));
+}
+
 RegStatus RegKey::SetDword(const std::string& name, std::uint32_t value) const {
   const std::array<unsigned char, 4> bytes = {
       static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8),

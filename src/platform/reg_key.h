@@ -27,6 +27,9 @@ class RegKey {
   // Writes a text with its terminating zero; the size passed counts that zero.
   [[nodiscard]] RegStatus SetText(const std::string& name, ValueType type,
                                   const std::string& text) const;
+  // The same through the wide entry point, for a text whatever its characters.
+  [[nodiscard]] RegStatus SetWideText(const std::u16string& name, ValueType type,
+                                      const std::u16string& text) const;
   // Writes a REG_DWORD: four bytes, little-endian.
   [[nodiscard]] RegStatus SetDword(const std::string& name, std::uint32_t value) const;
   // Reads a text through a 255-byte buffer. The text ends at the first zero byte or at the size

@@ -44,12 +44,19 @@ const char kAutomationServerKey[] =
 const char kMakerKey[] = "Software\\Orvane's Software";
 const char kVersionKey[] = "Software\\Wine\\AppDefaults\\Kelvoro 2.1.exe";
 
+std::wstring Widen(const std::string& text) {
+  std::wstring wide(text.size(), L'\0');
+  wide.resize(MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                  wide.data(), static_cast<int>(wide.size())));
+  return wide;
+}
+
 // Starts `command` in `folder` (null: the driver's own).
-HANDLE Launch(std::string command, const char* folder, DWORD* pid = nullptr) {
-  STARTUPINFOA startup = {};
+HANDLE Launch(std::wstring command, const wchar_t* folder, DWORD* pid = nullptr) {
+  STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info = {};
-  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder,
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder,
                       &startup, &info)) {
     return nullptr;
   }
@@ -65,6 +72,12 @@ std::string& TheProgram() {
 
 bool RunningUnderWine() {
   return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+// A 32-bit driver, and so a 32-bit program, on 64-bit Windows.
+bool RunningOnWow64() {
+  BOOL wow64 = FALSE;
+  return IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
 }
 
 bool WaitFor(const std::function<bool()>& done, DWORD timeout_ms = kUiTimeoutMs) {
@@ -120,12 +133,11 @@ class AppProcess {
     if (process_ != nullptr) CloseHandle(process_);
   }
 
-  // Starts the program and waits for its visible main window.
-  ::testing::AssertionResult Start(HWND* main) {
-    const std::string& exe = TheProgram();
-    const std::string folder = exe.substr(0, exe.find_last_of("\\/") + 1);
-    process_ = Launch("\"" + exe + "\"", folder.empty() ? nullptr : folder.c_str(), &pid_);
-    if (process_ == nullptr) return ::testing::AssertionFailure() << "cannot start " << exe;
+  // Starts the program (`exe`, else the one under test) and waits for its visible main window.
+  ::testing::AssertionResult Start(HWND* main, std::wstring exe = Widen(TheProgram())) {
+    const std::wstring folder = exe.substr(0, exe.find_last_of(L"\\/") + 1);
+    process_ = Launch(L"\"" + exe + L"\"", folder.empty() ? nullptr : folder.c_str(), &pid_);
+    if (process_ == nullptr) return ::testing::AssertionFailure() << "cannot start the program";
     std::optional<MessageBoxInfo> box;
     const auto seen = [&] {
       const auto mains = VisibleWindows(pid_, "KelvoroForm1");
@@ -164,7 +176,10 @@ class AppProcess {
 // Posted: the handler may show a modal box.
 void ClickButton(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
 
-// ---- The registry, read and written through the ANSI entry points, as the program does.
+// ---- The registry, read and written through the ANSI entry points, as the program does. Reads
+// see the view that 64-bit Explorer reads, also from a 32-bit driver on 64-bit Windows (32-bit
+// Windows has one view and ignores the flag).
+constexpr REGSAM kExplorersView = KEY_WOW64_64KEY;
 
 std::string Text(DWORD type, const std::string& text) {
   return (type == REG_SZ ? "REG_SZ \"" : "REG_EXPAND_SZ \"") + text + "\"";
@@ -175,7 +190,9 @@ std::string Dword(DWORD number) { return "REG_DWORD " + std::to_string(number); 
 // "REG_SZ \"text\"" for a text with one terminating zero, "REG_DWORD 1", "missing", or the bytes.
 std::string Show(HKEY root, const std::string& path, const char* name = "") {
   HKEY key = nullptr;
-  if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return "missing";
+  if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ | kExplorersView, &key) != ERROR_SUCCESS) {
+    return "missing";
+  }
   DWORD type = REG_NONE, size = 0;
   LONG status = RegQueryValueExA(key, name, nullptr, &type, nullptr, &size);
   std::string data(size, '\0');
@@ -208,8 +225,33 @@ LONG WriteValue(HKEY root, const std::string& path, const char* name, DWORD type
   return status;
 }
 
-LONG DeleteTree(HKEY root, const std::string& path) {
-  const LONG status = RegDeleteTreeA(root, path.c_str());
+// The wide text of a REG_SZ value with one terminating zero; "missing", or "not a text".
+std::wstring ShowWide(HKEY root, const std::string& path, const wchar_t* name) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ | kExplorersView, &key) != ERROR_SUCCESS) {
+    return L"missing";
+  }
+  std::wstring data(1024, L'\0');
+  DWORD type = REG_NONE, size = static_cast<DWORD>(data.size() * sizeof(wchar_t));
+  const LONG status =
+      RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size);
+  RegCloseKey(key);
+  if (status != ERROR_SUCCESS) return L"missing";
+  data.resize(size / sizeof(wchar_t));
+  if (type != REG_SZ || size % 2 != 0 || data.find(L'\0') != data.size() - 1) return L"not a text";
+  return data.substr(0, data.size() - 1);
+}
+
+// Deletes the key at `path` with all below it, in the registry view `view` (0: the driver's own).
+LONG DeleteTree(HKEY root, const std::string& path, REGSAM view = 0) {
+  const std::string::size_type last = path.find_last_of('\\');
+  HKEY parent = nullptr;
+  LONG status =
+      RegOpenKeyExA(root, path.substr(0, last).c_str(), 0, KEY_ALL_ACCESS | view, &parent);
+  if (status == ERROR_SUCCESS) {
+    status = RegDeleteTreeA(parent, path.substr(last + 1).c_str());
+    RegCloseKey(parent);
+  }
   return status == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : status;
 }
 
@@ -232,7 +274,7 @@ LONG ImportStockRegistry() {
   }
   std::ofstream(file, std::ios::binary) << StockRegistry();
   DWORD code = ERROR_FILE_NOT_FOUND;
-  if (HANDLE reg = Launch("reg.exe import \"" + std::string(file) + "\"", nullptr)) {
+  if (HANDLE reg = Launch(L"reg.exe import \"" + Widen(file) + L"\"", nullptr)) {
     WaitForSingleObject(reg, 3 * kUiTimeoutMs);
     GetExitCodeProcess(reg, &code);
     CloseHandle(reg);
@@ -333,6 +375,9 @@ bool CloseAndWait(HWND window) {
 class Scenario : public ::testing::Test {
  protected:
   void Prepare(const char* version) {
+    if (std::string(version) != "win10" && RunningOnWow64()) {
+      GTEST_SKIP() << "the " << version << " family cannot occur on 64-bit Windows";
+    }
     if (!RunningUnderWine() && std::string(version) != "win10") {
       GTEST_SKIP() << "only Wine lets one program see another Windows family";
     }
@@ -402,6 +447,7 @@ class Session : public Scenario, public ::testing::WithParamInterface<Family> {}
 TEST_P(Session, StartApplyEnterRestoreLeavesTheStockLook) {
   const Family& family = GetParam();
   ASSERT_NO_FATAL_FAILURE(Prepare(family.version));
+  if (IsSkipped()) return;
   ASSERT_TRUE(app_.Start(&main_));
   EXPECT_EQ(VisibleButtons(main_), family.buttons);
   EXPECT_EQ(Voicestat(), Dword(0)) << "the first start makes the settings";
@@ -459,6 +505,49 @@ TEST_P(Session, StartApplyEnterRestoreLeavesTheStockLook) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Families, Session, ::testing::Values(kWin10, kWin98, kWin31),
+                         [](const auto& info) { return std::string(info.param.version); });
+
+// ---- From a folder whose name the system code page cannot write (Cyrillic and CJK letters): on NT
+// Apply names that folder exactly in the icons; on 9x, whose registry keeps code-page texts only,
+// it writes no icon and says why.
+
+const wchar_t kFarFolder[] = L"C:\\\x0418\x0432\x0430\x043D \x6E2C\x8A66 Kelvoro";
+const char kFolderName[] =
+    "Kelvoro: The Recycle Bin's icons were not changed: the name of the program's folder has "
+    "characters that this version of Windows cannot keep in its settings. Move the program to a "
+    "folder whose name has none of them and try again.\n";
+
+class FarFolder : public Scenario, public ::testing::WithParamInterface<Family> {};
+
+TEST_P(FarFolder, ApplyNamesTheFolderExactlyOrWritesNoIcon) {
+  const Family& family = GetParam();
+  ASSERT_NO_FATAL_FAILURE(Prepare(family.version));
+  if (IsSkipped()) return;
+  const std::wstring folder = kFarFolder;
+  const std::wstring exe = folder + L"\\Kelvoro 2.1.exe";
+  CreateDirectoryW(folder.c_str(), nullptr);
+  ASSERT_TRUE(CopyFileW(Widen(TheProgram()).c_str(), exe.c_str(), FALSE)) << GetLastError();
+  ASSERT_TRUE(app_.Start(&main_, exe));
+  const std::string icons = std::string(family.class_key) + "\\DefaultIcon";
+  if (family.root == HKEY_CURRENT_USER) {
+    EXPECT_EQ(Run(family.apply), kApplied);
+    const std::wstring black = folder + L"\\black.ico,0";
+    EXPECT_EQ(ShowWide(family.root, icons, L""), black);
+    EXPECT_EQ(ShowWide(family.root, icons, L"Empty"), black);
+    EXPECT_EQ(ShowWide(family.root, icons, L"Full"), folder + L"\\white.ico,0");
+  } else {
+    EXPECT_EQ(Run(family.apply), kFolderName);
+    EXPECT_EQ(Appearance(family), Appearance("Kelvoro", kStockEmpty, kStockFull));
+  }
+  EXPECT_TRUE(app_.Close());
+  // The system may hold the file a moment after the process has ended.
+  EXPECT_TRUE(WaitFor([&] {
+    return DeleteFileW(exe.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND;
+  })) << GetLastError();
+  EXPECT_TRUE(WaitFor([&] { return RemoveDirectoryW(folder.c_str()) != FALSE; })) << GetLastError();
+}
+
+INSTANTIATE_TEST_SUITE_P(Families, FarFolder, ::testing::Values(kWin10, kWin98),
                          [](const auto& info) { return std::string(info.param.version); });
 
 // ---- The About window: one, brought to the front by a second click, taking no input behind
@@ -584,7 +673,11 @@ TEST_F(Links, EachLinkOpensItsAddressOnceByEitherWay) {
   EXPECT_EQ(Record(), std::vector<std::string>{}) << "the default browser was opened as well";
 
   CloseBrowsers();  // a running browser would serve the next click without its registration
-  ASSERT_EQ(DeleteTree(HKEY_LOCAL_MACHINE, kAutomationServerKey), 0);
+  // 64-bit Windows registers the object in both registry views, and COM hands a program the
+  // other view's server when its own has none: both go.
+  for (const REGSAM view : {KEY_WOW64_64KEY, KEY_WOW64_32KEY}) {
+    ASSERT_EQ(DeleteTree(HKEY_LOCAL_MACHINE, kAutomationServerKey, view), 0) << view;
+  }
   ClickAndWait(label13);
   const HWND about = ClickAbout();
   const HWND label8 = GetDlgItem(about, IDC_ABOUT_LABEL8);

@@ -68,8 +68,8 @@ struct Run {
         *rc::gen::elementOf(std::vector<std::optional<std::uint32_t>>{0, 1, 2, 3, {}});
     h.system.windows_directory = *rc::gen::elementOf(
         std::vector<std::optional<std::string>>{"C:\\WINDOWS", "D:\\%W,\xE9", {}});
-    h.system.program_folder = *rc::gen::elementOf(
-        std::vector<std::optional<std::string>>{"C:\\Tools", "E:\\%P,\xE9", "", {}});
+    h.system.program_folder = *rc::gen::elementOf(std::vector<std::optional<std::u16string>>{
+        u"C:\\Tools", u"E:\\%P,\u00E9", u"C:\\\u0418\u0432\u0430\u043D \u6E2C\u8A66", u"", {}});
     steps = *rc::gen::container<std::vector<Step>>(
         *rc::gen::inRange(0, 6),
         rc::gen::element(Step::kApplyTicked, Step::kApplyClear, Step::kRestore));
@@ -135,10 +135,15 @@ struct Run {
     const std::uint32_t id = h.system.platform_id.value_or(0);
     const bool family_icon = (id == 1 && path == k9xIcon) || (id == 2 && path == kNTIcon);
     const bool family_class = (id == 1 && path == k9xClass) || (id == 2 && path == kNTClass);
-    const std::string folder = h.system.program_folder.value_or("");
+    // NT takes the folder as it is, 9x only where the code page can write it.
+    const std::u16string folder = h.system.program_folder.value_or(u"");
+    const std::u16string icon = folder + (name == "Full" ? u"\\white.ico,0" : u"\\black.ico,0");
     std::vector<RegValue> values;
-    if (family_icon && applies && !folder.empty()) {
-      values.push_back(TextValue(folder + (name == "Full" ? "\\white.ico,0" : "\\black.ico,0")));
+    if (family_icon && applies && !folder.empty() && id == 2) {
+      values.push_back(WideTextValue(icon));
+    }
+    if (family_icon && applies && !folder.empty() && id == 1 && FakeSystem::InCodePage(icon)) {
+      values.push_back(TextValue(std::string(icon.begin(), icon.end())));
     }
     if (family_icon && restores) {
       values.push_back(TextValue(name == "Full" ? kStockFullIcon : kStockEmptyIcon));

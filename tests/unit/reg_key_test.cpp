@@ -36,5 +36,17 @@ TEST(RegKey, EveryWayOfTakingAnotherKeyClosesTheOneItHeldAndCloseClosesIt) {
   EXPECT_EQ(0, registry.StrayCloses()) << log.Dump();
 }
 
+// Short data fills the number from its low end; the rest of it stays 0, whatever it held.
+TEST(RegKey, QueryDwordReadsShortDataIntoTheLowBytes) {
+  EventLog log;
+  MemoryRegistry registry(log);
+  registry.Put(kA, "n", RegValue{ValueType::kSz, {0x34, 0x12}});
+  RegKey key(registry);
+  ASSERT_EQ(kRegSuccess, key.Open(RootKey::kCurrentUser, "Software\\A", KeyAccess::kRead));
+  std::uint32_t value = 0xFFFFFFFF;
+  ASSERT_EQ(kRegSuccess, key.QueryDword("n", value));
+  EXPECT_EQ(0x1234u, value);
+}
+
 }  // namespace
 }  // namespace kelvoro

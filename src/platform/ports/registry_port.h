@@ -20,9 +20,11 @@ enum class ValueType : std::uint32_t { kSz = 1, kExpandSz = 2, kDword = 4 };
 // An open key as the port hands it out. Zero never names an open key.
 using KeyHandle = std::uintptr_t;
 
-// The six registry entry points the program uses. Every text is in the system's ANSI code page.
-// The operations report through their status and raise nothing of their own; on a non-zero
-// status the output arguments are left untouched.
+// The registry entry points the program uses. Every text is in the system's ANSI code page, but
+// for SetValueW's, which are UTF-16 (on NT the registry keeps its texts so, whatever the entry
+// point, so a text the code page can express is stored the same by either). The operations report
+// through their status and raise nothing of their own; on a non-zero status the output arguments
+// are left untouched.
 class RegistryPort {
  public:
   virtual ~RegistryPort() = default;
@@ -36,6 +38,10 @@ class RegistryPort {
   // `size` counts the bytes of `data`; for a text that includes its terminating zero.
   [[nodiscard]] virtual RegStatus SetValue(KeyHandle key, const std::string& name, ValueType type,
                                            const void* data, std::uint32_t size) = 0;
+  // The same through the wide entry point: `name` and a text's data are UTF-16.
+  [[nodiscard]] virtual RegStatus SetValueW(KeyHandle key, const std::u16string& name,
+                                            ValueType type, const void* data,
+                                            std::uint32_t size) = 0;
   // `size` holds the buffer's size on entry and the value's size on success, when `type` also
   // receives the value's type. A value larger than the buffer is a non-zero status.
   [[nodiscard]] virtual RegStatus QueryValue(KeyHandle key, const std::string& name,

@@ -18,9 +18,15 @@ class SystemPort {
   // (`size` bytes) when it fits. The length it would return is of no use to the program.
   virtual void QueryWindowsDirectory(char* buffer, std::uint32_t size) = 0;
 
-  // The folder that holds the program's executable, in the ANSI code page, without a trailing
-  // separator. Raises a Failure when it cannot be obtained or cannot be expressed in ANSI.
-  virtual std::string ProgramFolder() = 0;
+  // The folder that holds the program's executable, exactly as the file system names it (UTF-16),
+  // without a trailing separator. Raises a Failure when it cannot be obtained.
+  virtual std::u16string ProgramFolder() = 0;
+
+  // `text` in the system's ANSI code page; false, with `ansi` left as it was, when a character
+  // has no place there (it is never replaced by '?' or a look-alike).
+  virtual bool ToCodePage(const std::u16string& text, std::string& ansi) = 0;
+  // `text`, in the system's ANSI code page, in UTF-16.
+  virtual std::u16string FromCodePage(const std::string& text) = 0;
 
   // Tells the shell that the Recycle Bin's look has changed, so that the desktop shows it without
   // a restart. Raises nothing; a shell that cannot be told is left alone.

@@ -45,6 +45,14 @@ RegStatus RegistryWin32::SetValue(KeyHandle key, const std::string& name, ValueT
                           static_cast<const BYTE*>(data), size);
 }
 
+RegStatus RegistryWin32::SetValueW(KeyHandle key, const std::u16string& name, ValueType type,
+                                   const void* data, std::uint32_t size) noexcept {
+  static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows' WCHAR is UTF-16");
+  return ::RegSetValueExW(ToHkey(key), reinterpret_cast<const wchar_t*>(name.c_str()),
+                          0 /* reserved */, static_cast<DWORD>(type),
+                          static_cast<const BYTE*>(data), size);
+}
+
 RegStatus RegistryWin32::QueryValue(KeyHandle key, const std::string& name, ValueType& type,
                                     void* data, std::uint32_t& size) noexcept {
   // The system may scribble over a buffer that turns out too small, so the data lands in a

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 
 #include "platform/failure.h"
 
@@ -29,27 +30,9 @@ std::wstring ModulePath() {
   }
 }
 
-// `wide` in the ANSI code page. A character that the code page cannot express raises a Failure
-// rather than turning into '?' or a look-alike: such a folder must never reach the registry.
-std::string ToAnsi(const std::wstring& wide) {
-  if (wide.empty()) return std::string();
-  const int wide_length = static_cast<int>(wide.size());
-  BOOL used_default = FALSE;
-  const int length =
-      ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), wide_length, nullptr, 0,
-                            nullptr /* system default char */, &used_default);
-  if (length <= 0 || used_default) {
-    throw Failure("The program folder cannot be written in the system code page");
-  }
-  std::string ansi(static_cast<std::size_t>(length), '\0');
-  used_default = FALSE;
-  const int written =
-      ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), wide_length, ansi.data(),
-                            length, nullptr /* system default char */, &used_default);
-  if (written != length || used_default) {
-    throw Failure("The program folder cannot be written in the system code page");
-  }
-  return ansi;
+const wchar_t* Wide(const std::u16string& text) {
+  static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows' WCHAR is UTF-16");
+  return reinterpret_cast<const wchar_t*>(text.data());
 }
 
 }  // namespace
@@ -69,14 +52,48 @@ void SystemWin32::QueryWindowsDirectory(char* buffer, std::uint32_t size) {
   (void)::GetWindowsDirectoryA(buffer, size);
 }
 
-std::string SystemWin32::ProgramFolder() {
-  std::wstring path = ModulePath();
+std::u16string SystemWin32::ProgramFolder() {
+  const std::wstring path = ModulePath();
   const std::wstring::size_type separator = path.find_last_of(L"\\/");
   if (separator == std::wstring::npos) throw Failure("The program folder cannot be obtained");
   // Everything before the last separator: "C:\Tools\x.exe" gives "C:\Tools", "C:\x.exe" gives
   // "C:". The callers add the separator themselves.
-  path.resize(separator);
-  return ToAnsi(path);
+  return std::u16string(path.begin(), path.begin() + separator);
+}
+
+bool SystemWin32::ToCodePage(const std::u16string& text, std::string& ansi) {
+  if (text.empty()) {
+    ansi.clear();
+    return true;
+  }
+  const int length = static_cast<int>(text.size());
+  // No best fit: a character without a place of its own in the code page must not turn into '?'
+  // or a look-alike, which would name another file. A UTF-8 code page has a place for every
+  // character and takes neither the flag nor the question.
+  const bool utf8 = ::GetACP() == CP_UTF8;
+  const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+  BOOL used_default = FALSE;
+  BOOL* const ask = utf8 ? nullptr : &used_default;
+  const int needed = ::WideCharToMultiByte(CP_ACP, flags, Wide(text), length, nullptr, 0,
+                                           nullptr /* system default char */, ask);
+  if (needed <= 0 || used_default) return false;
+  std::string converted(static_cast<std::size_t>(needed), '\0');
+  const int written = ::WideCharToMultiByte(CP_ACP, flags, Wide(text), length, converted.data(),
+                                            needed, nullptr /* system default char */, ask);
+  if (written != needed || used_default) return false;
+  ansi = std::move(converted);
+  return true;
+}
+
+std::u16string SystemWin32::FromCodePage(const std::string& text) {
+  if (text.empty()) return std::u16string();
+  const int length = static_cast<int>(text.size());
+  const int needed = ::MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0);
+  if (needed <= 0) throw Failure("A text cannot be read in the system code page");
+  std::u16string wide(static_cast<std::size_t>(needed), u'\0');
+  ::MultiByteToWideChar(CP_ACP, 0, text.data(), length, reinterpret_cast<wchar_t*>(wide.data()),
+                        needed);
+  return wide;
 }
 
 void SystemWin32::NotifyIconsChanged() { shell_.NotifyAssociationsChanged(); }

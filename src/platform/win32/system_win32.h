@@ -14,7 +14,9 @@ class SystemWin32 final : public SystemPort {
 
   bool QueryVersion(std::uint32_t& platform_id) override;
   void QueryWindowsDirectory(char* buffer, std::uint32_t size) override;
-  std::string ProgramFolder() override;
+  std::u16string ProgramFolder() override;
+  bool ToCodePage(const std::u16string& text, std::string& ansi) override;
+  std::u16string FromCodePage(const std::string& text) override;
   void NotifyIconsChanged() override;
   [[noreturn]] void EndProgram() override;
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <map>
@@ -62,7 +63,7 @@ class FakeSystem : public SystemPort {
   std::optional<std::uint32_t> platform_id = 2;  // nullopt: the version query fails
   // What the directory query writes, where it fits with its zero; nullopt writes nothing.
   std::optional<std::string> windows_directory = std::string("C:\\WINDOWS");
-  std::optional<std::string> program_folder = std::string("C:\\Tools");  // nullopt: raises
+  std::optional<std::u16string> program_folder = u"C:\\Tools";  // nullopt: raises
 
   bool QueryVersion(std::uint32_t& id) override {
     if (platform_id) id = *platform_id;
@@ -73,10 +74,24 @@ class FakeSystem : public SystemPort {
       std::memcpy(buffer, windows_directory->c_str(), windows_directory->size() + 1);
     }
   }
-  std::string ProgramFolder() override {
+  std::u16string ProgramFolder() override {
     log_.Add("ProgramFolder");
     if (!program_folder) throw Failure("The program folder cannot be obtained");
     return *program_folder;
+  }
+  // The code page is Latin-1: the first 256 characters, one byte each.
+  bool ToCodePage(const std::u16string& text, std::string& ansi) override {
+    if (!InCodePage(text)) return false;
+    ansi.assign(text.begin(), text.end());
+    return true;
+  }
+  std::u16string FromCodePage(const std::string& text) override {
+    std::u16string wide;
+    for (const unsigned char c : text) wide += static_cast<char16_t>(c);
+    return wide;
+  }
+  static bool InCodePage(const std::u16string& text) {
+    return std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x100; });
   }
   void NotifyIconsChanged() override { log_.Add("NotifyIconsChanged"); }
   [[noreturn]] void EndProgram() override {

@@ -65,14 +65,18 @@ inline std::string TypeName(ValueType type) {
   return "type " + std::to_string(static_cast<std::uint32_t>(type));
 }
 
+// A value as stored: its type and bytes, and whether it came through the wide entry point, whose
+// texts are UTF-16. Such a text is kept apart, never read back by the program.
 struct RegValue {
   ValueType type;
   std::vector<std::uint8_t> bytes;
+  bool wide = false;
   friend bool operator==(const RegValue& a, const RegValue& b) {
-    return a.type == b.type && a.bytes == b.bytes;
+    return a.type == b.type && a.bytes == b.bytes && a.wide == b.wide;
   }
   friend std::ostream& operator<<(std::ostream& out, const RegValue& value) {
-    out << TypeName(value.type) << " \"" << std::hex << std::setfill('0');
+    out << TypeName(value.type) << (value.wide ? " wide" : "") << " \"" << std::hex
+        << std::setfill('0');
     for (const int byte : value.bytes) {
       if (byte >= 0x20 && byte < 0x7F) out << static_cast<char>(byte);
       if (byte < 0x20 || byte >= 0x7F) out << "\\x" << std::setw(2) << byte;
@@ -87,6 +91,37 @@ inline RegValue TextValue(const std::string& text, ValueType type = ValueType::k
   bytes.push_back(0);
   return RegValue{type, std::move(bytes)};
 }
+// A text with its terminating zero as the wide entry point stores it: UTF-16, little-endian.
+inline RegValue WideTextValue(const std::u16string& text, ValueType type = ValueType::kSz) {
+  std::vector<std::uint8_t> bytes;
+  for (const char16_t unit : text + u'\0') {
+    bytes.push_back(static_cast<std::uint8_t>(unit));
+    bytes.push_back(static_cast<std::uint8_t>(unit >> 8));
+  }
+  return RegValue{type, std::move(bytes), true};
+}
+// UTF-8, for the log.
+inline std::string Utf8(const std::u16string& text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    std::uint32_t c = text[i];
+    if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size()) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+    }
+    if (c < 0x80) {
+      out += static_cast<char>(c);
+    } else if (c < 0x800) {
+      out += {static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F))};
+    } else if (c < 0x10000) {
+      out += {static_cast<char>(0xE0 | c >> 12), static_cast<char>(0x80 | (c >> 6 & 0x3F)),
+              static_cast<char>(0x80 | (c & 0x3F))};
+    } else {
+      out += {static_cast<char>(0xF0 | c >> 18), static_cast<char>(0x80 | (c >> 12 & 0x3F)),
+              static_cast<char>(0x80 | (c >> 6 & 0x3F)), static_cast<char>(0x80 | (c & 0x3F))};
+    }
+  }
+  return out;
+}
 inline RegValue DwordValue(std::uint32_t n) {
   return RegValue{ValueType::kDword,
                   {static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8),
@@ -100,7 +135,8 @@ inline std::string Folded(std::string text) {
 
 // An in-memory registry behind the same port as the real one. Paths read "HKCU\..." or "HKLM\...".
 // Every call is logged: "Open <path> read|write", "Create <path>", "Query <path>:<name>",
-// "Set <path>:<name> <type> <text or number>", "Close <path>", "Flush HKCU".
+// "Set <path>:<name> <type> <text or number>", "SetW <path>:<name> <type> <text in UTF-8>",
+// "Close <path>", "Flush HKCU".
 // It tracks the keys it hands out, so that a test sees a key left open or closed twice, and it
 // refuses writes through a key opened for reading. A successful query leaves 0xCD in the buffer
 // past the data, as nothing promises what lies there.
@@ -178,6 +214,20 @@ class MemoryRegistry : public RegistryPort {
     if (RegStatus fault = Enter("Set " + at + " " + TypeName(type) + " " + shown)) return fault;
     if (open_.count(key) == 0 || !open_.at(key).second) return kAccessDenied;
     keys_[Folded(PathOf(key))][Folded(name)] = RegValue{type, {bytes, bytes + size}};
+    return kRegSuccess;
+  }
+  RegStatus SetValueW(KeyHandle key, const std::u16string& name, ValueType type, const void* data,
+                      std::uint32_t size) override {
+    const auto* bytes = static_cast<const std::uint8_t*>(data);
+    std::u16string text;
+    for (std::uint32_t i = 0; i + 1 < size; i += 2) text += char16_t(bytes[i] | bytes[i + 1] << 8);
+    if (!text.empty() && text.back() == u'\0') text.pop_back();
+    const std::string at = PathOf(key) + ":" + Utf8(name);
+    if (RegStatus fault = Enter("SetW " + at + " " + TypeName(type) + " " + Utf8(text))) {
+      return fault;
+    }
+    if (open_.count(key) == 0 || !open_.at(key).second) return kAccessDenied;
+    keys_[Folded(PathOf(key))][Folded(Utf8(name))] = RegValue{type, {bytes, bytes + size}, true};
     return kRegSuccess;
   }
   RegStatus QueryValue(KeyHandle key, const std::string& name, ValueType& type, void* data,
