@@ -112,7 +112,6 @@ VIAddVersionKey /LANG=1033 "OriginalFilename" "${SETUP_NAME}"
 !include "MUI2.nsh"
 !include "LogicLib.nsh"
 !include "FileFunc.nsh"
-!include "x64.nsh"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
@@ -141,6 +140,7 @@ VIAddVersionKey /LANG=1033 "OriginalFilename" "${SETUP_NAME}"
 ; Defines the function (un.)OtherInstall, which sets $0 to the folder of the other build's install
 ; (the 64-bit one for the 32-bit setup, and the other way round) when one is registered in the
 ; other registry view and its program is still there, else to "". Only 64-bit Windows has two.
+!include "x64.nsh"
 !macro OtherInstallFunction UN
   Function ${UN}OtherInstall
     StrCpy $0 ""

@@ -42,7 +42,7 @@ use_setup() {
     arp="$UNINSTALL\\Kelvoro 2.1" program_files='C:\Program Files' display='Kelvoro 2.1'
     [ "$suite" = wow64 ] && arp="$UNINSTALL32\\Kelvoro 2.1" program_files='C:\Program Files (x86)'
   fi
-  [ "$1" = "$main_setup" ] && setup=${KELVORO_SETUP:-$setup}
+  [ "$1" != "$main_setup" ] || setup=${KELVORO_SETUP:-$setup}
 }
 main_setup=$([ "$suite" = win64 ] && echo x64 || echo x86)
 use_setup "$main_setup"
@@ -92,7 +92,8 @@ BIN_KEY="Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CLSID\\$BIN_CLS
 BIN_NT="HKCU\\$BIN_KEY"
 # The 9x family's machine-wide class as the setup's program sees it: a 32-bit program on 64-bit
 # Windows sees the 32-bit view.
-BIN_9X="HKLM\\Software\\CLASSES\\$([ "$suite" = wow64 ] && echo 'Wow6432Node\')CLSID\\$BIN_CLSID"
+BIN_9X="HKLM\\Software\\CLASSES\\CLSID\\$BIN_CLSID"
+[ "$suite" != wow64 ] || BIN_9X="HKLM\\Software\\CLASSES\\Wow6432Node\\CLSID\\$BIN_CLSID"
 SOUND_KEY='AppEvents\Schemes\Apps\Explorer\EmptyRecycleBin'
 SOUND="HKCU\\$SOUND_KEY"
 VENDOR="HKCU\\Software\\Orvane's Software"
