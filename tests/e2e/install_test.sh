@@ -285,6 +285,7 @@ install_round D "the 32-bit setup, then the 64-bit one beside it"
 use_setup x64
 run_setup "D, 64-bit"
 find_install
+instdir64=$instdir
 all_hold "D: 64-bit files and shortcut installed, the 32-bit ones kept" exists "${files[@]}" \
   "$(find "$WINEPREFIX/drive_c" -ipath '*/start menu/programs/kelvoro 2.1.lnk')" \
   "$(winepath -u 'C:\Program Files (x86)\Kelvoro 2.1\Kelvoro 2.1.exe')"
@@ -298,21 +299,26 @@ use_setup x86
 find_install
 label="D (32-bit first)"
 apply_installed "$label"
-uninstall_silently shared
+# Another signed-in account applied the 64-bit program; its key needs the wineserver running.
+wineserver -p
+set_values < <(apply_icons "$OTHER\\$BIN_KEY" "$instdir64")
+uninstall_silently inplace shared
 use_setup x64
 find_install
 all_hold "D: the 64-bit install intact" exists "${files[@]}"
-expect_values "D: stock icons and name back; the sound kept with its file" <<EOF
+expect_values "D: its own icons and name back; the other program's look and the sound kept" <<EOF
 $(stock_bin "$BIN_NT")
 $SOUND\\.Current||REG_EXPAND_SZ|C:\\windows\\media\\dravik.wav
+$(apply_icons "$OTHER\\$BIN_KEY" "$instdir64")
 $arp64|DisplayName|REG_SZ|Kelvoro 2.1 (64-bit)
 EOF
 label="D (64-bit last)"
 apply_installed "$label"
 expect_values "$label: Apply wrote its folder" < <(apply_icons "$BIN_NT" "$instdir")
-uninstall_silently
-expect_values "$label: stock icons, name and sound back; maker key gone" <<EOF
+uninstall_silently inplace
+expect_values "$label: stock icons, name and sound back, for the other account too; maker key gone" <<EOF
 $(stock_bin "$BIN_NT")
+$(stock_bin "$OTHER\\$BIN_KEY")
 $SOUND\\.Current||REG_EXPAND_SZ|$STOCK_SOUND
 $VENDOR||<no key>
 EOF
