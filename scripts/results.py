@@ -94,12 +94,13 @@ def main(argv):
         totals = [0, 0, 0]
         with open(record_path(), encoding="utf-8") as record:
             entries = [json.loads(line) for line in record if line.strip()]
+        width = max([len(e["suite"]) for e in entries] + [44])
         for e in entries:
             if e.get("not_run"):
-                print("  %-44s SKIPPED: %s" % (e["suite"], e["note"]))
+                print("  %-*s SKIPPED: %s" % (width, e["suite"], e["note"]))
             else:
-                print("  %-44s %d passed, %d failed, %d skipped%s" % (
-                    e["suite"], e["passed"], e["failed"], e["skipped"],
+                print("  %-*s %d passed, %d failed, %d skipped%s" % (
+                    width, e["suite"], e["passed"], e["failed"], e["skipped"],
                     " (%s)" % e["note"] if e["note"] else ""))
             totals = [totals[0] + e["passed"], totals[1] + e["failed"], totals[2] + e["skipped"]]
         print("Total: %d passed, %d failed, %d skipped" % tuple(totals))
