@@ -8,7 +8,7 @@
 namespace kelvoro {
 
 // The scales the pictures are drawn at, in per cent of 96 dots per inch.
-inline constexpr std::array<int, 5> kArtScales{100, 125, 150, 200, 250};
+inline constexpr std::array<int, 4> kArtScales{100, 150, 200, 250};
 
 // `pixels` at 96 dpi scaled to `dpi` (or a size at 100 % scaled to `dpi` = per cent), rounded as
 // MulDiv(pixels, dpi, 96) rounds: to the nearest pixel, a half up.

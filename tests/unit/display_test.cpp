@@ -8,7 +8,7 @@ namespace {
 
 TEST(ArtScaleFor, TakesTheSmallestScaleAtLeastAsLargeAsTheDpi) {
   // clang-format off
-  const int cases[][2] = {{72, 100}, {96, 100}, {97, 125}, {120, 125}, {121, 150}, {144, 150},
+  const int cases[][2] = {{72, 100}, {96, 100}, {97, 150}, {120, 150}, {144, 150}, {145, 200},
                           {168, 200}, {192, 200}, {193, 250}, {240, 250}, {288, 250}};
   // clang-format on
   for (const auto& [dpi, scale] : cases) EXPECT_EQ(scale, ArtScaleFor(dpi)) << dpi << " dpi";
@@ -33,9 +33,9 @@ TEST(HighContrastColour, EachRoleTakesTheThemesColourForItsPart) {
   using R = ColourRole;
   using S = SystemColour;
   const std::pair<R, S> cases[] = {
-      {R::kWindow, S::kWindow},         {R::kHeader, S::kWindow},
-      {R::kText, S::kWindowText},       {R::kLink, S::kHotLight},
-      {R::kButtonFace, S::kButtonFace}, {R::kButtonText, S::kButtonText},
+      {R::kWindow, S::kWindow},          {R::kHeader, S::kWindow},
+      {R::kText, S::kWindowText},        {R::kLink, S::kHotLight},
+      {R::kButtonFace, S::kButtonFace},  {R::kButtonText, S::kButtonText},
       {R::kButtonFrame, S::kButtonText}, {R::kOutline, S::kWindowText},
       {R::kRule, S::kWindowText}};
   for (const auto& [role, colour] : cases) {

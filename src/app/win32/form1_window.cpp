@@ -54,9 +54,7 @@ static_assert(LayoutOf("Image4").rect.width == kBinPictureBox.width);
 }  // namespace
 
 Form1::Form1(HINSTANCE instance, BrowserPort& browser)
-    : Window(instance, kForm1Controls),
-      browser_(browser),
-      about_(instance, browser) {}
+    : Window(instance, kForm1Controls), browser_(browser), about_(instance, browser) {}
 
 // The controls use the fonts, brushes and pictures of this object: the window goes first.
 Form1::~Form1() { Destroy(); }

@@ -17,8 +17,7 @@ constexpr char kOwnerClassName[] = "KelvoroForm2Owner";
 }  // namespace
 
 Form2::Form2(HINSTANCE instance, BrowserPort& browser)
-    : Window(instance, kForm2Controls),
-      browser_(browser) {}
+    : Window(instance, kForm2Controls), browser_(browser) {}
 
 Form2::~Form2() { Destroy(); }
 

@@ -163,9 +163,9 @@ bool Window::Create(const char* class_name, WNDPROC procedure, void* self, const
   client_height_ = frame.client_height;
   style_ = frame.style;
   ex_style_ = frame.ex_style;
-  const SIZE outer = OuterSize(TwipsToPixels(frame.client_width, dpi_x_),
-                               TwipsToPixels(frame.client_height, dpi_y_), style_, ex_style_,
-                               dpi_y_);
+  const SIZE outer =
+      OuterSize(TwipsToPixels(frame.client_width, dpi_x_),
+                TwipsToPixels(frame.client_height, dpi_y_), style_, ex_style_, dpi_y_);
   const POINT origin =
       centred ? CentredOnScreen(outer.cx, outer.cy) : POINT{CW_USEDEFAULT, CW_USEDEFAULT};
   const HWND created =
@@ -294,8 +294,8 @@ LRESULT Window::OnControlColour(UINT message, HDC dc, HWND window) {
   const ControlLayout& layout = *control->layout;
   const bool is_static = message == WM_CTLCOLORSTATIC;
   const ColourRole text_role = (layout.flags & kHandCursor) != 0 ? ColourRole::kLink
-                              : IsButton(layout.kind)              ? ColourRole::kButtonText
-                                                                   : ColourRole::kText;
+                               : IsButton(layout.kind)           ? ColourRole::kButtonText
+                                                                 : ColourRole::kText;
   const COLORREF text = ColourOf(text_role, TextColourOf(layout.colour));
   if (is_static && layout.kind == ControlKind::kLabel) {
     // Transparent labels: the text alone, over a brush of whatever lies beneath.

@@ -34,9 +34,10 @@ std::string WindowText(HWND window);
 
 // What both windows share: the window class, the window's DPI (twips become pixels through
 // TwipsToPixels; a move to a monitor of another DPI lays the window out afresh, fonts and pictures
-// included), the colours (the design's, or the theme's while high contrast is on), the program icon, the pointing-hand cursor, the window's colour, the controls
-// of one layout table with their fonts, brushes and pictures, their look-up by name and window, and
-// the count of open top-level windows (the last one to close ends the message loop).
+// included), the colours (the design's, or the theme's while high contrast is on), the program
+// icon, the pointing-hand cursor, the window's colour, the controls of one layout table with their
+// fonts, brushes and pictures, their look-up by name and window, and the count of open top-level
+// windows (the last one to close ends the message loop).
 //
 // A derived window T names its class in T::kClassName and creates its window with Create(*this,
 // ...): its messages then arrive through WindowProcedure<T>, which catches everything, at
