@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -559,6 +560,34 @@ std::string LaidOut(HWND main) {
   return out;
 }
 
+// The About window's client size and the top left corners of three of its labels (each sized
+// to its text), as the design gives them at `dpi`...
+std::string DesignedAboutLayout(int dpi) {
+  std::string out = "client " + Box(0, 0, Pixels(4575, dpi), Pixels(2880, dpi));
+  for (const auto& [id, left, top] : {std::array<int, 3>{IDC_ABOUT_LABEL1, 1080, 120},
+                                      std::array<int, 3>{IDC_ABOUT_LABEL8, 840, 1800},
+                                      std::array<int, 3>{IDC_ABOUT_LABEL5, 240, 2640}}) {
+    out += "; " + std::to_string(id) + " " + std::to_string(Pixels(left, dpi)) + "," +
+           std::to_string(Pixels(top, dpi));
+  }
+  return out;
+}
+
+// ...and as the window has them.
+std::string AboutLaidOut(HWND about) {
+  RECT client{};
+  GetClientRect(about, &client);
+  std::string out = "client " + Box(0, 0, client.right, client.bottom);
+  for (const int id : {IDC_ABOUT_LABEL1, IDC_ABOUT_LABEL8, IDC_ABOUT_LABEL5}) {
+    RECT box{};
+    GetWindowRect(GetDlgItem(about, id), &box);
+    MapWindowPoints(nullptr, about, reinterpret_cast<POINT*>(&box), 2);
+    out +=
+        "; " + std::to_string(id) + " " + std::to_string(box.left) + "," + std::to_string(box.top);
+  }
+  return out;
+}
+
 // What a picture control shows on the screen: the size of the bounding box of its pixels that
 // differ from its top left one (the background the picture lies on), and how many colours it has.
 struct Drawn {
@@ -661,13 +690,14 @@ class Scale : public Scenario, public ::testing::WithParamInterface<int> {
     ASSERT_NO_FATAL_FAILURE(Start());
     Sleep(kSettleMs);  // painted
   }
-  // Sends the main window a WM_DPICHANGED for `dpi` whose suggested rectangle lies at the top
-  // left of the screen and fits the client area at that DPI. The rectangle lies in the program's
-  // memory: the message carries a pointer that no one translates between processes.
-  bool SendDpiChanged(int dpi) {
-    RECT frame{0, 0, Pixels(6735, dpi), Pixels(5430, dpi)};
-    AdjustWindowRectEx(&frame, GetWindowLongA(main_, GWL_STYLE), FALSE,
-                       GetWindowLongA(main_, GWL_EXSTYLE));
+  // Sends `window` a WM_DPICHANGED for `dpi` whose suggested rectangle lies at the top left of
+  // the screen and fits a client area of the given size in twips at that DPI. The rectangle lies
+  // in the program's memory: the message carries a pointer that no one translates between
+  // processes.
+  bool SendDpiChanged(HWND window, int dpi, int width_twips, int height_twips) {
+    RECT frame{0, 0, Pixels(width_twips, dpi), Pixels(height_twips, dpi)};
+    AdjustWindowRectEx(&frame, GetWindowLongA(window, GWL_STYLE), FALSE,
+                       GetWindowLongA(window, GWL_EXSTYLE));
     OffsetRect(&frame, -frame.left, -frame.top);
     suggested_ = frame;
     HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, app_.Id());
@@ -676,7 +706,7 @@ class Scale : public Scenario, public ::testing::WithParamInterface<int> {
     DWORD_PTR ignored = 0;
     const bool sent = remote != nullptr &&
                       WriteProcessMemory(process, remote, &frame, sizeof frame, nullptr) &&
-                      SendMessageTimeoutA(main_, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi),
+                      SendMessageTimeoutA(window, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi),
                                           reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG,
                                           kUiTimeoutMs, &ignored);
     if (remote != nullptr) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
@@ -684,14 +714,17 @@ class Scale : public Scenario, public ::testing::WithParamInterface<int> {
     Sleep(kSettleMs);  // painted
     return sent;
   }
-  // The window's rectangle against the last one suggested.
-  std::string TakenRectangle() {
-    RECT now{};
-    GetWindowRect(main_, &now);
-    return Box(now.left, now.top, now.right - now.left, now.bottom - now.top) + " for " +
-           Box(suggested_.left, suggested_.top, suggested_.right - suggested_.left,
-               suggested_.bottom - suggested_.top);
+  bool SendDpiChanged(int dpi) { return SendDpiChanged(main_, dpi, 6735, 5430); }
+  // The window's rectangle, and the one last suggested.
+  static std::string Rectangle(const RECT& r) {
+    return Box(r.left, r.top, r.right - r.left, r.bottom - r.top);
   }
+  static std::string Rectangle(HWND window) {
+    RECT now{};
+    GetWindowRect(window, &now);
+    return Rectangle(now);
+  }
+  std::string Suggested() const { return Rectangle(suggested_); }
 
  private:
   std::string saved_;
@@ -703,6 +736,9 @@ TEST_P(Scale, ControlsAndPicturesAtTheDpiItStartsAt) {
   ASSERT_NO_FATAL_FAILURE(StartAt(dpi));
   EXPECT_EQ(LaidOut(main_), DesignedLayout(dpi));
   EXPECT_EQ(PicturesNotScaled(main_, dpi), "");
+  const HWND about = ClickAbout();
+  ASSERT_NE(about, nullptr);
+  EXPECT_EQ(AboutLaidOut(about), DesignedAboutLayout(dpi));
   EXPECT_TRUE(app_.Close());
 }
 
@@ -712,13 +748,20 @@ using DpiChange = Scale;
 TEST_F(DpiChange, LaysTheWindowOutAgainForTheNewDpi) {
   ASSERT_NO_FATAL_FAILURE(StartAt(96));
   ASSERT_TRUE(SendDpiChanged(192));
-  const std::string taken = TakenRectangle();
-  EXPECT_EQ(taken.substr(0, taken.find(" for")), taken.substr(taken.find("for ") + 4));
+  EXPECT_EQ(Rectangle(main_), Suggested());
   EXPECT_EQ(LaidOut(main_), DesignedLayout(192));
   EXPECT_EQ(PicturesNotScaled(main_, 192), "");
   ASSERT_TRUE(SendDpiChanged(96));
   EXPECT_EQ(LaidOut(main_), DesignedLayout(96));
   EXPECT_EQ(PicturesNotScaled(main_, 96), "");
+
+  // The About window too, the main window being left at 96 dpi behind it.
+  const HWND about = ClickAbout();
+  ASSERT_NE(about, nullptr);
+  ASSERT_TRUE(SendDpiChanged(about, 144, 4575, 2880));
+  EXPECT_EQ(Rectangle(about), Suggested());
+  EXPECT_EQ(AboutLaidOut(about), DesignedAboutLayout(144));
+  EXPECT_EQ(LaidOut(main_), DesignedLayout(96));
   EXPECT_TRUE(app_.Close());
 }
 
