@@ -102,8 +102,6 @@ class Window {
   HBRUSH ControlBrush(const Control& control) const noexcept;
   // `design` while high contrast is off, else the theme's colour for `role`.
   COLORREF ColourOf(ColourRole role, COLORREF design) const noexcept;
-  bool HighContrast() const noexcept { return high_contrast_; }
-  int Dpi() const noexcept { return dpi_y_; }
 
   RECT ToPixels(const TwipsRect& rect) const noexcept;
   POINT ToPixels(int x_twips, int y_twips) const noexcept;
