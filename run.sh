@@ -4,7 +4,9 @@
 # build's template prefix. With a display ($DISPLAY set) the program runs in the foreground until
 # you close it. Without one it runs on a private Xvfb, a screenshot is saved to
 # build/screenshot.png, and the program is closed again. KELVORO_NO_32BIT=1 runs the 64-bit build
-# as on a host without 32-bit support.
+# as on a host without 32-bit support. KELVORO_SCALE=<per cent> (125, 150, 200, ...) runs it at
+# that display scale; without a display the screenshot then shows the window alone, in
+# build/screenshot-<per cent>.png.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -38,6 +40,13 @@ step="preparing the $(build_description "$build") Wine prefix"
 bash scripts/make-prefix.sh "$build"
 fresh_wine_prefix "$KELVORO_WINE_ROOT/run"
 exe="$KELVORO_DIST_DIR/Kelvoro 2.1.exe"
+scale=${KELVORO_SCALE:-}
+if [ -n "$scale" ]; then
+  step="setting the display scale to $scale %"
+  [[ $scale =~ ^[1-9][0-9]*$ ]] || { echo "run: KELVORO_SCALE must be a whole per cent" >&2; exit 2; }
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $((96 * scale / 100)) /f >/dev/null
+  wineserver -w
+fi
 
 if [ -n "${DISPLAY:-}" ]; then
   echo "run: starting $exe on $DISPLAY"
@@ -47,7 +56,7 @@ if [ -n "${DISPLAY:-}" ]; then
   exit 0
 fi
 
-screenshot="$KELVORO_ROOT/build/screenshot.png"
+screenshot="$KELVORO_ROOT/build/screenshot${scale:+-$scale}.png"
 step="starting Xvfb"
 ensure_display
 
@@ -70,6 +79,6 @@ fi
 xwininfo -id "$window" | sed -n 's/^  *\(Width\|Height\|Absolute upper-left [XY]\):/run: window \1:/p'
 sleep 1 # let it finish painting
 step="taking the screenshot"
-import -window root "$screenshot"
+if [ -n "$scale" ]; then import -window "$window" "$screenshot"; else import -window root "$screenshot"; fi
 step=""
 echo "run: screenshot of the $(build_description "$build") build saved to $screenshot"

@@ -42,7 +42,7 @@ add_executable(kelvoro WIN32
   res/kelvoro.rc
 )
 set_source_files_properties(res/kelvoro.rc PROPERTIES
-  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/kelvoro.manifest;${CMAKE_SOURCE_DIR}/res/resource.h;${CMAKE_SOURCE_DIR}/res/kelvoro.ico;${CMAKE_SOURCE_DIR}/res/black.ico;${CMAKE_SOURCE_DIR}/res/white.ico;${CMAKE_SOURCE_DIR}/res/logo.bmp;${CMAKE_SOURCE_DIR}/res/stock.bmp;${CMAKE_SOURCE_DIR}/res/arrow.bmp;${CMAKE_SOURCE_DIR}/res/hand.cur")
+  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/kelvoro.manifest;${CMAKE_SOURCE_DIR}/res/resource.h;${CMAKE_SOURCE_DIR}/res/kelvoro.ico;${CMAKE_SOURCE_DIR}/res/black-preview.ico;${CMAKE_SOURCE_DIR}/res/white-preview.ico;${CMAKE_SOURCE_DIR}/res/logo.bmp;${CMAKE_SOURCE_DIR}/res/stock.bmp;${CMAKE_SOURCE_DIR}/res/arrow.bmp;${CMAKE_SOURCE_DIR}/res/logo-scales.ico;${CMAKE_SOURCE_DIR}/res/stock-scales.ico;${CMAKE_SOURCE_DIR}/res/arrow-scales.ico;${CMAKE_SOURCE_DIR}/res/hand.cur")
 target_link_libraries(kelvoro PRIVATE kelvoro_win32)
 target_link_options(kelvoro PRIVATE -mwindows ${KELVORO_PROGRAM_LINK_FLAGS})
 set_target_properties(kelvoro PROPERTIES

@@ -4,6 +4,10 @@
 #define IDI_KELVORO 1
 #define IDI_BLACK 2
 #define IDI_WHITE 3
+// The pictures for display scales above 100 %: one PNG image for each scale.
+#define IDI_LOGO_SCALES 10
+#define IDI_STOCK_SCALES 11
+#define IDI_ARROW_SCALES 12
 
 // Bitmaps (100-199)
 #define IDB_LOGO 100

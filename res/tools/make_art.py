@@ -325,11 +325,14 @@ def _inside_shade(g, sch):
     return f
 
 
-def draw_bin(v, sch, px_size, paper=None, ribs=4, emblem=None):
+def draw_bin(v, sch, px_size, paper=None, ribs=4, emblem=None, ow=None):
     """Draw the wastebasket.  px_size is the rendered icon size in pixels,
-    used to pick the layout and keep outlines a sensible width."""
+    used to pick the layout and keep outlines a sensible width; ow, when
+    given, is the outline width in pixels (a picture drawn larger than its
+    design size keeps its proportions)."""
     g = GEOM_SMALL if px_size <= 16 else GEOM
-    ow = 1.0 if px_size <= 32 else max(1.0, px_size / 32.0 * 0.55)
+    if ow is None:
+        ow = 1.0 if px_size <= 32 else max(1.0, px_size / 32.0 * 0.55)
     cx, cy, rx, ry = g["rim"]
     ty, thw = g["top"]
     by, bhw, bry = g["bottom"]
@@ -481,7 +484,7 @@ def _kelvoro_emblem(v, ow):
     parts.append(sd_poly([(ax + 1.45, ay - 9.6), (bx + 2.65, by - 10.8),
                           (bx + 2.65, by - 8.2), (ax + 1.45, ay - 7.0)]))
     note = sd_union(*parts)
-    v.paint(note, (8, 9, 24, 27), (255, 255, 255), (14, 38, 72), 1.0)
+    v.paint(note, (8, 9, 24, 27), (255, 255, 255), (14, 38, 72), ow)
 
 
 def _sparkle(v, cx, cy, r, ow):
@@ -721,22 +724,58 @@ def dib_32bpp(c):
     return _bih(w, 2 * h, 32, len(xor) + len(mask)) + bytes(xor) + mask
 
 
-def png_rgba(c):
-    raw = bytearray()
+def _paeth(a, b, c):
+    p = a + b - c
+    pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
+    if pa <= pb and pa <= pc:
+        return a
+    return b if pb <= pc else c
+
+
+def _filtered_rows(rows, bpp):
+    """Each row with the PNG filter that leaves the smallest residue."""
+    out = bytearray()
+    prev = bytes(len(rows[0]))
+    for row in rows:
+        best = None
+        for ft in range(5):
+            f = bytearray(len(row))
+            for i, x in enumerate(row):
+                a = row[i - bpp] if i >= bpp else 0
+                b = prev[i]
+                c = prev[i - bpp] if i >= bpp else 0
+                pred = (0, a, b, (a + b) >> 1, _paeth(a, b, c))[ft]
+                f[i] = (x - pred) & 0xFF
+            cost = sum(v if v < 128 else 256 - v for v in f)
+            if best is None or cost < best[0]:
+                best = (cost, ft, f)
+        out.append(best[1])
+        out += best[2]
+        prev = row
+    return bytes(out)
+
+
+def png_rgba(c, filtered=False):
+    rows = []
     for y in range(c.h):
-        raw.append(0)
+        row = bytearray()
         for x in range(c.w):
             r, g, b, a = c.rgba8(x, y)
             if a == 0:
                 r = g = b = 0
-            raw += bytes((r, g, b, a))
+            row += bytes((r, g, b, a))
+        rows.append(bytes(row))
+    if filtered:
+        raw = _filtered_rows(rows, 4)
+    else:
+        raw = b"".join(b"\0" + r for r in rows)
 
     def chunk(tag, data):
         return (struct.pack(">I", len(data)) + tag + data
                 + struct.pack(">I", zlib.crc32(tag + data) & 0xFFFFFFFF))
     ihdr = struct.pack(">IIBBBBB", c.w, c.h, 8, 6, 0, 0, 0)
     return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", ihdr)
-            + chunk(b"IDAT", zlib.compress(bytes(raw), 9))
+            + chunk(b"IDAT", zlib.compress(raw, 9))
             + chunk(b"IEND", b""))
 
 
@@ -754,13 +793,40 @@ def icon_file(images, kind=1):
     return out
 
 
-def make_bin_ico(kind):
-    imgs = []
-    c32 = render_icon(kind, 32)
-    imgs.append((32, 32, 0, 1, 8, dib_8bpp(c32)))
-    for sz in (16, 48):
-        imgs.append((sz, sz, 0, 1, 32, dib_32bpp(render_icon(kind, sz))))
-    imgs.append((0, 0, 0, 1, 32, png_rgba(render_icon(kind, 256))))
+# Every size a shell view asks for, at 32-bit colour with alpha; 256 is
+# PNG-compressed.  The 32x32 256-colour image comes first, for old systems.
+ICON_SIZES = (16, 20, 24, 32, 40, 48, 64)
+
+
+# The program icon lives inside the executable, whose size is budgeted: there
+# the sizes that Windows XP never asks for (it reads bitmaps only, at 16, 32
+# and 48 pixels) are PNG-compressed like the 256-pixel one, the same pixels
+# in a third of the bytes.
+PNG_IN_PROGRAM = (20, 24, 40, 64)
+
+
+def make_icon(kind, png_sizes=()):
+    imgs = [(32, 32, 0, 1, 8, dib_8bpp(render_icon(kind, 32)))]
+    for sz in ICON_SIZES:
+        c = render_icon(kind, sz)
+        data = png_rgba(c, True) if sz in png_sizes else dib_32bpp(c)
+        imgs.append((sz, sz, 0, 1, 32, data))
+    imgs.append((0, 0, 0, 1, 32, png_rgba(render_icon(kind, 256), True)))
+    return icon_file(imgs)
+
+
+# The sizes of the preview's Recycle Bin pictures (40 pixels at 100 %).
+PREVIEW_SIZE = 40
+
+
+def make_preview_ico(kind):
+    """The icon the program shows in its preview: the 32x32 256-colour image
+    it stretches at 100 %, and a PNG image drawn at the picture's exact size
+    for each larger scale (the program loads the one its DPI needs)."""
+    imgs = [(32, 32, 0, 1, 8, dib_8bpp(render_icon(kind, 32)))]
+    for pct in SCALES[1:]:
+        sz = scaled(PREVIEW_SIZE, pct)
+        imgs.append((sz, sz, 0, 1, 32, png_rgba(render_icon(kind, sz), True)))
     return icon_file(imgs)
 
 
@@ -784,6 +850,26 @@ def make_cursor():
     pal = struct.pack("<BBBBBBBB", 0, 0, 0, 0, 255, 255, 255, 0)
     dib = _bih(w, 2 * h, 1, len(xor) + len(andm), 2) + pal + xor + andm
     return icon_file([(32, 32, 2, HAND_HOT[0], HAND_HOT[1], dib)], kind=2)
+
+
+def bmp8(c):
+    """A 256-colour bitmap of a canvas that has 256 colours at most: the same
+    pixels as bmp24 in a third of the bytes."""
+    w, h = c.w, c.h
+    colours = sorted({c.rgba8(x, y)[:3] for y in range(h) for x in range(w)})
+    assert len(colours) <= 256, len(colours)
+    index = {rgb: i for i, rgb in enumerate(colours)}
+    stride = (w + 3) & ~3
+    pix = bytearray()
+    for y in range(h - 1, -1, -1):
+        row = bytearray(index[c.rgba8(x, y)[:3]] for x in range(w))
+        pix += row + b"\0" * (stride - w)
+    pal = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in colours)
+    off = 14 + 40 + len(pal)
+    hdr = struct.pack("<2sIHHI", b"BM", off + len(pix), 0, 0, off)
+    bih = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 8, 0, len(pix),
+                      2835, 2835, len(colours), 0)
+    return hdr + bih + pal + bytes(pix)
 
 
 def bmp24(c):
@@ -852,6 +938,90 @@ def make_arrow():
 
 
 # ---------------------------------------------------------------------------
+# The same pictures for larger display scales.  Each is drawn afresh at its
+# scale (not resampled from the 100 % bitmap), on the same background, and
+# is stored as one PNG image of an icon resource per scale: the program
+# loads the one for its DPI, and keeps the 100 % bitmap above for 96 dpi.
+# (Windows reads only 32-bit RGBA PNG images in icons.)  125 % is left out
+# to keep the executable small: it takes the 150 % images, scaled down.
+# ---------------------------------------------------------------------------
+
+SCALES = (100, 150, 200, 250)
+
+
+def scaled(n, pct):
+    """n pixels at pct per cent, rounded half up as MulDiv rounds."""
+    return (n * pct + 50) // 100
+
+
+def fill_rect(c, x0, y0, x1, y1, rgb):
+    """Fills a rectangle in pixel units, each pixel by the area it covers."""
+    for py in range(max(0, int(math.floor(y0))), min(c.h, int(math.ceil(y1)))):
+        cy = min(py + 1.0, y1) - max(float(py), y0)
+        for px in range(max(0, int(math.floor(x0))),
+                        min(c.w, int(math.ceil(x1)))):
+            cx = min(px + 1.0, x1) - max(float(px), x0)
+            c.blend(px, py, rgb, cx * cy)
+
+
+def draw_text_scaled(c, x, y, s, rgb, k, bold=False):
+    """draw_text at k times the size: each font pixel becomes a k x k
+    square at k times its 100 % position."""
+    for ch in s:
+        g = FONT[ch]
+        for gy, row in enumerate(g):
+            for gx, bit in enumerate(row):
+                if bit == "#":
+                    w = 2 if bold else 1
+                    fill_rect(c, (x + gx) * k, (y + gy) * k,
+                              (x + gx + w) * k, (y + gy + 1) * k, rgb)
+        x += len(g[0]) + 1 + (1 if bold else 0)
+
+
+def make_logo_at(pct):
+    k = pct / 100.0
+    c = Canvas(scaled(64, pct), scaled(66, pct), (255, 255, 255))
+    v = View(c, 40 * k / 32.0, 12 * k, 2 * k)
+    draw_bin(v, KELVORO_BIN, 40 * k, emblem=_kelvoro_emblem, ow=k)
+    _sparkle(v, 27.6, 3.9, 3.9, k)
+    name = "Kelvoro"
+    draw_text_scaled(c, (64 - text_width_bold(name) + 1) // 2, 45, name,
+                     (20, 36, 64), k, bold=True)
+    ver = "2.1"
+    draw_text_scaled(c, (64 - text_width(ver)) // 2, 56, ver, (60, 64, 72), k)
+    return c
+
+
+def make_stock_at(pct):
+    k = pct / 100.0
+    c = Canvas(scaled(69, pct), scaled(55, pct), STOCK_BG)
+    v = View(c, k, (69 - 32) // 2 * k, 3 * k)
+    draw_bin(v, GREY_BIN, 32 * k, ribs=5, ow=k)
+    label = "Recycle Bin"
+    draw_text_scaled(c, (69 - text_width(label)) // 2, 39, label, (0, 0, 0), k)
+    return c
+
+
+def make_arrow_at(pct):
+    k = pct / 100.0
+    c = Canvas(scaled(49, pct), scaled(29, pct), ARROW_BG)
+    v = View(c, k)
+    cy = 14.5
+    arrow = sd_poly([(5, cy - 3.5), (27, cy - 3.5), (27, cy - 11), (44, cy),
+                     (27, cy + 11), (27, cy + 3.5), (5, cy + 3.5)])
+    v.paint(arrow, (4, 2, 45, 27), (255, 255, 255))
+    return c
+
+
+def make_scaled_ico(make):
+    imgs = []
+    for pct in SCALES[1:]:
+        c = make(pct)
+        imgs.append((c.w, c.h, 0, 1, 32, png_rgba(c, True)))
+    return icon_file(imgs)
+
+
+# ---------------------------------------------------------------------------
 # Read-back checks.
 # ---------------------------------------------------------------------------
 
@@ -880,9 +1050,9 @@ def check_icon(path, want, kind=1, hot=None):
         img = data[off:off + size]
         assert len(img) == size
         if img[:8] == b"\x89PNG\r\n\x1a\n":
-            assert bw == 0 and bh == 0 and w == 256
             iw, ih, depth, ctype = struct.unpack_from(">IIBB", img, 16)
-            assert (iw, ih, depth, ctype) == (256, 256, 8, 6)
+            assert (bw or 256, bh or 256) == (iw, ih) == (w, w), (path, i)
+            assert (depth, ctype, b) == (8, 6, 32), (path, i)
             zlib.decompress(img[img.index(b"IDAT") + 4:])
         else:
             assert bw == w and bh == w, (path, i, bw, bh)
@@ -894,56 +1064,84 @@ def check_icon(path, want, kind=1, hot=None):
     return len(data)
 
 
-def check_bmp(path, w, h, corner=None):
+def check_bmp(path, w, h, corner=None, bpp=24):
     data = open(path, "rb").read()
     sig, size, _, _, off = struct.unpack_from("<2sIHHI", data, 0)
-    hs, bw, bh, planes, bpp, comp = struct.unpack_from("<IiiHHI", data, 14)
-    assert sig == b"BM" and size == len(data) and off == 54
-    assert (hs, bw, bh, planes, bpp, comp) == (40, w, h, 1, 24, 0)
-    stride = (w * 3 + 3) & ~3
-    assert len(data) == 54 + stride * h
+    hs, bw, bh, planes, bits, comp = struct.unpack_from("<IiiHHI", data, 14)
+    ncol = struct.unpack_from("<I", data, 46)[0] if bpp == 8 else 0
+    assert sig == b"BM" and size == len(data) and off == 54 + 4 * ncol
+    assert (hs, bw, bh, planes, bits, comp) == (40, w, h, 1, bpp, 0)
+    stride = (w * bpp // 8 + 3) & ~3
+    assert len(data) == off + stride * h
     if corner is not None:
         # Top-left pixel lives in the last stored row (bottom-up).
         p = off + stride * (h - 1)
+        if bpp == 8:
+            p = 54 + 4 * data[p]
         b, g, r = data[p], data[p + 1], data[p + 2]
         assert (r, g, b) == corner, (path, (r, g, b))
+    return len(data)
+
+
+def check_scaled(path, sizes):
+    """An icon resource of PNG images only, of exactly these sizes."""
+    data = open(path, "rb").read()
+    r, t, n = struct.unpack_from("<HHH", data, 0)
+    assert (r, t, n) == (0, 1, len(sizes)), (path, r, t, n)
+    for i, (w, h) in enumerate(sizes):
+        bw, bh, _, _, _, b, size, off = struct.unpack_from(
+            "<BBBBHHII", data, 6 + 16 * i)
+        img = data[off:off + size]
+        assert img[:8] == b"\x89PNG\r\n\x1a\n" and len(img) == size
+        assert (bw, bh, b) == (w, h, 32), (path, i, bw, bh, b)
+        assert struct.unpack_from(">IIBB", img, 16) == (w, h, 8, 6), (path, i)
     return len(data)
 
 
 def main():
     os.makedirs(RES, exist_ok=True)
     out = {
-        "kelvoro.ico": icon_file([(32, 32, 0, 1, 8,
-                                   dib_8bpp(render_icon("kelvoro", 32)))]),
-        "black.ico": make_bin_ico("black"),
-        "white.ico": make_bin_ico("white"),
+        "kelvoro.ico": make_icon("kelvoro", PNG_IN_PROGRAM),
+        "black.ico": make_icon("black"),
+        "white.ico": make_icon("white"),
+        "black-preview.ico": make_preview_ico("black"),
+        "white-preview.ico": make_preview_ico("white"),
         "hand.cur": make_cursor(),
         "logo.bmp": bmp24(make_logo()),
-        "stock.bmp": bmp24(make_stock()),
-        "arrow.bmp": bmp24(make_arrow()),
+        "stock.bmp": bmp8(make_stock()),
+        "arrow.bmp": bmp8(make_arrow()),
+        "logo-scales.ico": make_scaled_ico(make_logo_at),
+        "stock-scales.ico": make_scaled_ico(make_stock_at),
+        "arrow-scales.ico": make_scaled_ico(make_arrow_at),
     }
     for name, data in out.items():
         with open(os.path.join(RES, name), "wb") as f:
             f.write(data)
 
     j = lambda n: os.path.join(RES, n)
+    icon = [(32, 8)] + [(sz, 32) for sz in ICON_SIZES] + [(256, 32)]
+    preview = [(32, 8)] + [(scaled(PREVIEW_SIZE, p), 32) for p in SCALES[1:]]
+    at = lambda w, h: [(scaled(w, p), scaled(h, p)) for p in SCALES[1:]]
     sizes = {
-        "kelvoro.ico": check_icon(j("kelvoro.ico"), [(32, 8)]),
-        "black.ico": check_icon(j("black.ico"),
-                                [(32, 8), (16, 32), (48, 32), (256, 32)]),
-        "white.ico": check_icon(j("white.ico"),
-                                [(32, 8), (16, 32), (48, 32), (256, 32)]),
+        "kelvoro.ico": check_icon(j("kelvoro.ico"), icon),
+        "black.ico": check_icon(j("black.ico"), icon),
+        "white.ico": check_icon(j("white.ico"), icon),
+        "black-preview.ico": check_icon(j("black-preview.ico"), preview),
+        "white-preview.ico": check_icon(j("white-preview.ico"), preview),
         "hand.cur": check_icon(j("hand.cur"), [(32, 1)], kind=2,
                                hot=HAND_HOT),
         "logo.bmp": check_bmp(j("logo.bmp"), 64, 66, (255, 255, 255)),
-        "stock.bmp": check_bmp(j("stock.bmp"), 69, 55, STOCK_BG),
-        "arrow.bmp": check_bmp(j("arrow.bmp"), 49, 29, ARROW_BG),
+        "stock.bmp": check_bmp(j("stock.bmp"), 69, 55, STOCK_BG, 8),
+        "arrow.bmp": check_bmp(j("arrow.bmp"), 49, 29, ARROW_BG, 8),
+        "logo-scales.ico": check_scaled(j("logo-scales.ico"), at(64, 66)),
+        "stock-scales.ico": check_scaled(j("stock-scales.ico"), at(69, 55)),
+        "arrow-scales.ico": check_scaled(j("arrow-scales.ico"), at(49, 29)),
     }
     rows = _hand_rows()
     assert rows[HAND_HOT[1]][HAND_HOT[0]] == "#"
     assert all(ch == "." for ch in rows[HAND_HOT[1] - 1])
     for name in sorted(sizes):
-        print("%-12s %7d bytes  ok" % (name, sizes[name]))
+        print("%-18s %7d bytes  ok" % (name, sizes[name]))
     return 0
 
 

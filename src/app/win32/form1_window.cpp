@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "app/startup.h"
+#include "app/twips.h"
 #include "app/web_link.h"
 #include "app/win32/form1_layout.h"
 #include "appearance/commands.h"
@@ -40,15 +41,20 @@ constexpr bool EveryControlIsLaidOut() {
 }
 static_assert(EveryControlIsLaidOut(), "a Control without its entry in kForm1Controls");
 
+constexpr const ControlLayout& LayoutOf(std::string_view name) {
+  for (const ControlLayout& layout : kForm1Controls) {
+    if (layout.name == name) return layout;
+  }
+  throw Failure("no such control");  // at compile time: does not compile
+}
+// The preview's Recycle Bin pictures are as wide as Image3 (and Image4).
+constexpr TwipsRect kBinPictureBox = LayoutOf("Image3").rect;
+static_assert(LayoutOf("Image4").rect.width == kBinPictureBox.width);
+
 }  // namespace
 
 Form1::Form1(HINSTANCE instance, BrowserPort& browser)
-    : Window(instance, kForm1Controls),
-      browser_(browser),
-      img1_(instance),
-      stock_picture_(Picture::FromBitmapResource(instance, IDB_STOCK)),
-      arrow_picture_(Picture::FromBitmapResource(instance, IDB_ARROW)),
-      about_(instance, browser) {}
+    : Window(instance, kForm1Controls), browser_(browser), about_(instance, browser) {}
 
 // The controls use the fonts, brushes and pictures of this object: the window goes first.
 Form1::~Form1() { Destroy(); }
@@ -60,7 +66,6 @@ void Form1::Form_Initialize() {
 
 bool Form1::Create() {
   Form_Initialize();
-  outline_pen_.reset(::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_WINDOWTEXT)));
   return Window::Create(*this, kFrame, nullptr /* no owner */, false /* placed when shown */);
 }
 
@@ -111,7 +116,9 @@ void Form1::OnPaint() const {
   const HDC dc = paint.get();
   // Shape1: a hollow rectangle whose one-pixel outline lies inside its box.
   const RECT frame = ToPixels(kPreviewFrame);
-  const SelectedObject pen(dc, outline_pen_.get());
+  const UniqueHPen outline(
+      ::CreatePen(PS_SOLID, 1, ColourOf(ColourRole::kOutline, ::GetSysColor(COLOR_WINDOWTEXT))));
+  const SelectedObject pen(dc, outline.get());
   const SelectedObject hollow(dc, ::GetStockObject(NULL_BRUSH));
   ::Rectangle(dc, frame.left, frame.top, frame.right, frame.bottom);
 }
@@ -159,6 +166,15 @@ const Picture* Form1::DesignPictureOf(DesignPicture picture) const {
       break;
   }
   return nullptr;
+}
+
+void Form1::LoadPictures(int dpi) {
+  // At 96 dpi the list's 32 x 32 images, stretched to their boxes as designed; at any other DPI
+  // images drawn at the boxes' exact size.
+  img1_.Load(instance_, dpi,
+             dpi == 96 ? PictureList::kIconSize : TwipsToPixels(kBinPictureBox.width, dpi));
+  stock_picture_ = Picture::FromArt(instance_, IDB_STOCK, IDI_STOCK_SCALES, dpi);
+  arrow_picture_ = Picture::FromArt(instance_, IDB_ARROW, IDI_ARROW_SCALES, dpi);
 }
 
 // ---------------------------------------------------------------------------------------------

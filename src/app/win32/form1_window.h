@@ -56,6 +56,7 @@ class Form1 final : public Form1Port, public Window {
   void OnPaint() const override;
   void OnCommand(int id, int code) override;
   const Picture* DesignPictureOf(DesignPicture picture) const override;
+  void LoadPictures(int dpi) override;
 
   // Click handlers.
   void Command1_Click();
@@ -78,7 +79,6 @@ class Form1 final : public Form1Port, public Window {
   PictureList img1_;
   Picture stock_picture_;
   Picture arrow_picture_;
-  UniqueHPen outline_pen_;
   Form2 about_;  // the single About window; its window lives on after this one closes
 
   HWND focus_ = nullptr;  // the control that had the focus when the window was deactivated

@@ -17,9 +17,7 @@ constexpr char kOwnerClassName[] = "KelvoroForm2Owner";
 }  // namespace
 
 Form2::Form2(HINSTANCE instance, BrowserPort& browser)
-    : Window(instance, kForm2Controls),
-      browser_(browser),
-      rule_pen_(::CreatePen(PS_SOLID, 1, RGB(255, 255, 255))) {}
+    : Window(instance, kForm2Controls), browser_(browser) {}
 
 Form2::~Form2() { Destroy(); }
 
@@ -69,7 +67,8 @@ void Form2::Form_Load() {
 
 void Form2::OnPaint() const {
   const PaintDc paint(window_);
-  const SelectedObject pen(paint.get(), rule_pen_.get());
+  const UniqueHPen rule(::CreatePen(PS_SOLID, 1, ColourOf(ColourRole::kRule, RGB(255, 255, 255))));
+  const SelectedObject pen(paint.get(), rule.get());
   for (const TwipsLine& line : kAboutRule) {
     const POINT from = ToPixels(line.x1, line.y1);
     const POINT to = ToPixels(line.x2, line.y2);

@@ -38,7 +38,6 @@ class Form2 final : public Window {
   void Label9_Click();
 
   BrowserPort& browser_;
-  UniqueHPen rule_pen_;
   // Keeps the window off the taskbar without tying it to the main window: an owned window has
   // no taskbar button, and this owner is never shown.
   UniqueHWnd hidden_owner_;

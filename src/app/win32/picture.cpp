@@ -1,12 +1,32 @@
 #include "app/win32/picture.h"
 
+#include "app/display_scale.h"
 #include "platform/win32/gdi_scope.h"
 #include "resource.h"
 
 namespace kelvoro::win32 {
 
 namespace {
-constexpr int kListIconSize = 32;
+
+SIZE Scaled(SIZE size, int dpi, int base) {
+  return SIZE{ScalePixels(size.cx, dpi, base), ScalePixels(size.cy, dpi, base)};
+}
+
+bool operator==(SIZE a, SIZE b) { return a.cx == b.cx && a.cy == b.cy; }
+
+// A top-down 32-bit DIB section of `size`; null on failure.
+HBITMAP CreateBitmap32(HDC dc, SIZE size) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = size.cx;
+  info.bmiHeader.biHeight = -size.cy;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  return ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr /* no section */, 0);
+}
+
 }  // namespace
 
 Picture Picture::FromIconResource(HINSTANCE instance, int resource, int size) {
@@ -27,6 +47,58 @@ Picture Picture::FromBitmapResource(HINSTANCE instance, int resource) {
   } else {
     picture.bitmap_.reset();
   }
+  return picture;
+}
+
+Picture Picture::FromArt(HINSTANCE instance, int bitmap, int scales, int dpi) {
+  Picture design = FromBitmapResource(instance, bitmap);
+  if (dpi == 96 || design.Empty()) return design;
+  const SIZE size = Scaled(design.size_, dpi, 96);
+  const int scale = ArtScaleFor(dpi);
+  if (scale > 100) {
+    const SIZE drawn = Scaled(design.size_, scale, 100);
+    Picture art;
+    art.icon_.reset(static_cast<HICON>(::LoadImageA(instance, MAKEINTRESOURCEA(scales), IMAGE_ICON,
+                                                    drawn.cx, drawn.cy, LR_DEFAULTCOLOR)));
+    if (art.icon_) {
+      art.size_ = drawn;
+      if (drawn == size) return art;
+      Picture resampled = art.Resampled(size);
+      if (!resampled.Empty()) return resampled;
+    }
+  }
+  Picture resampled = design.Resampled(size);
+  if (resampled.Empty()) return design;
+  return resampled;
+}
+
+Picture Picture::Resampled(SIZE size) const {
+  Picture picture;
+  const WindowDc screen(nullptr);
+  UniqueMemoryDc target(::CreateCompatibleDC(screen.get()));
+  UniqueMemoryDc source(::CreateCompatibleDC(screen.get()));
+  if (!target || !source || size.cx <= 0 || size.cy <= 0) return picture;
+  picture.bitmap_.reset(CreateBitmap32(screen.get(), size));
+  UniqueHBitmap drawn;  // an icon drawn at its own size first: the pictures are opaque
+  HBITMAP from = bitmap_.get();
+  if (icon_) {
+    drawn.reset(CreateBitmap32(screen.get(), size_));
+    from = drawn.get();
+  }
+  if (!picture.bitmap_ || from == nullptr) return Picture();
+  const SelectedObject into(target.get(), picture.bitmap_.get());
+  const SelectedObject out_of(source.get(), from);
+  if (icon_) {
+    ::DrawIconEx(source.get(), 0, 0, icon_.get(), size_.cx, size_.cy, 0 /* frame */,
+                 nullptr /* no flicker-free brush */, DI_NORMAL);
+  }
+  ::SetStretchBltMode(target.get(), HALFTONE);
+  ::SetBrushOrgEx(target.get(), 0, 0, nullptr);  // HALFTONE wants the brush origin reset
+  if (!::StretchBlt(target.get(), 0, 0, size.cx, size.cy, source.get(), 0, 0, size_.cx, size_.cy,
+                    SRCCOPY)) {
+    return Picture();
+  }
+  picture.size_ = size;
   return picture;
 }
 
@@ -53,12 +125,18 @@ void Picture::Draw(HDC dc, const RECT& box, bool stretch) const {
   }
 }
 
-PictureList::PictureList(HINSTANCE instance)
-    : entries_{{
-          {"black", Picture::FromIconResource(instance, IDI_BLACK, kListIconSize)},
-          {"white", Picture::FromIconResource(instance, IDI_WHITE, kListIconSize)},
-          {"Logo", Picture::FromBitmapResource(instance, IDB_LOGO)},
-      }} {}
+void PictureList::Load(HINSTANCE instance, int dpi, int icon_size) {
+  const auto icon = [&](int resource) {
+    Picture picture = Picture::FromIconResource(instance, resource, icon_size);
+    if (picture.Empty() && icon_size != kIconSize) {
+      picture = Picture::FromIconResource(instance, resource, kIconSize);
+    }
+    return picture;
+  };
+  entries_[0].picture = icon(IDI_BLACK);
+  entries_[1].picture = icon(IDI_WHITE);
+  entries_[2].picture = Picture::FromArt(instance, IDB_LOGO, IDI_LOGO_SCALES, dpi);
+}
 
 const Picture* PictureList::At(int index) const noexcept {
   if (index < 1 || index > static_cast<int>(entries_.size())) return nullptr;

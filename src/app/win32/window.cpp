@@ -3,6 +3,7 @@
 #include "app/twips.h"
 #include "platform/failure.h"
 #include "platform/win32/gdi_scope.h"
+#include "platform/win32/system_library.h"
 #include "resource.h"
 
 namespace kelvoro::win32 {
@@ -11,6 +12,64 @@ namespace {
 // The program runs as long as one of its top-level windows exists; the destruction of the last
 // one ends the message loop (WM_QUIT, exit code 0). One user-interface thread: no lock.
 int open_windows = 0;
+
+// Sent when the window moves to a monitor of another DPI, or that monitor's scale changes
+// (Windows 8.1 and later).
+constexpr UINT kDpiChangedMessage = 0x02E0;
+
+// The per-monitor DPI functions of Windows 10 (1607 and later), looked up once; null before.
+struct DpiFunctions {
+  using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+  using AdjustForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+  GetDpiForWindowFunction get_dpi_for_window = nullptr;
+  AdjustForDpiFunction adjust_window_rect_ex_for_dpi = nullptr;
+};
+
+const DpiFunctions& DpiApi() {
+  static const SystemLibrary user32("user32.dll");
+  static const DpiFunctions functions{
+      user32.Get<DpiFunctions::GetDpiForWindowFunction>("GetDpiForWindow"),
+      user32.Get<DpiFunctions::AdjustForDpiFunction>("AdjustWindowRectExForDpi")};
+  return functions;
+}
+
+// The outer size of a window whose client area is `width` x `height` pixels at `dpi`.
+SIZE OuterSize(int width, int height, DWORD style, DWORD ex_style, int dpi) {
+  RECT outer{0, 0, width, height};
+  const auto adjust = DpiApi().adjust_window_rect_ex_for_dpi;
+  if (adjust == nullptr ||
+      !adjust(&outer, style, FALSE /* no menu */, ex_style, static_cast<UINT>(dpi))) {
+    ::AdjustWindowRectEx(&outer, style, FALSE /* no menu */, ex_style);
+  }
+  return SIZE{outer.right - outer.left, outer.bottom - outer.top};
+}
+
+bool HighContrastOn() {
+  HIGHCONTRASTA high_contrast{};
+  high_contrast.cbSize = sizeof high_contrast;
+  return ::SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof high_contrast, &high_contrast, 0) &&
+         (high_contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+int SystemColourIndex(SystemColour colour) {
+  switch (colour) {
+    case SystemColour::kWindow:
+      return COLOR_WINDOW;
+    case SystemColour::kWindowText:
+      return COLOR_WINDOWTEXT;
+    case SystemColour::kButtonFace:
+      return COLOR_BTNFACE;
+    case SystemColour::kButtonText:
+      return COLOR_BTNTEXT;
+    case SystemColour::kHotLight:
+      return COLOR_HOTLIGHT;
+  }
+  return COLOR_WINDOWTEXT;
+}
+
+HBRUSH SystemBrush(ColourRole role) {
+  return ::GetSysColorBrush(SystemColourIndex(HighContrastColour(role)));
+}
 
 COLORREF TextColourOf(TextColour colour) {
   switch (colour) {
@@ -69,12 +128,16 @@ void Window::Destroy() noexcept {
 bool Window::Create(const char* class_name, WNDPROC procedure, void* self, const WindowFrame& frame,
                     HWND owner, bool centred) {
   {
+    // The system's DPI; a window that the system then places on a monitor of another DPI is
+    // laid out again for that one.
     const WindowDc screen(nullptr);
     if (screen.get() != nullptr) {
       dpi_x_ = ::GetDeviceCaps(screen.get(), LOGPIXELSX);
       dpi_y_ = ::GetDeviceCaps(screen.get(), LOGPIXELSY);
     }
   }
+  high_contrast_ = HighContrastOn();
+  LoadPictures(dpi_y_);
   if (!big_icon_) {
     big_icon_.reset(LoadProgramIcon(instance_, SM_CXICON, SM_CYICON));
     small_icon_.reset(LoadProgramIcon(instance_, SM_CXSMICON, SM_CYSMICON));
@@ -96,19 +159,35 @@ bool Window::Create(const char* class_name, WNDPROC procedure, void* self, const
     return false;
   }
 
-  RECT outer{0, 0, TwipsToPixels(frame.client_width, dpi_x_),
-             TwipsToPixels(frame.client_height, dpi_y_)};
-  ::AdjustWindowRectEx(&outer, frame.style, FALSE /* no menu */, frame.ex_style);
-  const int width = outer.right - outer.left;
-  const int height = outer.bottom - outer.top;
+  client_width_ = frame.client_width;
+  client_height_ = frame.client_height;
+  style_ = frame.style;
+  ex_style_ = frame.ex_style;
+  const SIZE outer =
+      OuterSize(TwipsToPixels(frame.client_width, dpi_x_),
+                TwipsToPixels(frame.client_height, dpi_y_), style_, ex_style_, dpi_y_);
   const POINT origin =
-      centred ? CentredOnScreen(width, height) : POINT{CW_USEDEFAULT, CW_USEDEFAULT};
+      centred ? CentredOnScreen(outer.cx, outer.cy) : POINT{CW_USEDEFAULT, CW_USEDEFAULT};
   const HWND created =
       ::CreateWindowExA(frame.ex_style, class_name, frame.title, frame.style, origin.x, origin.y,
-                        width, height, owner, nullptr /* no menu */, instance_, self);
+                        outer.cx, outer.cy, owner, nullptr /* no menu */, instance_, self);
   // A window that failed half-way is gone already, whatever it had been told.
-  if (created == nullptr) window_ = nullptr;
-  return created != nullptr;
+  if (created == nullptr) {
+    window_ = nullptr;
+    return false;
+  }
+  // Placed on a monitor of another DPI than the system's: laid out for that one.
+  const auto window_dpi = DpiApi().get_dpi_for_window;
+  const int dpi = window_dpi != nullptr ? static_cast<int>(window_dpi(created)) : 0;
+  if (dpi > 0 && (dpi != dpi_x_ || dpi != dpi_y_)) {
+    RECT frame_rect{};
+    ::GetWindowRect(created, &frame_rect);
+    const SIZE size = OuterSize(TwipsToPixels(client_width_, dpi),
+                                TwipsToPixels(client_height_, dpi), style_, ex_style_, dpi);
+    OnDpiChanged(dpi, RECT{frame_rect.left, frame_rect.top, frame_rect.left + size.cx,
+                           frame_rect.top + size.cy});
+  }
+  return true;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -148,6 +227,14 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_SETCURSOR:
       if (OnSetCursor(reinterpret_cast<HWND>(wparam), LOWORD(lparam))) return TRUE;
+      break;
+    case kDpiChangedMessage:
+      OnDpiChanged(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
+      return 0;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+      // A new theme, high contrast switched on or off, or other colours.
+      OnColoursChanged();
       break;
     default:
       break;
@@ -206,17 +293,21 @@ LRESULT Window::OnControlColour(UINT message, HDC dc, HWND window) {
   }
   const ControlLayout& layout = *control->layout;
   const bool is_static = message == WM_CTLCOLORSTATIC;
+  const ColourRole text_role = (layout.flags & kHandCursor) != 0 ? ColourRole::kLink
+                               : IsButton(layout.kind)           ? ColourRole::kButtonText
+                                                                 : ColourRole::kText;
+  const COLORREF text = ColourOf(text_role, TextColourOf(layout.colour));
   if (is_static && layout.kind == ControlKind::kLabel) {
     // Transparent labels: the text alone, over a brush of whatever lies beneath.
     ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, TextColourOf(layout.colour));
+    ::SetTextColor(dc, text);
     return reinterpret_cast<LRESULT>(SurfaceBrush(layout.surface));
   }
   const HBRUSH brush = ControlBrush(*control);
   LOGBRUSH colour{};
   ::GetObjectA(brush, sizeof colour, &colour);
   ::SetBkColor(dc, colour.lbColor);
-  if (is_static) ::SetTextColor(dc, TextColourOf(layout.colour));
+  if (is_static) ::SetTextColor(dc, text);
   return reinterpret_cast<LRESULT>(brush);
 }
 
@@ -246,6 +337,35 @@ bool Window::OnSetCursor(HWND over, int hit_test) const {
 }
 
 const Picture* Window::DesignPictureOf(DesignPicture /*picture*/) const { return nullptr; }
+
+void Window::LoadPictures(int /*dpi*/) {}
+
+void Window::OnDpiChanged(int dpi, const RECT& suggested) {
+  if (dpi <= 0) return;
+  ApplyDpi(dpi);
+  ::SetWindowPos(window_, nullptr /* keep the z-order */, suggested.left, suggested.top,
+                 suggested.right - suggested.left, suggested.bottom - suggested.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  ::RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void Window::ApplyDpi(int dpi) {
+  dpi_x_ = dpi;
+  dpi_y_ = dpi;
+  LoadPictures(dpi);
+  for (Control& control : controls_) {
+    if (control.window != nullptr) LayOut(control);
+  }
+}
+
+void Window::OnColoursChanged() {
+  high_contrast_ = HighContrastOn();
+  // The system's own controls repaint in the new colours too.
+  for (const Control& control : controls_) {
+    if (control.window != nullptr) ::SendMessageA(control.window, WM_SYSCOLORCHANGE, 0, 0);
+  }
+  ::RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
 
 // ---------------------------------------------------------------------------------------------
 // Controls
@@ -287,6 +407,7 @@ bool Window::CreateControl(Control& control) {
                         nullptr /* no creation data */);
   if (control.window == nullptr) return false;
 
+  control.picture = DesignPictureOf(layout.picture);
   if (HasText(layout.kind)) {
     control.font = CreateFontFor(layout.font, dpi_y_);
     if (control.font) {
@@ -294,10 +415,25 @@ bool Window::CreateControl(Control& control) {
                      FALSE /* no redraw: not shown yet */);
     }
   }
-  control.picture = DesignPictureOf(layout.picture);
   if ((layout.flags & kSizedToText) != 0) FitToText(control);
   FitToPicture(control);
   return true;
+}
+
+void Window::LayOut(Control& control) {
+  const ControlLayout& layout = *control.layout;
+  const RECT box = ToPixels(layout.rect);
+  ::SetWindowPos(control.window, nullptr /* keep the z-order */, box.left, box.top,
+                 box.right - box.left, box.bottom - box.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  if (HasText(layout.kind)) {
+    // The control lets go of its old font before that is deleted.
+    UniqueHFont font = CreateFontFor(layout.font, dpi_y_);
+    ::SendMessageA(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()),
+                   FALSE /* the window is redrawn as a whole */);
+    control.font = std::move(font);
+  }
+  if ((layout.flags & kSizedToText) != 0) FitToText(control);
+  FitToPicture(control);
 }
 
 // Resizes a one-line label to the extent of its text in its font, keeping its top left corner.
@@ -328,14 +464,16 @@ void Window::DrawFlatButton(const DRAWITEMSTRUCT& item, const Control& control) 
   const SavedDcState saved(dc);
   RECT face = item.rcItem;
   ::FillRect(dc, &face, ControlBrush(control));
-  ::FrameRect(dc, &face, ::GetSysColorBrush(COLOR_WINDOWFRAME));
+  ::FrameRect(dc, &face,
+              high_contrast_ ? SystemBrush(ColourRole::kButtonFrame)
+                             : ::GetSysColorBrush(COLOR_WINDOWFRAME));
 
   RECT caption = face;
   // Pressed: the caption moves down and right by a pixel.
   if ((item.itemState & ODS_SELECTED) != 0) ::OffsetRect(&caption, 1, 1);
   const SelectedObject font(dc, control.font.get());
   ::SetBkMode(dc, TRANSPARENT);
-  ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
+  ::SetTextColor(dc, ColourOf(ColourRole::kButtonText, ::GetSysColor(COLOR_BTNTEXT)));
   const std::string text = WindowText(item.hwndItem);
   ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &caption,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE);
@@ -385,18 +523,27 @@ Window::Control& Window::Require(std::string_view name) {
 }
 
 HBRUSH Window::WindowBrush() const noexcept {
+  if (high_contrast_) return SystemBrush(ColourRole::kWindow);
   return back_brush_ ? back_brush_.get() : ::GetSysColorBrush(COLOR_BTNFACE);
 }
 
 HBRUSH Window::SurfaceBrush(Surface surface) const noexcept {
-  return surface == Surface::kHeader ? ::GetSysColorBrush(COLOR_WINDOW) : WindowBrush();
+  if (surface != Surface::kHeader) return WindowBrush();
+  return high_contrast_ ? SystemBrush(ColourRole::kHeader) : ::GetSysColorBrush(COLOR_WINDOW);
 }
 
 HBRUSH Window::ControlBrush(const Control& control) const noexcept {
+  if (high_contrast_) {
+    return IsButton(control.layout->kind) ? SystemBrush(ColourRole::kButtonFace) : WindowBrush();
+  }
   if (control.back_brush) return control.back_brush.get();
   // Buttons are white until they are given a colour.
   if (IsButton(control.layout->kind)) return static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
   return ::GetSysColorBrush(COLOR_BTNFACE);
+}
+
+COLORREF Window::ColourOf(ColourRole role, COLORREF design) const noexcept {
+  return high_contrast_ ? ::GetSysColor(SystemColourIndex(HighContrastColour(role))) : design;
 }
 
 RECT Window::ToPixels(const TwipsRect& rect) const noexcept {

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/colour_scheme.h"
 #include "app/win32/layout.h"
 #include "app/win32/picture.h"
 #include "app/win32/window_procedure.h"
@@ -31,10 +32,12 @@ COLORREF ToColorref(Rgb colour);
 // The whole text of a window or control, in the ANSI code page.
 std::string WindowText(HWND window);
 
-// What both windows share: the window class, the screen's DPI (twips become pixels through
-// TwipsToPixels), the program icon, the pointing-hand cursor, the window's colour, the controls
-// of one layout table with their fonts, brushes and pictures, their look-up by name and window, and
-// the count of open top-level windows (the last one to close ends the message loop).
+// What both windows share: the window class, the window's DPI (twips become pixels through
+// TwipsToPixels; a move to a monitor of another DPI lays the window out afresh, fonts and pictures
+// included), the colours (the design's, or the theme's while high contrast is on), the program
+// icon, the pointing-hand cursor, the window's colour, the controls of one layout table with their
+// fonts, brushes and pictures, their look-up by name and window, and the count of open top-level
+// windows (the last one to close ends the message loop).
 //
 // A derived window T names its class in T::kClassName and creates its window with Create(*this,
 // ...): its messages then arrive through WindowProcedure<T>, which catches everything, at
@@ -88,12 +91,17 @@ class Window {
   virtual bool OnActivate(bool active);
   // The picture an image shows from its creation on.
   virtual const Picture* DesignPictureOf(DesignPicture picture) const;
+  // Loads the pictures for `dpi`, in place (the controls keep pointing at them): before the
+  // window is created, and again when it moves to a monitor of another DPI.
+  virtual void LoadPictures(int dpi);
 
   // The window's colour; a null brush stands for the system's default colour.
   void SetWindowBrush(UniqueHBrush brush) noexcept { back_brush_ = std::move(brush); }
   HBRUSH WindowBrush() const noexcept;
   HBRUSH SurfaceBrush(Surface surface) const noexcept;
   HBRUSH ControlBrush(const Control& control) const noexcept;
+  // `design` while high contrast is off, else the theme's colour for `role`.
+  COLORREF ColourOf(ColourRole role, COLORREF design) const noexcept;
 
   RECT ToPixels(const TwipsRect& rect) const noexcept;
   POINT ToPixels(int x_twips, int y_twips) const noexcept;
@@ -115,6 +123,12 @@ class Window {
   bool Create(const char* class_name, WNDPROC procedure, void* self, const WindowFrame& frame,
               HWND owner, bool centred);
   bool CreateControl(Control& control);
+  // Places the control, gives it its font and fits it, at the window's DPI.
+  void LayOut(Control& control);
+  // Lays the window out for `dpi`: pictures, fonts and every control.
+  void ApplyDpi(int dpi);
+  void OnDpiChanged(int dpi, const RECT& suggested);
+  void OnColoursChanged();
 
   void OnDestroy();
   void OnNcDestroy();
@@ -134,6 +148,12 @@ class Window {
   UniqueHCursor hand_cursor_;
   UniqueHBrush back_brush_;
   std::vector<Control> controls_;
+  bool high_contrast_ = false;
+  // The window's frame, to size it for another DPI.
+  int client_width_ = 0;   // twips
+  int client_height_ = 0;  // twips
+  DWORD style_ = 0;
+  DWORD ex_style_ = 0;
   bool counted_ = false;  // reported to the top-level window count
 };
 

@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include "app/colour_scheme.h"
+#include "app/display_scale.h"
+
+namespace kelvoro {
+namespace {
+
+TEST(ArtScaleFor, TakesTheSmallestScaleAtLeastAsLargeAsTheDpi) {
+  // clang-format off
+  const int cases[][2] = {{72, 100}, {96, 100}, {97, 150}, {120, 150}, {144, 150}, {145, 200},
+                          {168, 200}, {192, 200}, {193, 250}, {240, 250}, {288, 250}};
+  // clang-format on
+  for (const auto& [dpi, scale] : cases) EXPECT_EQ(scale, ArtScaleFor(dpi)) << dpi << " dpi";
+}
+
+TEST(ScalePixels, RoundsLikeMulDiv) {
+  // The logo (64 x 66), the stock picture (69 x 55) and the arrow (49 x 29) at each scale's DPI
+  // and at 125 % of the scale's pictures.
+  // clang-format off
+  const int cases[][3] = {{64, 96, 64}, {66, 120, 83}, {69, 144, 104}, {55, 144, 83},
+                          {49, 240, 123}, {29, 240, 73}, {29, 168, 51}, {-3, 144, -5}};
+  // clang-format on
+  for (const auto& [pixels, dpi, scaled] : cases) {
+    EXPECT_EQ(scaled, ScalePixels(pixels, dpi)) << pixels << " at " << dpi;
+  }
+  EXPECT_EQ(83, ScalePixels(66, 125, 100));
+}
+
+// With high contrast on, backgrounds take the theme's window colour, texts its window text,
+// links its hot-light colour, and buttons its button colours.
+TEST(HighContrastColour, EachRoleTakesTheThemesColourForItsPart) {
+  using R = ColourRole;
+  using S = SystemColour;
+  const std::pair<R, S> cases[] = {
+      {R::kWindow, S::kWindow},          {R::kHeader, S::kWindow},
+      {R::kText, S::kWindowText},        {R::kLink, S::kHotLight},
+      {R::kButtonFace, S::kButtonFace},  {R::kButtonText, S::kButtonText},
+      {R::kButtonFrame, S::kButtonText}, {R::kOutline, S::kWindowText},
+      {R::kRule, S::kWindowText}};
+  for (const auto& [role, colour] : cases) {
+    EXPECT_EQ(static_cast<int>(colour), static_cast<int>(HighContrastColour(role)))
+        << "role " << static_cast<int>(role);
+  }
+}
+
+}  // namespace
+}  // namespace kelvoro
