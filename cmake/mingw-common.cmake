@@ -10,3 +10,8 @@ set(CMAKE_FIND_ROOT_PATH /usr/${KELVORO_MINGW_ARCH}-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+
+# Each function and datum in a section of its own, so that the program's link drops what it never
+# calls (-Wl,--gc-sections in windows.cmake): the 32-bit program has a size budget.
+set(CMAKE_C_FLAGS_INIT "-ffunction-sections -fdata-sections")
+set(CMAKE_CXX_FLAGS_INIT "-ffunction-sections -fdata-sections")

@@ -15,7 +15,7 @@ else()
 endif()
 set(KELVORO_PROGRAM_LINK_FLAGS -static ${KELVORO_ASLR_FLAGS} -Wl,--nxcompat -Wl,--tsaware
     -Wl,--major-subsystem-version,5 -Wl,--minor-subsystem-version,${KELVORO_OLDEST_MINOR}
-    -Wl,--major-os-version,5 -Wl,--minor-os-version,${KELVORO_OLDEST_MINOR} -s)
+    -Wl,--major-os-version,5 -Wl,--minor-os-version,${KELVORO_OLDEST_MINOR} -Wl,--gc-sections -s)
 
 # Win32 adapters of the ports and the main window.
 add_library(kelvoro_win32 STATIC
