@@ -29,6 +29,7 @@ add_library(kelvoro_win32 STATIC
   src/platform/win32/browser_win32.cpp
   src/platform/win32/shell_services.cpp
   src/platform/win32/system_library.cpp
+  src/platform/win32/wide_text.cpp
 )
 target_include_directories(kelvoro_win32 PUBLIC src res)
 target_compile_definitions(kelvoro_win32 PUBLIC

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/win32/com_ptr.h"
+#include "platform/win32/wide_text.h"
 
 namespace kelvoro::win32 {
 namespace {
@@ -16,18 +17,6 @@ constexpr CLSID kBrowserClass = {
     0x0002DF01, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 constexpr IID kWebBrowser2 = {
     0xD30C1661, 0xCDAF, 0x11D0, {0x8A, 0x3E, 0x00, 0xC0, 0x4F, 0xC9, 0xE2, 0x6E}};
-
-std::wstring Widen(const std::string& ansi) {
-  if (ansi.empty()) return std::wstring();
-  const int length =
-      ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
-  if (length > 0) {
-    ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(),
-                          length);
-  }
-  return wide;
-}
 
 bool DispatchId(IDispatch* object, const wchar_t* name, DISPID& id) {
   LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
@@ -52,7 +41,7 @@ bool PutVisible(IDispatch* object) {
 bool CallNavigate(ShellServices& shell, IDispatch* object, const std::string& address) {
   DISPID id = 0;
   if (!DispatchId(object, L"Navigate", id)) return false;
-  const BSTR url = shell.AllocString(Widen(address).c_str());
+  const BSTR url = shell.AllocString(WidePointer(WideFromCodePage(address)));
   if (url == nullptr) return false;
   VARIANT argument{};
   argument.vt = VT_BSTR;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/win32/unique_handle.h"
+#include "platform/win32/wide_text.h"
 
 namespace kelvoro::win32 {
 namespace {
@@ -47,10 +48,8 @@ RegStatus RegistryWin32::SetValue(KeyHandle key, const std::string& name, ValueT
 
 RegStatus RegistryWin32::SetValueW(KeyHandle key, const std::u16string& name, ValueType type,
                                    const void* data, std::uint32_t size) noexcept {
-  static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows' WCHAR is UTF-16");
-  return ::RegSetValueExW(ToHkey(key), reinterpret_cast<const wchar_t*>(name.c_str()),
-                          0 /* reserved */, static_cast<DWORD>(type),
-                          static_cast<const BYTE*>(data), size);
+  return ::RegSetValueExW(ToHkey(key), WidePointer(name), 0 /* reserved */,
+                          static_cast<DWORD>(type), static_cast<const BYTE*>(data), size);
 }
 
 RegStatus RegistryWin32::QueryValue(KeyHandle key, const std::string& name, ValueType& type,

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/failure.h"
+#include "platform/win32/wide_text.h"
 
 namespace kelvoro::win32 {
 namespace {
@@ -15,10 +16,10 @@ constexpr DWORD kLongestPath = 32768;
 
 // The full path of the running executable. The buffer grows until the path fits: a truncated
 // result fills the buffer to its last unit (older systems report no error for it).
-std::wstring ModulePath() {
-  std::wstring path(MAX_PATH, L'\0');
+std::u16string ModulePath() {
+  std::u16string path(MAX_PATH, u'\0');
   for (;;) {
-    const DWORD length = ::GetModuleFileNameW(nullptr /* this executable */, path.data(),
+    const DWORD length = ::GetModuleFileNameW(nullptr /* this executable */, WidePointer(path),
                                               static_cast<DWORD>(path.size()));
     if (length == 0) throw Failure("The program's file name cannot be obtained");
     if (length < path.size()) {
@@ -28,11 +29,6 @@ std::wstring ModulePath() {
     if (path.size() >= kLongestPath) throw Failure("The program's file name is too long");
     path.resize(path.size() * 2);
   }
-}
-
-const wchar_t* Wide(const std::u16string& text) {
-  static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows' WCHAR is UTF-16");
-  return reinterpret_cast<const wchar_t*>(text.data());
 }
 
 }  // namespace
@@ -53,12 +49,13 @@ void SystemWin32::QueryWindowsDirectory(char* buffer, std::uint32_t size) {
 }
 
 std::u16string SystemWin32::ProgramFolder() {
-  const std::wstring path = ModulePath();
-  const std::wstring::size_type separator = path.find_last_of(L"\\/");
-  if (separator == std::wstring::npos) throw Failure("The program folder cannot be obtained");
+  std::u16string path = ModulePath();
+  const std::u16string::size_type separator = path.find_last_of(u"\\/");
+  if (separator == std::u16string::npos) throw Failure("The program folder cannot be obtained");
   // Everything before the last separator: "C:\Tools\x.exe" gives "C:\Tools", "C:\x.exe" gives
   // "C:". The callers add the separator themselves.
-  return std::u16string(path.begin(), path.begin() + separator);
+  path.resize(separator);
+  return path;
 }
 
 bool SystemWin32::ToCodePage(const std::u16string& text, std::string& ansi) {
@@ -74,25 +71,21 @@ bool SystemWin32::ToCodePage(const std::u16string& text, std::string& ansi) {
   const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
   BOOL used_default = FALSE;
   BOOL* const ask = utf8 ? nullptr : &used_default;
-  const int needed = ::WideCharToMultiByte(CP_ACP, flags, Wide(text), length, nullptr, 0,
+  const int needed = ::WideCharToMultiByte(CP_ACP, flags, WidePointer(text), length, nullptr, 0,
                                            nullptr /* system default char */, ask);
   if (needed <= 0 || used_default) return false;
   std::string converted(static_cast<std::size_t>(needed), '\0');
-  const int written = ::WideCharToMultiByte(CP_ACP, flags, Wide(text), length, converted.data(),
-                                            needed, nullptr /* system default char */, ask);
+  const int written =
+      ::WideCharToMultiByte(CP_ACP, flags, WidePointer(text), length, converted.data(), needed,
+                            nullptr /* system default char */, ask);
   if (written != needed || used_default) return false;
   ansi = std::move(converted);
   return true;
 }
 
 std::u16string SystemWin32::FromCodePage(const std::string& text) {
-  if (text.empty()) return std::u16string();
-  const int length = static_cast<int>(text.size());
-  const int needed = ::MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0);
-  if (needed <= 0) throw Failure("A text cannot be read in the system code page");
-  std::u16string wide(static_cast<std::size_t>(needed), u'\0');
-  ::MultiByteToWideChar(CP_ACP, 0, text.data(), length, reinterpret_cast<wchar_t*>(wide.data()),
-                        needed);
+  std::u16string wide = WideFromCodePage(text);
+  if (wide.empty() && !text.empty()) throw Failure("A text cannot be read in the system code page");
   return wide;
 }
 
