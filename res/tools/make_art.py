@@ -928,13 +928,7 @@ def make_stock():
 
 
 def make_arrow():
-    c = Canvas(49, 29, ARROW_BG)
-    v = View(c, 1.0)
-    cy = 14.5
-    arrow = sd_poly([(5, cy - 3.5), (27, cy - 3.5), (27, cy - 11), (44, cy),
-                     (27, cy + 11), (27, cy + 3.5), (5, cy + 3.5)])
-    v.paint(arrow, (4, 2, 45, 27), (255, 255, 255))
-    return c
+    return make_arrow_at(100)  # a shape alone: it scales without a change of drawing
 
 
 # ---------------------------------------------------------------------------
