@@ -20,11 +20,11 @@ enum class ValueType : std::uint32_t { kSz = 1, kExpandSz = 2, kDword = 4 };
 // An open key as the port hands it out. Zero never names an open key.
 using KeyHandle = std::uintptr_t;
 
-// The registry entry points the program uses. Every text is in the system's ANSI code page, but
-// for SetValueW's, which are UTF-16 (on NT the registry keeps its texts so, whatever the entry
-// point, so a text the code page can express is stored the same by either). The operations report
-// through their status and raise nothing of their own; on a non-zero status the output arguments
-// are left untouched.
+// The registry entry points the program uses. Texts are in the system's ANSI code page, except
+// SetValueW's, which are UTF-16: NT keeps every registry text in UTF-16 whichever entry point
+// wrote it, so a text the code page can express is stored the same either way. The operations
+// report through their status and raise nothing of their own; on a non-zero status the output
+// arguments are left untouched.
 class RegistryPort {
  public:
   virtual ~RegistryPort() = default;
