@@ -33,13 +33,14 @@ const DpiFunctions& DpiApi() {
   return functions;
 }
 
-// The outer size of a window whose client area is `width` x `height` pixels at `dpi`.
-SIZE OuterSize(int width, int height, DWORD style, DWORD ex_style, int dpi) {
-  RECT outer{0, 0, width, height};
+// The outer size of a window of `frame` whose client area is laid out at the given DPI.
+SIZE OuterSize(const WindowFrame& frame, int dpi_x, int dpi_y) {
+  RECT outer{0, 0, TwipsToPixels(frame.client_width, dpi_x),
+             TwipsToPixels(frame.client_height, dpi_y)};
   const auto adjust = DpiApi().adjust_window_rect_ex_for_dpi;
   if (adjust == nullptr ||
-      !adjust(&outer, style, FALSE /* no menu */, ex_style, static_cast<UINT>(dpi))) {
-    ::AdjustWindowRectEx(&outer, style, FALSE /* no menu */, ex_style);
+      !adjust(&outer, frame.style, FALSE /* no menu */, frame.ex_style, static_cast<UINT>(dpi_y))) {
+    ::AdjustWindowRectEx(&outer, frame.style, FALSE /* no menu */, frame.ex_style);
   }
   return SIZE{outer.right - outer.left, outer.bottom - outer.top};
 }
@@ -159,13 +160,7 @@ bool Window::Create(const char* class_name, WNDPROC procedure, void* self, const
     return false;
   }
 
-  client_width_ = frame.client_width;
-  client_height_ = frame.client_height;
-  style_ = frame.style;
-  ex_style_ = frame.ex_style;
-  const SIZE outer =
-      OuterSize(TwipsToPixels(frame.client_width, dpi_x_),
-                TwipsToPixels(frame.client_height, dpi_y_), style_, ex_style_, dpi_y_);
+  const SIZE outer = OuterSize(frame, dpi_x_, dpi_y_);
   const POINT origin =
       centred ? CentredOnScreen(outer.cx, outer.cy) : POINT{CW_USEDEFAULT, CW_USEDEFAULT};
   const HWND created =
@@ -182,8 +177,7 @@ bool Window::Create(const char* class_name, WNDPROC procedure, void* self, const
   if (dpi > 0 && (dpi != dpi_x_ || dpi != dpi_y_)) {
     RECT frame_rect{};
     ::GetWindowRect(created, &frame_rect);
-    const SIZE size = OuterSize(TwipsToPixels(client_width_, dpi),
-                                TwipsToPixels(client_height_, dpi), style_, ex_style_, dpi);
+    const SIZE size = OuterSize(frame, dpi, dpi);
     OnDpiChanged(dpi, RECT{frame_rect.left, frame_rect.top, frame_rect.left + size.cx,
                            frame_rect.top + size.cy});
   }

@@ -149,11 +149,6 @@ class Window {
   UniqueHBrush back_brush_;
   std::vector<Control> controls_;
   bool high_contrast_ = false;
-  // The window's frame, to size it for another DPI.
-  int client_width_ = 0;   // twips
-  int client_height_ = 0;  // twips
-  DWORD style_ = 0;
-  DWORD ex_style_ = 0;
   bool counted_ = false;  // reported to the top-level window count
 };
 
