@@ -1,0 +1,132 @@
+// The web links, under Wine only: its scratch prefix may lose the browser automation object.
+// The default browser is a script that records each address it is given (test.sh names it and
+// its record, as Unix paths, in KELVORO_BROWSER_RECORDER and KELVORO_BROWSER_RECORD).
+#include <windows.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "driver.h"
+#include "res/resource.h"
+
+namespace kelvoro::e2e {
+namespace {
+
+const char kAutomationServerKey[] =
+    "Software\\Classes\\CLSID\\{0002DF01-0000-0000-C000-000000000046}\\LocalServer32";
+
+const char kMakerPage[] = "http://orvane.example/";
+constexpr DWORD kBrowserTimeoutMs = 20000;
+
+void ClickLabel(HWND label) {  // as the mouse clicks it
+  PostMessageA(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+  PostMessageA(label, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+}
+
+class Links : public Scenario {
+ protected:
+  void SetUp() override {
+    const char* script = std::getenv("KELVORO_BROWSER_RECORDER");
+    const char* record = std::getenv("KELVORO_BROWSER_RECORD");
+    if (!RunningUnderWine() || script == nullptr || record == nullptr) {
+      GTEST_SKIP() << "needs Wine and its recording browser (test.sh sets it up)";
+    }
+    ASSERT_NO_FATAL_FAILURE(Prepare("win10"));
+    record_ = std::string("Z:") + record;
+    std::replace(record_.begin(), record_.end(), '/', '\\');
+    DeleteFileA(record_.c_str());
+    const char browser_key[] = "Software\\Wine\\WineBrowser";
+    ASSERT_EQ(WriteValue(HKEY_CURRENT_USER, browser_key, "Browsers", REG_SZ, script), 0);
+    before_ = VisibleWindows(0, "IEFrame");
+  }
+
+  void TearDown() override { CloseBrowsers(); }
+
+  // The browser windows that the scenario opened close, and their processes end with them.
+  void CloseBrowsers() {
+    std::vector<HANDLE> processes;
+    for (HWND frame : BrowserWindows()) {
+      DWORD pid = 0;
+      GetWindowThreadProcessId(frame, &pid);
+      processes.push_back(OpenProcess(SYNCHRONIZE, FALSE, pid));
+      PostMessageA(frame, WM_CLOSE, 0, 0);
+    }
+    for (HANDLE process : processes) {
+      EXPECT_EQ(WaitForSingleObject(process, kUiTimeoutMs), WAIT_OBJECT_0) << "a browser stays";
+      CloseHandle(process);
+    }
+  }
+
+  std::vector<HWND> BrowserWindows() const {  // the ones that the scenario opened
+    std::vector<HWND> fresh;
+    for (HWND frame : VisibleWindows(0, "IEFrame")) {
+      if (std::count(before_.begin(), before_.end(), frame) == 0) fresh.push_back(frame);
+    }
+    return fresh;
+  }
+
+  std::vector<std::string> Record() const {  // the addresses handed to the browser so far
+    std::ifstream file(record_);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(file, line);) lines.push_back(line);
+    return lines;
+  }
+
+  void ClickAndWait(HWND label, const std::function<bool()>& opened) {
+    ClickLabel(label);
+    WaitFor(opened, kBrowserTimeoutMs);
+  }
+  void ClickAndWait(HWND label) {
+    const std::size_t seen = Record().size();
+    ClickAndWait(label, [&] { return Record().size() > seen; });
+  }
+
+  std::string record_;
+  std::vector<HWND> before_;
+};
+
+// Through the automation object as registered, each click opens one more browser window and never
+// the default browser as well. Without it the program takes its other way, the default browser,
+// whose record shows each address: Wine's automation browser tells no one where it was sent.
+TEST_F(Links, EachLinkOpensItsAddressOnceByEitherWay) {
+  ASSERT_NE(Show(HKEY_LOCAL_MACHINE, kAutomationServerKey), "missing")
+      << "no browser automation object is registered";
+  ASSERT_TRUE(app_.Start(&main_));
+  const HWND label13 = GetDlgItem(main_, IDC_LABEL13);
+  for (std::size_t click = 1; click <= 2; ++click) {
+    ClickAndWait(label13, [&] { return BrowserWindows().size() >= click; });
+  }
+  Sleep(kSettleMs);
+  EXPECT_EQ(BrowserWindows().size(), 2u) << "browser windows after two clicks";
+  EXPECT_EQ(Record(), std::vector<std::string>{}) << "the default browser was opened as well";
+
+  CloseBrowsers();  // a running browser would serve the next click without its registration
+  // 64-bit Windows registers the object in both registry views, and COM hands a program the
+  // other view's server when its own has none: both go.
+  for (const REGSAM view : {KEY_WOW64_64KEY, KEY_WOW64_32KEY}) {
+    ASSERT_EQ(DeleteTree(HKEY_LOCAL_MACHINE, kAutomationServerKey, view), 0) << view;
+  }
+  ClickAndWait(label13);
+  const HWND about = ClickAbout();
+  const HWND label8 = GetDlgItem(about, IDC_ABOUT_LABEL8);
+  EXPECT_EQ(TextOf(label8), std::string(" ") + kMakerPage);
+  ClickAndWait(label8);
+  // Any program may give a window another text; the link keeps its laid-out address.
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutA(label8, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(" http://elsewhere.example/"),
+                      SMTO_ABORTIFHUNG, kUiTimeoutMs, &ignored);
+  ClickAndWait(label8);
+  ClickAndWait(GetDlgItem(about, IDC_ABOUT_LABEL9));
+  Sleep(kSettleMs);
+  EXPECT_EQ(Record(), (std::vector<std::string>{kMakerPage, kMakerPage, kMakerPage,
+                                                "http://orvane.example/kelvoro/"}));
+  EXPECT_TRUE(app_.Close());
+}
+
+}  // namespace
+}  // namespace kelvoro::e2e

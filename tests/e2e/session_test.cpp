@@ -1,0 +1,179 @@
+// Per family, a session of the program and Apply from a folder of any name; and the install
+// test's scenario.
+#include <windows.h>
+
+#include <string>
+
+#include "driver.h"
+#include "res/resource.h"
+
+namespace kelvoro::e2e {
+namespace {
+
+const char kSettingsKey[] = "Software\\Orvane's Software\\Kelvoro\\2.1";
+const char kCurrentSoundKey[] = "AppEvents\\Schemes\\Apps\\Explorer\\EmptyRecycleBin\\.Current";
+
+const char kApplied[] =
+    "Kelvoro: The changes have been made to the Recycle Bin successfully. Press 'F5'(Refresh) Key "
+    "several times on the Desktop to Display the changes.\n";
+const char kRestored[] =
+    "Kelvoro: Recycle Bin defaults restored. Press 'F5'(Refresh) Key several times on the Desktop "
+    "to Display the changes.\n";
+const char kStockEmpty[] = "%SystemRoot%\\System32\\shell32.dll,31";
+const char kStockFull[] = "%SystemRoot%\\System32\\shell32.dll,32";
+const char kStockSound[] = "%SystemRoot%\\media\\Windows Recycle.wav";
+
+std::string VisibleButtons(HWND main) {
+  std::string out;
+  for (int n : {1, 2, 3, 5, 6, 7}) {
+    if (IsWindowVisible(GetDlgItem(main, IDC_COMMAND1 - 1 + n))) {
+      out += (out.empty() ? "" : " ") + std::to_string(n);
+    }
+  }
+  return out;
+}
+
+std::string CurrentSound() { return Show(HKEY_CURRENT_USER, kCurrentSoundKey); }
+std::string Voicestat() { return Show(HKEY_CURRENT_USER, kSettingsKey, "Voicestat"); }
+std::string ReplacementSound(DWORD type) {
+  char folder[MAX_PATH] = {};
+  return Text(type,
+              std::string(folder, GetWindowsDirectoryA(folder, MAX_PATH)) + "\\media\\dravik.wav");
+}
+
+// The Recycle Bin's name and icons (default, Empty, Full) in the family's place, and as expected.
+std::string Appearance(const Family& family) {
+  const std::string icons = std::string(family.class_key) + "\\DefaultIcon";
+  return Show(family.root, family.class_key) + "; " + Show(family.root, icons) + ", " +
+         Show(family.root, icons, "Empty") + ", " + Show(family.root, icons, "Full");
+}
+std::string Appearance(const std::string& name, const std::string& empty, const std::string& full) {
+  return Text(REG_SZ, name) + "; " + Text(REG_SZ, empty) + ", " + Text(REG_SZ, empty) + ", " +
+         Text(REG_SZ, full);
+}
+
+// Each family's tests are named by its version.
+std::string FamilyName(const ::testing::TestParamInfo<Family>& info) { return info.param.version; }
+
+// ---- Per family, a session: the start, Apply with the sound ticked (by a click, then by Enter
+// on the focused button), Restore Defaults.
+
+class Session : public Scenario, public ::testing::WithParamInterface<Family> {};
+
+TEST_P(Session, StartApplyEnterRestoreLeavesTheStockLook) {
+  const Family& family = GetParam();
+  ASSERT_NO_FATAL_FAILURE(Prepare(family.version));
+  if (IsSkipped()) return;
+  ASSERT_TRUE(app_.Start(&main_));
+  EXPECT_EQ(VisibleButtons(main_), family.buttons);
+  EXPECT_EQ(Voicestat(), Dword(0)) << "the first start makes the settings";
+  EXPECT_EQ(Check1(), "unticked");
+  ASSERT_NO_FATAL_FAILURE(ClickCheck1("ticked"));
+
+  // Each command writes the icons before its one message and the name after it; on Win32s it
+  // changes no appearance and says nothing.
+  const bool looks = family.root != nullptr;
+  const std::string& program = TheProgram();
+  const std::string folder = program.substr(0, program.find_last_of("\\/"));
+  std::string during;
+  const auto seen = [&] { during += looks ? Appearance(family) : "a box"; };
+  EXPECT_EQ(Run(family.apply, seen), looks ? kApplied : "");
+  EXPECT_EQ(
+      during,
+      looks ? Appearance("Recycle Bin", folder + "\\black.ico,0", folder + "\\white.ico,0") : "");
+  EXPECT_EQ(CurrentSound(), ReplacementSound(family.sound_type));
+  EXPECT_EQ(Voicestat(), Dword(1));
+  EXPECT_EQ(Check1(), "ticked");
+
+  // After the click and its message, Apply keeps the focus without being a default button;
+  // Enter runs Apply again.
+  const HWND apply = GetDlgItem(main_, family.apply);
+  GUITHREADINFO focus{};
+  EXPECT_TRUE(WaitFor([&] {
+    focus.cbSize = sizeof focus;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(main_, nullptr), &focus) &&
+           focus.hwndFocus == apply;
+  })) << "the focus is on control "
+      << GetDlgCtrlID(focus.hwndFocus);
+  const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(VK_RETURN, MAPVK_VK_TO_VSC)) << 16;
+  PostMessageA(apply, WM_KEYDOWN, VK_RETURN, 1 | scan);
+  PostMessageA(apply, WM_KEYUP, VK_RETURN, 1 | scan | LPARAM{3} << 30);
+  if (looks) {
+    const auto box = FindMessageBox(app_.Id(), kUiTimeoutMs);
+    EXPECT_EQ(box ? box->text + "\n" : "no message", kApplied) << "after Enter on Apply";
+    if (box) DismissMessageBox(box->hwnd);
+  }
+
+  during.clear();
+  EXPECT_EQ(Run(family.restore, seen), looks ? kRestored : "");
+  EXPECT_EQ(during, looks ? Appearance("Kelvoro", kStockEmpty, kStockFull) : "");
+  EXPECT_EQ(Check1(), "unticked");
+  EXPECT_TRUE(app_.Close());
+
+  // Both families' places hold the stock look, the "%SystemRoot%" stock sound is back byte for
+  // byte, and the settings remain.
+  for (const Family& place : {kWin10, kWin98}) {
+    EXPECT_EQ(Appearance(place), Appearance("Recycle Bin", kStockEmpty, kStockFull))
+        << place.version;
+  }
+  EXPECT_EQ(CurrentSound(), Text(REG_EXPAND_SZ, kStockSound));
+  EXPECT_EQ(Voicestat(), Dword(0));
+}
+
+INSTANTIATE_TEST_SUITE_P(Families, Session, ::testing::Values(kWin10, kWin98, kWin31), FamilyName);
+
+// ---- From a folder whose name the system code page cannot write (Cyrillic and CJK letters): on NT
+// Apply names that folder exactly in the icons; on 9x, whose registry keeps code-page texts only,
+// it writes no icon and says why.
+
+const wchar_t kFarFolder[] = L"C:\\\x0418\x0432\x0430\x043D \x6E2C\x8A66 Kelvoro";
+const char kFolderName[] =
+    "Kelvoro: The Recycle Bin's icons were not changed: the name of the program's folder has "
+    "characters that this version of Windows cannot keep in its settings. Move the program to a "
+    "folder whose name has none of them and try again.\n";
+
+class FarFolder : public Scenario, public ::testing::WithParamInterface<Family> {};
+
+TEST_P(FarFolder, ApplyNamesTheFolderExactlyOrWritesNoIcon) {
+  const Family& family = GetParam();
+  ASSERT_NO_FATAL_FAILURE(Prepare(family.version));
+  if (IsSkipped()) return;
+  const std::wstring folder = kFarFolder;
+  const std::wstring exe = folder + L"\\Kelvoro 2.1.exe";
+  CreateDirectoryW(folder.c_str(), nullptr);
+  ASSERT_TRUE(CopyFileW(Widen(TheProgram()).c_str(), exe.c_str(), FALSE)) << GetLastError();
+  ASSERT_TRUE(app_.Start(&main_, exe));
+  const std::string icons = std::string(family.class_key) + "\\DefaultIcon";
+  if (family.root == HKEY_CURRENT_USER) {
+    EXPECT_EQ(Run(family.apply), kApplied);
+    const std::wstring black = folder + L"\\black.ico,0";
+    EXPECT_EQ(ShowWide(family.root, icons, L""), black);
+    EXPECT_EQ(ShowWide(family.root, icons, L"Empty"), black);
+    EXPECT_EQ(ShowWide(family.root, icons, L"Full"), folder + L"\\white.ico,0");
+  } else {
+    EXPECT_EQ(Run(family.apply), kFolderName);
+    EXPECT_EQ(Appearance(family), Appearance("Kelvoro", kStockEmpty, kStockFull));
+  }
+  EXPECT_TRUE(app_.Close());
+  // The system may hold the file a moment after the process has ended.
+  EXPECT_TRUE(WaitFor([&] {
+    return DeleteFileW(exe.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND;
+  })) << GetLastError();
+  EXPECT_TRUE(WaitFor([&] { return RemoveDirectoryW(folder.c_str()) != FALSE; })) << GetLastError();
+}
+
+INSTANTIATE_TEST_SUITE_P(Families, FarFolder, ::testing::Values(kWin10, kWin98), FamilyName);
+
+// ---- For the install test, which names it in its filter: the installed program applies the new
+// look with the sound ticked on the NT family and leaves what it wrote.
+
+using Install = Scenario;
+TEST_F(Install, ApplyTickedAndLeaveIt) {
+  ASSERT_NO_FATAL_FAILURE(Start());
+  ASSERT_NO_FATAL_FAILURE(ClickCheck1("ticked"));
+  EXPECT_EQ(Run(IDC_COMMAND7), kApplied);
+  EXPECT_TRUE(app_.Close());
+}
+
+}  // namespace
+}  // namespace kelvoro::e2e
