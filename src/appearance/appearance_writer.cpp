@@ -5,6 +5,7 @@
 
 #include "platform/failure.h"
 #include "platform/reg_key.h"
+#include "texts/catalogue.h"
 
 namespace kelvoro {
 namespace {
@@ -22,7 +23,7 @@ constexpr IconLabels kStockIcons{Control::emplabel, Control::full};
 // be obtained takes the error path, so that no icon names a file outside the program folder.
 std::u16string ProgramFolderPrefix(SystemPort& system) {
   const std::u16string folder = system.ProgramFolder();
-  if (folder.empty()) throw Failure("The program folder is unknown");
+  if (folder.empty()) throw Failure(TextId::kFolderNotKnown);
   return folder + u'\\';
 }
 
@@ -30,7 +31,7 @@ std::u16string ProgramFolderPrefix(SystemPort& system) {
 // stock look joins no folder and passes none, and writes its texts as they stand in either family.
 void WriteIcons(RegistryPort& registry, SystemPort* system, MessagePort& messages,
                 const Form1Port& form, const FamilyKeys& family, const IconLabels& labels,
-                const char* success) {
+                TextId success) {
   // Declared outside the handler so that the error message shows before the key closes.
   RegKey key(registry);
   try {
@@ -40,7 +41,7 @@ void WriteIcons(RegistryPort& registry, SystemPort* system, MessagePort& message
     if (system != nullptr) {
       wide_folder = ProgramFolderPrefix(*system);
       if (!wide && !system->ToCodePage(wide_folder, folder)) {
-        messages.Show(kFolderNameMessage, MessageStyle::kError);
+        messages.Show(Text(TextId::kFolderNameMessage), MessageStyle::kError);
         return;
       }
     }
@@ -54,9 +55,9 @@ void WriteIcons(RegistryPort& registry, SystemPort* system, MessagePort& message
                                     : key.SetText(name, ValueType::kSz, folder + caption);
       if (status != kRegSuccess) return;
     }
-    messages.Show(success, MessageStyle::kInformation);
+    messages.Show(Text(success), MessageStyle::kInformation);
   } catch (const std::exception&) {
-    messages.Show(kAppearanceErrorMessage, MessageStyle::kError);
+    messages.Show(Text(TextId::kAccessDeniedMessage), MessageStyle::kError);
   }
 }
 
@@ -69,7 +70,7 @@ void WriteName(RegistryPort& registry, MessagePort& messages, const Form1Port& f
     // Whatever the write returns, the key closes and no message follows.
     (void)key.SetText("", ValueType::kSz, form.Caption(label));
   } catch (const std::exception&) {
-    messages.Show(kAppearanceErrorMessage, MessageStyle::kError);
+    messages.Show(Text(TextId::kAccessDeniedMessage), MessageStyle::kError);
   }
 }
 
@@ -77,7 +78,7 @@ void WriteName(RegistryPort& registry, MessagePort& messages, const Form1Port& f
 
 void ApplyIcons(RegistryPort& registry, SystemPort& system, MessagePort& messages,
                 const Form1Port& form, const FamilyKeys& family) {
-  WriteIcons(registry, &system, messages, form, family, kReplacementIcons, kAppliedMessage);
+  WriteIcons(registry, &system, messages, form, family, kReplacementIcons, TextId::kAppliedMessage);
 }
 
 void ApplyName(RegistryPort& registry, MessagePort& messages, const Form1Port& form,
@@ -87,7 +88,7 @@ void ApplyName(RegistryPort& registry, MessagePort& messages, const Form1Port& f
 
 void RestoreIcons(RegistryPort& registry, MessagePort& messages, const Form1Port& form,
                   const FamilyKeys& family) {
-  WriteIcons(registry, nullptr, messages, form, family, kStockIcons, kRestoredMessage);
+  WriteIcons(registry, nullptr, messages, form, family, kStockIcons, TextId::kRestoredMessage);
 }
 
 void RestoreName(RegistryPort& registry, MessagePort& messages, const Form1Port& form,

@@ -32,18 +32,6 @@ inline constexpr FamilyKeys k9xKeys{
     "Software\\CLASSES\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}\\DefaultIcon",
     "Software\\CLASSES\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}", false};
 
-inline constexpr const char kAppliedMessage[] =
-    "The changes have been made to the Recycle Bin successfully. Press 'F5'(Refresh) Key several "
-    "times on the Desktop to Display the changes.";
-inline constexpr const char kRestoredMessage[] =
-    "Recycle Bin defaults restored. Press 'F5'(Refresh) Key several times on the Desktop to "
-    "Display the changes.";
-inline constexpr const char kAppearanceErrorMessage[] =
-    "Error while performing the operation.Access Denied. Check permission";
-inline constexpr const char kFolderNameMessage[] =
-    "The Recycle Bin's icons were not changed: the name of the program's folder has characters "
-    "that this version of Windows cannot keep in its settings. Move the program to a folder whose "
-    "name has none of them and try again.";
 
 // The operations the Apply and Restore commands call for the family's keys.
 //

@@ -23,18 +23,33 @@
 
 #include "platform/ports/message_port.h"
 #include "platform/ports/system_port.h"
+#include "texts/catalogue.h"
 
 namespace kelvoro {
 
-// A failure raised by the program itself; what() is its description as shown to the user.
+// A failure raised by the program itself. One the user may meet carries its description as a
+// text of the catalogue, shown in the user's language; what() is its English text. A failure of
+// the program's own making (a control it does not have) carries an English description only.
 class Failure : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
+  explicit Failure(TextId description)
+      : std::runtime_error(std::string(kTexts[static_cast<std::size_t>(description)].english)),
+        description_(description),
+        translated_(true) {}
+
+  // The description in the user's language.
+  std::string Description() const { return translated_ ? Text(description_) : what(); }
+
+ private:
+  TextId description_{};
+  bool translated_ = false;
 };
 
 // The description a handler shows for a raised failure.
 inline std::string Describe(const std::exception& error) {
-  if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr) return "Out of memory";
+  if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr) return Text(TextId::kOutOfMemory);
+  if (const auto* failure = dynamic_cast<const Failure*>(&error)) return failure->Description();
   return error.what();
 }
 

@@ -30,7 +30,7 @@ void GetPlatformId(SystemPort& system, std::int32_t& platform_id) {
 void ShowWindowsFamily(SystemPort& system, MessagePort& messages, Form1Port& form) {
   std::uint32_t queried = 0;
   if (!system.QueryVersion(queried)) {
-    messages.Show("Error Getting Version Information", MessageStyle::kPlain);
+    messages.Show(Text(TextId::kVersionMessage), MessageStyle::kPlain);
     return;
   }
   form.SetCaption(Control::Label12, FamilyText(queried));

@@ -5,23 +5,24 @@
 #include "platform/failure.h"
 #include "platform/reg_key.h"
 #include "settings/maker_info.h"
+#include "texts/catalogue.h"
 
 namespace kelvoro {
 namespace {
 
-const std::string kKeyCreationMessage =
-    std::string("Unable to create necessary Registry values. Contact ") + kSupportEmail;
-
 // Opens `parent_path` for writing and creates (or opens) `child` under it.
 void CreateLevel(RegistryPort& registry, MessagePort& messages, SystemPort& system,
                  const char* parent_path, const char* child) {
-  ReportAndEnd(messages, system, MessageStyle::kExclamation, kKeyCreationMessage, [&] {
-    RegKey parent(registry);
-    if (parent.Open(RootKey::kCurrentUser, parent_path, KeyAccess::kWrite) != kRegSuccess) return;
-    RegKey created(registry);
-    (void)created.Create(parent, child);
-    // The child closes before its parent as the two go out of scope.
-  });
+  ReportAndEnd(
+      messages, system, MessageStyle::kExclamation,
+      Fill(Text(TextId::kKeyCreationMessage), kSupportEmail), [&] {
+        RegKey parent(registry);
+        if (parent.Open(RootKey::kCurrentUser, parent_path, KeyAccess::kWrite) != kRegSuccess)
+          return;
+        RegKey created(registry);
+        (void)created.Create(parent, child);
+        // The child closes before its parent as the two go out of scope.
+      });
 }
 
 void WriteVoiceStatus(RegistryPort& registry, MessagePort& messages, std::uint32_t number) {

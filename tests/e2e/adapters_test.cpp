@@ -77,29 +77,29 @@ TEST(UniqueHandleAdapter, MovesLeaveTheSourceEmptyAndCloseEachHandleOnce) {
 
 // A window whose handler raises for one message.
 struct RaisingWindow {
-  static constexpr char kClassName[] = "KelvoroRaisingWindow";
+  static constexpr wchar_t kClassName[] = L"KelvoroRaisingWindow";
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == raise_on) throw Failure("no room for the controls");
-    return DefWindowProcA(window_, message, wparam, lparam);
+    return DefWindowProcW(window_, message, wparam, lparam);
   }
   UINT raise_on;
   HWND window_ = nullptr;
 };
 
 TEST(WindowProcedureAdapter, RaisedFailureWhileTheWindowIsMadeFailsItsCreation) {
-  WNDCLASSA window_class{};
+  WNDCLASSW window_class{};
   window_class.lpfnWndProc = WindowProcedure<RaisingWindow>;
   window_class.hInstance = GetModuleHandleA(nullptr);
   window_class.lpszClassName = RaisingWindow::kClassName;
-  ASSERT_NE(RegisterClassA(&window_class), 0);
+  ASSERT_NE(RegisterClassW(&window_class), 0);
   for (const UINT failing : {UINT{WM_NCCREATE}, UINT{WM_CREATE}, UINT{WM_NULL}}) {
     RaisingWindow object{failing};
-    const HWND made = CreateWindowExA(0, RaisingWindow::kClassName, "", WS_POPUP, 0, 0, 10, 10,
+    const HWND made = CreateWindowExW(0, RaisingWindow::kClassName, L"", WS_POPUP, 0, 0, 10, 10,
                                       nullptr, nullptr, window_class.hInstance, &object);
     EXPECT_EQ(made != nullptr, failing == WM_NULL) << "failing message " << failing;
     if (made != nullptr) DestroyWindow(made);
   }
-  UnregisterClassA(RaisingWindow::kClassName, window_class.hInstance);
+  UnregisterClassW(RaisingWindow::kClassName, window_class.hInstance);
 }
 
 }  // namespace

@@ -12,10 +12,10 @@ namespace {
 using namespace testing;
 
 using Events = std::vector<std::string>;
-const std::string kApplied = std::string("Message 64: ") + kAppliedMessage;
-const std::string kRestored = std::string("Message 64: ") + kRestoredMessage;
-const std::string kError = std::string("Message 16: ") + kAppearanceErrorMessage;
-const std::string kFolderName = std::string("Message 16: ") + kFolderNameMessage;
+const std::string kApplied = "Message 64: " + Text(TextId::kAppliedMessage);
+const std::string kRestored = "Message 64: " + Text(TextId::kRestoredMessage);
+const std::string kError = "Message 16: " + Text(TextId::kAccessDeniedMessage);
+const std::string kFolderName = "Message 16: " + Text(TextId::kFolderNameMessage);
 const std::u16string kFarFolder = u"C:\\\u0418\u0432\u0430\u043D \u6E2C\u8A66 Kelvoro";
 
 // The values written and what may change them are the runs' properties; these are the messages.

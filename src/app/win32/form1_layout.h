@@ -28,36 +28,48 @@ inline constexpr LayoutFont kTextFont{"MS Sans Serif", 975, false, false};
 inline constexpr LayoutFont kRowFont{"MS Sans Serif", 975, true, false};
 inline constexpr LayoutFont kLinkFont{"MS Sans Serif", 825, false, true};
 
-inline constexpr std::string_view kTagline = "A fresh look and sound for your Recycle Bin.";
-
 // Every visible control, in creation order. The controls that take the focus come last, in their
-// tab order: set A, the check box, then set B (whose tab order runs About, Restore, Apply).
+// tab order: set A, the check box, then set B (whose tab order runs About, Restore, Apply), and
+// after them the web link. A click on the sound text ticks or clears the box as a click on the box
+// does.
 // Both button sets lie on the same three rectangles; start-up hides one of them. The controls on
 // the header band have their rectangles relative to the window's client area too.
 // clang-format off
 inline constexpr std::array<ControlLayout, 20> kForm1Controls{{
     // name, kind, id, text, {left, top, width, height}, font, colour, surface, flags[, picture, fit]
     {"Label2", ControlKind::kLabel, IDC_LABEL2, "Kelvoro 2.1", {240, 240, 2865, 270}, kTitleFont, TextColour::kBlack, Surface::kHeader, kSizedToText},
-    {"Label3", ControlKind::kLabel, IDC_LABEL3, kTagline, {240, 720, 4815, 255}, kTextFont, TextColour::kButtonText, Surface::kHeader, 0},
+    {"Label3", ControlKind::kLabel, IDC_LABEL3, TextId::kTagline, {240, 720, 4815, 255}, kTextFont, TextColour::kButtonText, Surface::kHeader, 0},
     {"Image1", ControlKind::kImage, IDC_IMAGE1, "", {5520, 120, 945, 960}, kDefaultFont, TextColour::kBlack, Surface::kHeader, 0},
     {"Image6", ControlKind::kImage, IDC_IMAGE6, "", {600, 2020, 1035, 825}, kDefaultFont, TextColour::kBlack, Surface::kWindow, 0, DesignPicture::kStock},
     {"Image5", ControlKind::kImage, IDC_IMAGE5, "", {3720, 1800, 735, 435}, kDefaultFont, TextColour::kBlack, Surface::kWindow, 0, DesignPicture::kArrow},
     {"Image2", ControlKind::kImage, IDC_IMAGE2, "", {3720, 2640, 735, 435}, kDefaultFont, TextColour::kBlack, Surface::kWindow, 0, DesignPicture::kArrow},
-    {"Label1", ControlKind::kLabel, IDC_LABEL1, "Empty ", {2280, 1920, 720, 240}, kRowFont, TextColour::kBlack, Surface::kWindow, kSizedToText},
-    {"Label4", ControlKind::kLabel, IDC_LABEL4, "Full", {2280, 2760, 390, 240}, kRowFont, TextColour::kBlack, Surface::kWindow, kSizedToText},
+    {"Label1", ControlKind::kLabel, IDC_LABEL1, TextId::kEmptyRow, {2280, 1920, 720, 240}, kRowFont, TextColour::kBlack, Surface::kWindow, kSizedToText},
+    {"Label4", ControlKind::kLabel, IDC_LABEL4, TextId::kFullRow, {2280, 2760, 390, 240}, kRowFont, TextColour::kBlack, Surface::kWindow, kSizedToText},
     {"Image3", ControlKind::kImage, IDC_IMAGE3, "", {5280, 1680, 600, 600}, kDefaultFont, TextColour::kBlack, Surface::kWindow, 0, DesignPicture::kNone, PictureFit::kStretch},
     {"Image4", ControlKind::kImage, IDC_IMAGE4, "", {5280, 2520, 600, 600}, kDefaultFont, TextColour::kBlack, Surface::kWindow, 0, DesignPicture::kNone, PictureFit::kStretch},
-    {"Label14", ControlKind::kLabel, IDC_LABEL14, "Replace 'Empty Recycle Bin' sound.", {1920, 3480, 3255, 240}, kTextFont, TextColour::kButtonText, Surface::kWindow, kSizedToText},
-    {"Label5", ControlKind::kLabel, IDC_LABEL5, "Click 'Apply' to make the changes to the Recycle Bin.", {1080, 4200, 4695, 240}, kTextFont, TextColour::kButtonText, Surface::kWindow, kSizedToText},
-    {"Label13", ControlKind::kLabel, IDC_LABEL13, kMakerWebAddress, {4440, 5160, 2025, 195}, kLinkFont, TextColour::kWhite, Surface::kWindow, kSizedToText | kLink},
-    {"Command1", ControlKind::kFlatButton, IDC_COMMAND1, "Apply ", {1080, 4680, 1335, 375}, kDefaultFont, TextColour::kButtonText, Surface::kWindow, 0},
-    {"Command2", ControlKind::kFlatButton, IDC_COMMAND2, "Restore Defaults", {2640, 4680, 1815, 375}, kDefaultFont, TextColour::kButtonText, Surface::kWindow, 0},
-    {"Command3", ControlKind::kFlatButton, IDC_COMMAND3, "About", {4680, 4680, 1215, 375}, kDefaultFont, TextColour::kButtonText, Surface::kWindow, 0},
+    {"Label14", ControlKind::kLabel, IDC_LABEL14, TextId::kSoundOption, {1920, 3480, 3255, 240}, kTextFont, TextColour::kButtonText, Surface::kWindow, kSizedToText | kClickable},
+    {"Label5", ControlKind::kLabel, IDC_LABEL5, TextId::kHint, {1080, 4200, 4695, 240}, kTextFont, TextColour::kButtonText, Surface::kWindow, kSizedToText},
+    {"Command1", ControlKind::kFlatButton, IDC_COMMAND1, TextId::kApply, {1080, 4680, 1335, 375}, kDefaultFont, TextColour::kButtonText, Surface::kWindow, 0},
+    {"Command2", ControlKind::kFlatButton, IDC_COMMAND2, TextId::kRestore, {2640, 4680, 1815, 375}, kDefaultFont, TextColour::kButtonText, Surface::kWindow, 0},
+    {"Command3", ControlKind::kFlatButton, IDC_COMMAND3, TextId::kAbout, {4680, 4680, 1215, 375}, kDefaultFont, TextColour::kButtonText, Surface::kWindow, 0},
     {"Check1", ControlKind::kCheckBox, IDC_CHECK1, "", {1560, 3450, 255, 255}, kDefaultFont, TextColour::kButtonText, Surface::kWindow, 0},
-    {"Command5", ControlKind::kPushButton, IDC_COMMAND5, "About", {4680, 4680, 1215, 375}, kDefaultFont, TextColour::kButtonText, Surface::kWindow, 0},
-    {"Command6", ControlKind::kPushButton, IDC_COMMAND6, "Restore Defaults", {2640, 4680, 1815, 375}, kDefaultFont, TextColour::kButtonText, Surface::kWindow, 0},
-    {"Command7", ControlKind::kPushButton, IDC_COMMAND7, "Apply ", {1080, 4680, 1335, 375}, kDefaultFont, TextColour::kButtonText, Surface::kWindow, 0},
+    {"Command5", ControlKind::kPushButton, IDC_COMMAND5, TextId::kAbout, {4680, 4680, 1215, 375}, kDefaultFont, TextColour::kButtonText, Surface::kWindow, 0},
+    {"Command6", ControlKind::kPushButton, IDC_COMMAND6, TextId::kRestore, {2640, 4680, 1815, 375}, kDefaultFont, TextColour::kButtonText, Surface::kWindow, 0},
+    {"Command7", ControlKind::kPushButton, IDC_COMMAND7, TextId::kApply, {1080, 4680, 1335, 375}, kDefaultFont, TextColour::kButtonText, Surface::kWindow, 0},
+    {"Label13", ControlKind::kLabel, IDC_LABEL13, kMakerWebAddress, {4440, 5160, 2025, 195}, kLinkFont, TextColour::kWhite, Surface::kWindow, kSizedToText | kLink},
 }};
 // clang-format on
+
+// What a screen reader says beyond the system's own description: the check box by its sentence,
+// each picture of the preview by what it shows; the logo and the arrows are art.
+inline constexpr std::array<AccessibleControl, 7> kForm1Accessible{{
+    {"Check1", AccessibleRole::kCheckBox, TextId::kSoundOption},
+    {"Image6", AccessibleRole::kGraphic, TextId::kPictureNow},
+    {"Image3", AccessibleRole::kGraphic, TextId::kPictureEmpty},
+    {"Image4", AccessibleRole::kGraphic, TextId::kPictureFull},
+    {"Image1", AccessibleRole::kDecoration},
+    {"Image5", AccessibleRole::kDecoration},
+    {"Image2", AccessibleRole::kDecoration},
+}};
 
 }  // namespace kelvoro::win32

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -12,6 +13,7 @@
 #include "appearance/commands.h"
 #include "platform/failure.h"
 #include "platform/win32/gdi_scope.h"
+#include "platform/win32/wide_text.h"
 #include "resource.h"
 
 namespace kelvoro::win32 {
@@ -51,10 +53,40 @@ constexpr const ControlLayout& LayoutOf(std::string_view name) {
 constexpr TwipsRect kBinPictureBox = LayoutOf("Image3").rect;
 static_assert(LayoutOf("Image4").rect.width == kBinPictureBox.width);
 
+// Every accessible description names a control of the window.
+constexpr bool EveryDescriptionNamesAControl() {
+  for (const AccessibleControl& accessible : kForm1Accessible) {
+    bool found = false;
+    for (const ControlLayout& layout : kForm1Controls)
+      found = found || layout.name == accessible.name;
+    if (!found) return false;
+  }
+  return true;
+}
+static_assert(EveryDescriptionNamesAControl(), "an accessible description of no control");
+
+// The bin's name under the stock picture, in another language, in the window's default font.
+constexpr ControlLayout kBinName{"Image6",           ControlKind::kLabel,     IDC_IMAGE6,
+                                 TextId::kBinName,   LayoutOf("Image6").rect, kDefaultFont,
+                                 TextColour::kBlack, Surface::kWindow,        0};
+// The rows of the stock picture above its name, and the room for a longer name, in pixels at
+// 96 dpi: the picture's width (69) and up to 116 pixels, centred on it.
+constexpr int kStockPictureHeight = 55;
+constexpr int kStockArtHeight = 38;
+constexpr int kBinNameWidest = 116;
+
+// The three buttons of a set, in their order on the row, and the gap between two.
+constexpr std::array<std::string_view, 3> kButtonSetA{"Command1", "Command2", "Command3"};
+constexpr std::array<std::string_view, 3> kButtonSetB{"Command7", "Command6", "Command5"};
+constexpr int kButtonGap = LayoutOf("Command2").rect.left - LayoutOf("Command1").rect.left -
+                           LayoutOf("Command1").rect.width;
+
 }  // namespace
 
-Form1::Form1(HINSTANCE instance, BrowserPort& browser)
-    : Window(instance, kForm1Controls), browser_(browser), about_(instance, browser) {}
+Form1::Form1(HINSTANCE instance, ShellServices& shell, BrowserPort& browser)
+    : Window(instance, shell, kForm1Controls),
+      browser_(browser),
+      about_(instance, shell, browser) {}
 
 // The controls use the fonts, brushes and pictures of this object: the window goes first.
 Form1::~Form1() { Destroy(); }
@@ -150,6 +182,10 @@ void Form1::OnCommand(int id, int code) {
     case IDC_LABEL13:
       if (code == STN_CLICKED) Label13_Click();
       break;
+    case IDC_LABEL14:
+      // The second click of a double click toggles the box again, as it does on the box.
+      if (code == STN_CLICKED || code == STN_DBLCLK) Label14_Click();
+      break;
     default:
       // Check1 has no handler: its tick changes nothing until Apply reads it.
       break;
@@ -177,6 +213,120 @@ void Form1::LoadPictures(int dpi) {
   arrow_picture_ = Picture::FromArt(instance_, IDB_ARROW, IDI_ARROW_SCALES, dpi);
 }
 
+const AccessibleControl* Form1::AccessibleOf(const ControlLayout& layout) const {
+  for (const AccessibleControl& accessible : kForm1Accessible) {
+    if (accessible.name == layout.name) return &accessible;
+  }
+  return nullptr;
+}
+
+ControlRoom Form1::RoomOf(const ControlLayout& layout) const {
+  // The header's texts end before the logo; the sound text and the rows' captions keep their
+  // place beside the box and before the arrows; the hint may use the window's width.
+  if (layout.surface == Surface::kHeader) {
+    return {LayoutOf("Label2").rect.left, LayoutOf("Image1").rect.left - 120};
+  }
+  if (layout.name == "Label14")
+    return {layout.rect.left, kPreviewFrame.left + kPreviewFrame.width - 120};
+  if (layout.name == "Label1" || layout.name == "Label4") {
+    return {layout.rect.left, LayoutOf("Image5").rect.left - 60};
+  }
+  return {kPreviewFrame.left, kForm1ClientWidth - kPreviewFrame.left};
+}
+
+void Form1::AfterLayOut() {
+  if (!ShowsTranslatedBinName() && !Texts().Translates(TextId::kApply) &&
+      !Texts().Translates(TextId::kRestore) && !Texts().Translates(TextId::kAbout)) {
+    return;
+  }
+  FitButtons();
+  FitStockPicture();
+}
+
+void Form1::FitButtons() {
+  const int padding = ToPixelsX(180);
+  std::array<int, 3> widths{};
+  bool wider = false;
+  for (std::size_t i = 0; i < widths.size(); ++i) {
+    widths[i] = ToPixelsX(LayoutOf(kButtonSetA[i]).rect.width);
+    for (const auto* set : {&kButtonSetA, &kButtonSetB}) {
+      const Control& button = Require((*set)[i]);
+      const SIZE text =
+          TextExtent(button.window, button.font.get(), WideWindowText(button.window), 0);
+      if (text.cx + padding > widths[i]) {
+        widths[i] = text.cx + padding;
+        wider = true;
+      }
+    }
+  }
+  if (!wider) return;
+  // The row, centred in the window, with the design's gaps.
+  RECT client{};
+  ::GetClientRect(window_, &client);
+  const int gap = ToPixelsX(kButtonGap);
+  int left = (client.right - (widths[0] + widths[1] + widths[2] + 2 * gap)) / 2;
+  left = std::max(left, ToPixelsX(kPreviewFrame.left) / 2);
+  const RECT design = ToPixels(LayoutOf("Command1").rect);
+  for (std::size_t i = 0; i < widths.size(); ++i) {
+    for (const auto* set : {&kButtonSetA, &kButtonSetB}) {
+      ::SetWindowPos(Require((*set)[i]).window, nullptr /* keep the z-order */, left, design.top,
+                     widths[i], design.bottom - design.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    left += widths[i] + gap;
+  }
+}
+
+bool Form1::ShowsTranslatedBinName() const { return Texts().Translates(TextId::kBinName); }
+
+void Form1::FitStockPicture() {
+  if (!ShowsTranslatedBinName()) return;
+  const Control& image = Require("Image6");
+  bin_name_font_ = FontOf(kBinName);
+  if (stock_picture_.Empty()) return;
+  const SIZE picture = stock_picture_.Size();
+  const int widest = std::max<int>(picture.cx, ::MulDiv(kBinNameWidest, picture.cx, 69));
+  const std::u16string name = TextOf(kBinName.text);
+  const SIZE line = TextExtent(image.window, bin_name_font_.get(), name, 0);
+  const int width = std::clamp<int>(line.cx + 4, picture.cx, widest);
+  const SIZE text = TextExtent(image.window, bin_name_font_.get(), name, width);
+  const int art = ::MulDiv(kStockArtHeight, picture.cy, kStockPictureHeight);
+  const RECT design = ToPixels(LayoutOf("Image6").rect);
+  ::SetWindowPos(image.window, nullptr /* keep the z-order */,
+                 design.left + (picture.cx - width) / 2, design.top, width,
+                 std::max<int>(picture.cy, art + text.cy + 2), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The stock picture shows the bin's English name under the bin. In another language the bin is
+// drawn alone, and its name in that language under it.
+void Form1::DrawImage(const DRAWITEMSTRUCT& item, const Control& control) const {
+  if (control.layout->id != IDC_IMAGE6 || !ShowsTranslatedBinName() || stock_picture_.Empty()) {
+    Window::DrawImage(item, control);
+    return;
+  }
+  const HDC dc = item.hDC;
+  ::FillRect(dc, &item.rcItem, SurfaceBrush(control.layout->surface));
+  const SIZE picture = stock_picture_.Size();
+  const int width = item.rcItem.right - item.rcItem.left;
+  const int art = ::MulDiv(kStockArtHeight, picture.cy, kStockPictureHeight);
+  {
+    const SavedDcState saved(dc);
+    ::IntersectClipRect(dc, item.rcItem.left, item.rcItem.top, item.rcItem.right,
+                        item.rcItem.top + art);
+    const RECT box{item.rcItem.left + (width - picture.cx) / 2, item.rcItem.top,
+                   item.rcItem.left + (width - picture.cx) / 2 + picture.cx,
+                   item.rcItem.top + picture.cy};
+    stock_picture_.Draw(dc, box, false /* its own size */);
+  }
+  const SavedDcState saved(dc);
+  const SelectedObject font(dc, bin_name_font_.get());
+  ::SetBkMode(dc, TRANSPARENT);
+  ::SetTextColor(dc, ColourOf(ColourRole::kText, RGB(0, 0, 0)));
+  const std::u16string name = TextOf(kBinName.text);
+  RECT text{item.rcItem.left, item.rcItem.top + art, item.rcItem.right, item.rcItem.bottom};
+  ::DrawTextW(dc, WidePointer(name), static_cast<int>(name.size()), &text,
+              DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
+}
+
 // ---------------------------------------------------------------------------------------------
 // Click handlers
 
@@ -202,6 +352,8 @@ void Form1::Command7_Click() {
 
 void Form1::Label13_Click() { OnLinkClicked(kMakerWebAddress); }
 
+void Form1::Label14_Click() { ::SendMessageW(Require("Check1").window, BM_CLICK, 0, 0); }
+
 void Form1::ShowAbout() { about_.Show(); }
 
 void Form1::OnLinkClicked(std::string_view address) { OpenWebPage(browser_, std::string(address)); }
@@ -224,7 +376,7 @@ void Form1::SetCaption(kelvoro::Control name, const std::string& text) {
   const Control& control = Require(NameOf(name));
   if (!HasText(control.layout->kind)) Unsupported();
   ::SetWindowTextA(control.window, text.c_str());
-  if ((control.layout->flags & kSizedToText) != 0) FitToText(control);
+  if (control.layout->kind == ControlKind::kLabel) PlaceLabel(control);
   ::InvalidateRect(control.window, nullptr, TRUE /* erase */);
 }
 
@@ -247,7 +399,7 @@ void Form1::SetCheck1Value(int value) {
 
 void Form1::SetBackColour(kelvoro::Control name, Rgb colour) {
   UniqueHBrush brush(::CreateSolidBrush(ToColorref(colour)));
-  if (!brush) throw Failure("Out of memory");
+  if (!brush) throw Failure(TextId::kOutOfMemory);
   if (name == kelvoro::Control::Form1) {
     SetWindowBrush(std::move(brush));
     // The transparent labels and the pictures show the window's colour around them.

@@ -25,9 +25,9 @@ namespace kelvoro::win32 {
 class Form1 final : public Form1Port, public Window {
  public:
   // The class name by which other programs (and the test drivers) find the window.
-  static constexpr char kClassName[] = "KelvoroForm1";
+  static constexpr wchar_t kClassName[] = L"KelvoroForm1";
 
-  Form1(HINSTANCE instance, BrowserPort& browser);
+  Form1(HINSTANCE instance, ShellServices& shell, BrowserPort& browser);
   ~Form1() override;
 
   // Form_Initialize, then the window with all its controls, hidden. False when the window or one
@@ -57,6 +57,15 @@ class Form1 final : public Form1Port, public Window {
   void OnCommand(int id, int code) override;
   const Picture* DesignPictureOf(DesignPicture picture) const override;
   void LoadPictures(int dpi) override;
+  const AccessibleControl* AccessibleOf(const ControlLayout& layout) const override;
+  ControlRoom RoomOf(const ControlLayout& layout) const override;
+  void AfterLayOut() override;
+  void DrawImage(const DRAWITEMSTRUCT& item, const Control& control) const override;
+  // In another language than English: the buttons widened for captions that need it, and the
+  // stock picture given room for the bin's name in that language.
+  void FitButtons();
+  void FitStockPicture();
+  bool ShowsTranslatedBinName() const;
 
   // Click handlers.
   void Command1_Click();
@@ -66,6 +75,8 @@ class Form1 final : public Form1Port, public Window {
   void Command6_Click();
   void Command7_Click();
   void Label13_Click();
+  // The sound text: a click ticks or clears the box as a click on the box does.
+  void Label14_Click();
   // Opens the About window.
   void ShowAbout();
   // Opens `address` in a new browser window.
@@ -79,7 +90,8 @@ class Form1 final : public Form1Port, public Window {
   PictureList img1_;
   Picture stock_picture_;
   Picture arrow_picture_;
-  Form2 about_;  // the single About window; its window lives on after this one closes
+  UniqueHFont bin_name_font_;  // the bin's name under the stock picture, in another language
+  Form2 about_;                // the single About window; its window lives on after this one closes
 
   HWND focus_ = nullptr;  // the control that had the focus when the window was deactivated
 };

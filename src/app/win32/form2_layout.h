@@ -23,18 +23,12 @@ struct TwipsLine {
 inline constexpr int kForm2ClientWidth = 4575;
 inline constexpr int kForm2ClientHeight = 2880;
 
-inline constexpr std::string_view kReleaseLine = "Released 14 May 2002";
-inline constexpr std::string_view kCreditLine = "Written by Ilse Marwood-Taan";
-inline constexpr std::string_view kTownLine = "Skerrow Bay, Ireland";
-inline constexpr std::string_view kNoticeLine = "Free to use and to share.";
+inline constexpr std::string_view kAuthor = "Ilse Marwood-Taan";
 
-// Label8 and Label6 join their fixed parts to the maker's details.
+// Label8 shows the maker's web address after one blank.
 inline constexpr char kLabel8Text[] = " http://orvane.example/";
-inline constexpr char kLabel6Text[] = "Email : support@orvane.example";
 static_assert(std::string_view(kLabel8Text).substr(1) == kMakerWebAddress,
               "Label8 shows the maker's web address after one blank");
-static_assert(std::string_view(kLabel6Text).substr(8) == kSupportEmail,
-              "Label6 shows the support address");
 
 // White, one pixel: together a rule at 2760 twips with a gap for the notice line.
 inline constexpr std::array<TwipsLine, 2> kAboutRule{{
@@ -48,13 +42,13 @@ inline constexpr std::array<TwipsLine, 2> kAboutRule{{
 inline constexpr std::array<ControlLayout, 8> kForm2Controls{{
     // name, kind, id, text, {left, top, width, height}, font, colour, surface, flags
     {"Label1", ControlKind::kLabel, IDC_ABOUT_LABEL1, "Kelvoro 2.1", {1080, 120, 2190, 255}, {"Arial", 1125, false, false}, TextColour::kBlue, Surface::kWindow, kSizedToText},
-    {"Label2", ControlKind::kLabel, IDC_ABOUT_LABEL2, "Freeware", {1800, 360, 825, 240}, {"Tahoma", 975, false, false}, TextColour::kBlack, Surface::kWindow, kSizedToText},
-    {"Label9", ControlKind::kLabel, IDC_ABOUT_LABEL9, kReleaseLine, {1200, 600, 2025, 240}, {"Tahoma", 975, false, false}, TextColour::kBlack, Surface::kWindow, kSizedToText | kClickable},
-    {"Label3", ControlKind::kLabel, IDC_ABOUT_LABEL3, kCreditLine, {840, 1080, 2835, 270}, {"Tahoma", 1125, false, false}, TextColour::kBlack, Surface::kWindow, kSizedToText},
-    {"Label4", ControlKind::kLabel, IDC_ABOUT_LABEL4, kTownLine, {1440, 1320, 1500, 240}, {"Tahoma", 975, false, false}, TextColour::kBlack, Surface::kWindow, kSizedToText},
+    {"Label2", ControlKind::kLabel, IDC_ABOUT_LABEL2, TextId::kFreeware, {1800, 360, 825, 240}, {"Tahoma", 975, false, false}, TextColour::kBlack, Surface::kWindow, kSizedToText},
+    {"Label9", ControlKind::kLabel, IDC_ABOUT_LABEL9, TextId::kReleased, {1200, 600, 2025, 240}, {"Tahoma", 975, false, false}, TextColour::kBlack, Surface::kWindow, kSizedToText | kClickable | kOpensPage},
+    {"Label3", ControlKind::kLabel, IDC_ABOUT_LABEL3, Caption(TextId::kCredit, kAuthor), {840, 1080, 2835, 270}, {"Tahoma", 1125, false, false}, TextColour::kBlack, Surface::kWindow, kSizedToText},
+    {"Label4", ControlKind::kLabel, IDC_ABOUT_LABEL4, TextId::kTown, {1440, 1320, 1500, 240}, {"Tahoma", 975, false, false}, TextColour::kBlack, Surface::kWindow, kSizedToText},
     {"Label8", ControlKind::kLabel, IDC_ABOUT_LABEL8, kLabel8Text, {840, 1800, 2985, 300}, {"MS Sans Serif", 1200, false, false}, TextColour::kBlue, Surface::kWindow, kSizedToText | kLink},
-    {"Label6", ControlKind::kLabel, IDC_ABOUT_LABEL6, kLabel6Text, {840, 2160, 3000, 240}, {"MS Sans Serif", 975, false, false}, TextColour::kBlack, Surface::kWindow, kSizedToText},
-    {"Label5", ControlKind::kLabel, IDC_ABOUT_LABEL5, kNoticeLine, {240, 2640, 2355, 195}, {"MS Sans Serif", 825, false, false}, TextColour::kWhite, Surface::kWindow, kSizedToText},
+    {"Label6", ControlKind::kLabel, IDC_ABOUT_LABEL6, Caption(TextId::kEmail, kSupportEmail), {840, 2160, 3000, 240}, {"MS Sans Serif", 975, false, false}, TextColour::kBlack, Surface::kWindow, kSizedToText},
+    {"Label5", ControlKind::kLabel, IDC_ABOUT_LABEL5, TextId::kNotice, {240, 2640, 2355, 195}, {"MS Sans Serif", 825, false, false}, TextColour::kWhite, Surface::kWindow, kSizedToText},
 }};
 // clang-format on
 

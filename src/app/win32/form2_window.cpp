@@ -10,14 +10,15 @@ namespace {
 
 // Fixed single border: a normal title bar with the close box; no sizing, no minimise or
 // maximise box.
-constexpr WindowFrame kFrame{"About", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
+constexpr WindowFrame kFrame{TextId::kAboutTitle,
+                             WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
                              0 /* no extended style */, kForm2ClientWidth, kForm2ClientHeight};
 constexpr char kOwnerClassName[] = "KelvoroForm2Owner";
 
 }  // namespace
 
-Form2::Form2(HINSTANCE instance, BrowserPort& browser)
-    : Window(instance, kForm2Controls), browser_(browser) {}
+Form2::Form2(HINSTANCE instance, ShellServices& shell, BrowserPort& browser)
+    : Window(instance, shell, kForm2Controls), browser_(browser) {}
 
 Form2::~Form2() { Destroy(); }
 

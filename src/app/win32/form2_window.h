@@ -12,16 +12,16 @@ namespace kelvoro::win32 {
 // pages, laid out from kForm2Controls. One instance at most: Show loads the window (centred,
 // coloured by its load step) when it is not open, and brings it to the front when it is. The
 // window belongs to no other window of the program, so it stays open when the main window
-// closes, and it keeps the program running until it is closed itself. It has no button and
-// nothing in it takes the focus.
+// closes, and it keeps the program running until it is closed itself. It has no button; its two
+// links are the only controls that take the focus.
 //
 // The object outlives its window: closing the window destroys it, and the next Show loads it
 // anew.
 class Form2 final : public Window {
  public:
-  static constexpr char kClassName[] = "KelvoroForm2";
+  static constexpr wchar_t kClassName[] = L"KelvoroForm2";
 
-  Form2(HINSTANCE instance, BrowserPort& browser);
+  Form2(HINSTANCE instance, ShellServices& shell, BrowserPort& browser);
   ~Form2() override;
 
   // Command3_Click and Command5_Click of the main window.

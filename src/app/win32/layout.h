@@ -6,6 +6,8 @@
 
 #include <string_view>
 
+#include "texts/catalogue.h"
+
 namespace kelvoro::win32 {
 
 // A rectangle in twips (1/1440 inch), relative to the client area of its window.
@@ -21,6 +23,26 @@ struct LayoutFont {
   int hundredths_of_point;
   bool bold;
   bool underline;
+};
+
+// What a control shows: a text the user reads in their language (from the catalogue), or a fixed
+// one that no language changes (the product name, an address).
+struct Caption {
+  constexpr Caption(const char* fixed) : fixed(fixed) {}
+  constexpr Caption(std::string_view fixed) : fixed(fixed) {}
+  constexpr Caption(TextId id) : id(id), translated(true) {}
+  // A text with a placeholder, filled with `argument` (a name or an address) in every language.
+  constexpr Caption(TextId id, std::string_view argument)
+      : fixed(argument), id(id), translated(true) {}
+
+  // The caption in the language of `texts`, UTF-8.
+  std::string In(const Catalogue& texts) const {
+    return translated ? Fill(texts.Get(id), fixed) : std::string(fixed);
+  }
+
+  std::string_view fixed;  // the text itself, or the argument of a translated one
+  TextId id{};
+  bool translated = false;
 };
 
 enum class ControlKind {
@@ -48,13 +70,16 @@ enum class PictureFit {
 inline constexpr unsigned kSizedToText = 1;  // a label on one line whose box fits its text
 inline constexpr unsigned kClickable = 2;    // a label that reports clicks; others let them through
 inline constexpr unsigned kHandCursor = 4;   // the pointing-hand cursor over it
-inline constexpr unsigned kLink = kClickable | kHandCursor;
+// A label that opens a web page: the keyboard reaches it with Tab (after the window's other
+// controls) and opens it with Enter or Space, and a screen reader announces it as a link.
+inline constexpr unsigned kOpensPage = 8;
+inline constexpr unsigned kLink = kClickable | kHandCursor | kOpensPage;
 
 struct ControlLayout {
   std::string_view name;
   ControlKind kind;
   int id;
-  std::string_view text;
+  Caption text;
   TwipsRect rect;
   LayoutFont font;  // only for the kinds with text
   TextColour colour;
@@ -65,5 +90,20 @@ struct ControlLayout {
 };
 
 constexpr bool HasText(ControlKind kind) { return kind != ControlKind::kImage; }
+
+// How a screen reader announces a control that the system's own description does not serve
+// (a control the table of its window does not name is announced as the system describes it: by
+// its text, in the role of its kind). Links need no entry: every clickable label is one.
+enum class AccessibleRole {
+  kCheckBox,    // a check box, named by the text beside it
+  kGraphic,     // a picture, named by what it shows
+  kDecoration,  // art that says nothing: skipped
+};
+
+struct AccessibleControl {
+  std::string_view name;  // the control's name in its window's layout
+  AccessibleRole role;
+  TextId text{};  // what it is called (not for decoration)
+};
 
 }  // namespace kelvoro::win32

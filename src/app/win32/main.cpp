@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <string_view>
 
 #include "app/win32/form1_window.h"
 #include "platform/ports/ports.h"
@@ -12,6 +13,8 @@
 #include "platform/win32/shell_services.h"
 #include "platform/win32/system_win32.h"
 #include "platform/windows_version.h"
+#include "resource.h"
+#include "texts/catalogue.h"
 
 // The library's default terminate handler prints the demangled type of an uncaught exception;
 // its demangler alone is about a tenth of the executable. Nothing escapes WinMain, which catches
@@ -71,10 +74,25 @@ bool ClickedByEnter(const MSG& msg) {
 }
 
 // Keyboard navigation of the window that holds the focus: Tab and Shift+Tab between the controls
-// that can take the focus, Space on a button or the check box.
+// that can take the focus, Space on a button or the check box, Enter or Space on a link.
 bool IsNavigationMessage(MSG& msg) {
   const HWND root = ::GetAncestor(msg.hwnd, GA_ROOT);
-  return root != nullptr && ::IsDialogMessageA(root, &msg);
+  return root != nullptr && ::IsDialogMessageW(root, &msg);
+}
+
+// The user's Windows display language, and its catalogue from the program's resources (English,
+// built in, where the language has none or its catalogue cannot be read).
+void UseDisplayLanguage(HINSTANCE instance) {
+  const kelvoro::Language language = kelvoro::LanguageFor(::GetUserDefaultUILanguage());
+  if (language == kelvoro::Language::kEnglish) return;
+  const int id = IDR_CATALOGUE_FIRST + static_cast<int>(language);
+  const HRSRC found = ::FindResourceW(instance, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10));
+  const HGLOBAL loaded = found != nullptr ? ::LoadResource(instance, found) : nullptr;
+  const void* data = loaded != nullptr ? ::LockResource(loaded) : nullptr;
+  if (data == nullptr) return;
+  kelvoro::UseLanguage(
+      language, kelvoro::Catalogue::Parse(std::string_view(static_cast<const char*>(data),
+                                                           ::SizeofResource(instance, found))));
 }
 
 int Run(HINSTANCE instance, int show_command) {
@@ -86,7 +104,8 @@ int Run(HINSTANCE instance, int show_command) {
   kelvoro::win32::SystemWin32 system(shell);
   kelvoro::win32::MessageWin32 messages;
   kelvoro::WindowsFacts facts;
-  kelvoro::win32::Form1 form1(instance, browser);
+  UseDisplayLanguage(instance);
+  kelvoro::win32::Form1 form1(instance, shell, browser);
   if (!form1.Create()) return 1;
   messages.SetMainWindow(form1.Handle());
   const kelvoro::Ports ports{registry, system, messages, form1};
@@ -94,10 +113,10 @@ int Run(HINSTANCE instance, int show_command) {
   form1.ShowCentred(show_command);
 
   MSG msg{};
-  while (::GetMessageA(&msg, nullptr /* every window of the thread */, 0, 0) > 0) {
+  while (::GetMessageW(&msg, nullptr /* every window of the thread */, 0, 0) > 0) {
     if (ClickedByEnter(msg) || IsNavigationMessage(msg)) continue;
     ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
+    ::DispatchMessageW(&msg);
   }
   return static_cast<int>(msg.wParam);
 }

@@ -10,17 +10,19 @@
 #include <vector>
 
 #include "app/colour_scheme.h"
+#include "app/win32/accessible.h"
 #include "app/win32/layout.h"
 #include "app/win32/picture.h"
 #include "app/win32/window_procedure.h"
 #include "platform/ports/form1_port.h"
+#include "platform/win32/shell_services.h"
 #include "platform/win32/unique_handle.h"
 
 namespace kelvoro::win32 {
 
 // The frame of a top-level window: its title, styles and client size in twips.
 struct WindowFrame {
-  const char* title;
+  Caption title;
   DWORD style;
   DWORD ex_style;
   int client_width;
@@ -31,6 +33,17 @@ COLORREF ToColorref(Rgb colour);
 
 // The whole text of a window or control, in the ANSI code page.
 std::string WindowText(HWND window);
+// The whole text of a window or control, in UTF-16.
+std::u16string WideWindowText(HWND window);
+
+// Where a label may lie: between these edges, in twips, of its window's client area. A label
+// whose text (in another language than English) is wider than the room from its place to
+// `right` is centred between the two edges, or, where even that is too narrow, wraps between
+// them.
+struct ControlRoom {
+  int left;
+  int right;
+};
 
 // What both windows share: the window class, the window's DPI (twips become pixels through
 // TwipsToPixels; a move to a monitor of another DPI lays the window out afresh, fonts and pictures
@@ -38,6 +51,12 @@ std::string WindowText(HWND window);
 // icon, the pointing-hand cursor, the window's colour, the controls of one layout table with their
 // fonts, brushes and pictures, their look-up by name and window, and the count of open top-level
 // windows (the last one to close ends the message loop).
+//
+// Texts are shown through the wide entry points in the user's language (Texts()), each in a font
+// that has the language's letters. What a screen reader and the keyboard need beyond the system's
+// own controls comes from here too: every link (a clickable label that opens a page) is a tab
+// stop that shows the focus rectangle, opens on Enter or Space, and is announced as a link; the
+// controls that AccessibleOf names are announced as it says.
 //
 // A derived window T names its class in T::kClassName and creates its window with Create(*this,
 // ...): its messages then arrive through WindowProcedure<T>, which catches everything, at
@@ -59,13 +78,14 @@ class Window {
     const ControlLayout* layout = nullptr;
     HWND window = nullptr;
     UniqueHFont font;
-    UniqueHBrush back_brush;           // null: the design colour
-    const Picture* picture = nullptr;  // owned by the derived window
+    UniqueHBrush back_brush;             // null: the design colour
+    const Picture* picture = nullptr;    // owned by the derived window
+    WNDPROC system_procedure = nullptr;  // set where this window answers some of its messages
   };
 
   template <std::size_t N>
-  Window(HINSTANCE instance, const std::array<ControlLayout, N>& layout)
-      : instance_(instance), controls_(N) {
+  Window(HINSTANCE instance, ShellServices& shell, const std::array<ControlLayout, N>& layout)
+      : instance_(instance), shell_(shell), controls_(N) {
     for (std::size_t i = 0; i < N; ++i) controls_[i].layout = &layout[i];
   }
   virtual ~Window() = default;
@@ -94,6 +114,15 @@ class Window {
   // Loads the pictures for `dpi`, in place (the controls keep pointing at them): before the
   // window is created, and again when it moves to a monitor of another DPI.
   virtual void LoadPictures(int dpi);
+  // How a screen reader announces the control, where the system's description does not serve;
+  // nullptr for the system's own.
+  virtual const AccessibleControl* AccessibleOf(const ControlLayout& layout) const;
+  // Where a label whose text does not fit its place may go.
+  virtual ControlRoom RoomOf(const ControlLayout& layout) const;
+  // After every control has been laid out at the window's DPI: what a window adds to that.
+  virtual void AfterLayOut() {}
+  // Draws an image control.
+  virtual void DrawImage(const DRAWITEMSTRUCT& item, const Control& control) const;
 
   // The window's colour; a null brush stands for the system's default colour.
   void SetWindowBrush(UniqueHBrush brush) noexcept { back_brush_ = std::move(brush); }
@@ -103,24 +132,37 @@ class Window {
   // `design` while high contrast is off, else the theme's colour for `role`.
   COLORREF ColourOf(ColourRole role, COLORREF design) const noexcept;
 
+  // The text of a caption in the user's language, and the font a control shows it in, at the
+  // window's DPI: the design font for a text that no language changes and in a language of
+  // Western letters, else the design face in the language's character set, or, for a script the
+  // design fonts lack, the system's interface font for that script.
+  static std::u16string TextOf(const Caption& caption);
+  UniqueHFont FontOf(const ControlLayout& layout) const;
+  // The extent of `text` in `font`: on one line, or wrapped at `wrap_width` pixels (above 0).
+  static SIZE TextExtent(HWND window, HFONT font, const std::u16string& text, int wrap_width);
+
   RECT ToPixels(const TwipsRect& rect) const noexcept;
+  int ToPixelsX(int twips) const noexcept;
   POINT ToPixels(int x_twips, int y_twips) const noexcept;
   static POINT CentredOnScreen(int width, int height) noexcept;
 
   // Raises a Failure when the window has no control of that name.
   Control& Require(std::string_view name);
   const Control& Require(std::string_view name) const;
-  void FitToText(const Control& control) const;
+  // Fits a sized-to-text label to its text; a text in another language than English that does
+  // not fit where the design puts it moves or wraps within RoomOf.
+  void PlaceLabel(const Control& control) const;
   void FitToPicture(const Control& control) const;
 
   HINSTANCE instance_;
+  ShellServices& shell_;
   HWND window_ = nullptr;  // destroyed before the objects of the derived window are released
 
  private:
   template <typename T>
   friend LRESULT CALLBACK WindowProcedure(HWND, UINT, WPARAM, LPARAM);
 
-  bool Create(const char* class_name, WNDPROC procedure, void* self, const WindowFrame& frame,
+  bool Create(const wchar_t* class_name, WNDPROC procedure, void* self, const WindowFrame& frame,
               HWND owner, bool centred);
   bool CreateControl(Control& control);
   // Places the control, gives it its font and fits it, at the window's DPI.
@@ -137,7 +179,14 @@ class Window {
   bool OnSetCursor(HWND over, int hit_test) const;
 
   void DrawFlatButton(const DRAWITEMSTRUCT& item, const Control& control) const;
-  void DrawImage(const DRAWITEMSTRUCT& item, const Control& control) const;
+
+  // The messages of the controls this window answers in part (links and the controls that
+  // AccessibleOf names): WM_GETOBJECT, and a link's focus rectangle and keys.
+  static LRESULT CALLBACK ControlProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT OnControlMessage(const Control& control, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT CallSystem(const Control& control, UINT message, WPARAM wparam, LPARAM lparam) const;
+  void OnLinkPaint(const Control& control, UINT message, WPARAM wparam, LPARAM lparam);
+
   const Control* Find(std::string_view name) const noexcept;
   const Control* FindByWindow(HWND window) const noexcept;
 

@@ -2,7 +2,8 @@
 
 #include <windows.h>
 
-#include <cstdio>
+#include <cstddef>
+#include <cstring>
 #include <exception>
 
 namespace kelvoro::win32 {
@@ -14,8 +15,18 @@ namespace kelvoro::win32 {
 template <typename T>
 LRESULT AnswerAfterFailure(UINT message, const char* reason) noexcept {
   if (message != WM_NCCREATE && message != WM_CREATE) return 0;
-  char line[256];
-  std::snprintf(line, sizeof line, "Kelvoro: window %s not created: %s\n", T::kClassName, reason);
+  // Put together by hand: the C library's formatting would be the largest part of the program.
+  char line[256] = "Kelvoro: window ";
+  std::size_t length = std::strlen(line);
+  const auto append = [&](auto text) {
+    for (; *text != 0 && length + 2 < sizeof line; ++text)
+      line[length++] = static_cast<char>(*text);
+  };
+  append(T::kClassName);
+  append(" not created: ");
+  append(reason);
+  line[length++] = '\n';
+  line[length] = '\0';
   ::OutputDebugStringA(line);
   return message == WM_NCCREATE ? FALSE : -1;
 }
@@ -30,14 +41,14 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wparam, LPARA
   try {
     T* self = nullptr;
     if (message == WM_NCCREATE) {
-      const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lparam);
+      const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
       self = static_cast<T*>(create->lpCreateParams);
-      ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+      ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
       self->window_ = window;
     } else {
-      self = reinterpret_cast<T*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+      self = reinterpret_cast<T*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
     }
-    if (self == nullptr) return ::DefWindowProcA(window, message, wparam, lparam);
+    if (self == nullptr) return ::DefWindowProcW(window, message, wparam, lparam);
     return self->HandleMessage(message, wparam, lparam);
   } catch (const std::exception& error) {
     return AnswerAfterFailure<T>(message, error.what());

@@ -2,6 +2,9 @@
 
 #include <vector>
 
+#include "platform/win32/wide_text.h"
+#include "texts/catalogue.h"
+
 namespace kelvoro::win32 {
 namespace {
 
@@ -53,7 +56,10 @@ void MessageWin32::Show(const std::string& text, MessageStyle style) {
   HWND owner = IsShown(main_window_) ? main_window_ : ::GetActiveWindow();
   if (!IsShown(owner)) owner = nullptr;
   const OtherWindowsDisabled others(owner);
-  ::MessageBoxA(owner, text.c_str(), kAppTitle, MB_OK | MB_APPLMODAL | static_cast<UINT>(style));
+  const std::u16string wide = ToUtf16(text);
+  const std::u16string title = ToUtf16(kAppTitle);
+  ::MessageBoxW(owner, WidePointer(wide), WidePointer(title),
+                MB_OK | MB_APPLMODAL | static_cast<UINT>(style));
 }
 
 }  // namespace kelvoro::win32

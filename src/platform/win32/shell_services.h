@@ -32,8 +32,10 @@ class ShellServices {
   // Tells the shell that file associations, and with them the icons it shows, have changed.
   void NotifyAssociationsChanged();
 
- private:
+ // Initialises COM for this thread the first time it is asked; true when COM can be used.
   bool EnsureCom();
+
+ private:
 
   SystemLibrary ole32_;
   SystemLibrary oleaut32_;

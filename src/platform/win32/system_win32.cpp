@@ -21,12 +21,12 @@ std::u16string ModulePath() {
   for (;;) {
     const DWORD length = ::GetModuleFileNameW(nullptr /* this executable */, WidePointer(path),
                                               static_cast<DWORD>(path.size()));
-    if (length == 0) throw Failure("The program's file name cannot be obtained");
+    if (length == 0) throw Failure(TextId::kFileNameUnknown);
     if (length < path.size()) {
       path.resize(length);
       return path;
     }
-    if (path.size() >= kLongestPath) throw Failure("The program's file name is too long");
+    if (path.size() >= kLongestPath) throw Failure(TextId::kFileNameTooLong);
     path.resize(path.size() * 2);
   }
 }
@@ -51,7 +51,7 @@ void SystemWin32::QueryWindowsDirectory(char* buffer, std::uint32_t size) {
 std::u16string SystemWin32::ProgramFolder() {
   std::u16string path = ModulePath();
   const std::u16string::size_type separator = path.find_last_of(u"\\/");
-  if (separator == std::u16string::npos) throw Failure("The program folder cannot be obtained");
+  if (separator == std::u16string::npos) throw Failure(TextId::kFolderUnknown);
   // Everything before the last separator: "C:\Tools\x.exe" gives "C:\Tools", "C:\x.exe" gives
   // "C:". The callers add the separator themselves.
   path.resize(separator);
@@ -85,7 +85,7 @@ bool SystemWin32::ToCodePage(const std::u16string& text, std::string& ansi) {
 
 std::u16string SystemWin32::FromCodePage(const std::string& text) {
   std::u16string wide = WideFromCodePage(text);
-  if (wide.empty() && !text.empty()) throw Failure("A text cannot be read in the system code page");
+  if (wide.empty() && !text.empty()) throw Failure(TextId::kCodePageText);
   return wide;
 }
 

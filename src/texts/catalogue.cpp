@@ -1,0 +1,120 @@
+#include "texts/catalogue.h"
+
+#include <utility>
+
+namespace kelvoro {
+namespace {
+
+struct Active {
+  Language language = Language::kEnglish;
+  Catalogue catalogue;
+};
+
+Active& TheActive() {
+  static Active active;
+  return active;
+}
+
+// The text of one line of the compact form, its escapes resolved; false for a broken escape.
+bool Unescape(std::string_view escaped, std::string& text) {
+  text.clear();
+  for (std::size_t i = 0; i < escaped.size(); ++i) {
+    if (escaped[i] != '\\') {
+      text += escaped[i];
+      continue;
+    }
+    if (++i == escaped.size() || (escaped[i] != 'n' && escaped[i] != '\\')) return false;
+    text += escaped[i] == 'n' ? '\n' : '\\';
+  }
+  return true;
+}
+
+}  // namespace
+
+Language LanguageFor(std::uint16_t ui_language) {
+  const std::uint16_t primary = ui_language & 0x3FF;
+  for (const LanguageInfo& info : kLanguages) {
+    if (info.primary == primary) return info.language;
+  }
+  return Language::kEnglish;
+}
+
+std::array<std::string, kTextCount> Catalogue::EnglishTexts() {
+  std::array<std::string, kTextCount> texts;
+  for (std::size_t i = 0; i < kTextCount; ++i) texts[i] = std::string(kTexts[i].english);
+  return texts;
+}
+
+Catalogue Catalogue::Parse(std::string_view compact) {
+  Catalogue catalogue;
+  std::string text;
+  for (std::size_t index = 0; index < kTextCount && !compact.empty(); ++index) {
+    const std::size_t end = compact.find('\n');
+    std::string_view line = compact.substr(0, end);
+    compact = end == std::string_view::npos ? std::string_view() : compact.substr(end + 1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (line.empty() || !Unescape(line, text)) continue;
+    catalogue.texts_[index] = text;
+    catalogue.translated_[index] = true;
+  }
+  return catalogue;
+}
+
+std::string Fill(std::string_view text, std::string_view argument) {
+  std::string filled(text);
+  const std::size_t at = filled.find("%1");
+  if (at != std::string::npos) filled.replace(at, 2, argument);
+  return filled;
+}
+
+std::u16string ToUtf16(std::string_view utf8) {
+  std::u16string wide;
+  wide.reserve(utf8.size());
+  std::size_t i = 0;
+  while (i < utf8.size()) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    const std::size_t length = lead < 0x80           ? 1
+                               : (lead >> 5) == 0x6  ? 2
+                               : (lead >> 4) == 0xE  ? 3
+                               : (lead >> 3) == 0x1E ? 4
+                                                     : 0;
+    char32_t code = length == 1   ? lead
+                    : length == 2 ? lead & 0x1F
+                    : length == 3 ? lead & 0x0F
+                                  : lead & 0x07;
+    bool valid = length != 0 && i + length <= utf8.size();
+    for (std::size_t k = 1; valid && k < length; ++k) {
+      const auto next = static_cast<unsigned char>(utf8[i + k]);
+      valid = (next & 0xC0) == 0x80;
+      code = (code << 6) | (next & 0x3F);
+    }
+    // Overlong forms, surrogates and values beyond Unicode are not well formed either.
+    static constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+    valid = valid && code >= kLeast[length] && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
+    if (!valid) {
+      wide += u'\uFFFD';
+      ++i;
+      continue;
+    }
+    if (code >= 0x10000) {
+      code -= 0x10000;
+      wide += static_cast<char16_t>(0xD800 + (code >> 10));
+      wide += static_cast<char16_t>(0xDC00 + (code & 0x3FF));
+    } else {
+      wide += static_cast<char16_t>(code);
+    }
+    i += length;
+  }
+  return wide;
+}
+
+const Catalogue& Texts() { return TheActive().catalogue; }
+
+Language CurrentLanguage() { return TheActive().language; }
+
+void UseLanguage(Language language, Catalogue catalogue) {
+  TheActive().language = language;
+  TheActive().catalogue = std::move(catalogue);
+}
+
+}  // namespace kelvoro

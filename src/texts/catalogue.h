@@ -1,0 +1,201 @@
+#pragma once
+
+// The texts a person reads, in the user's language. Each text has a stable identifier (its key in
+// the catalogues, res/lang/<language>.po) and an English default, which is also the fallback for
+// a text a catalogue lacks. Texts the program writes or compares (registry values, the family
+// labels, class names) are data and never pass through here.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace kelvoro {
+
+enum class TextId : std::uint8_t {
+  kTagline,
+  kEmptyRow,
+  kFullRow,
+  kSoundOption,
+  kHint,
+  kApply,
+  kRestore,
+  kAbout,
+  kBinName,
+  kPictureNow,
+  kPictureEmpty,
+  kPictureFull,
+  kAboutTitle,
+  kFreeware,
+  kReleased,
+  kCredit,
+  kTown,
+  kEmail,
+  kNotice,
+  kVersionMessage,
+  kAppliedMessage,
+  kRestoredMessage,
+  kAccessDeniedMessage,
+  kFolderNameMessage,
+  kKeyCreationMessage,
+  kOutOfMemory,
+  kFileNameUnknown,
+  kFileNameTooLong,
+  kFolderUnknown,
+  kFolderNotKnown,
+  kCodePageText,
+};
+
+struct TextEntry {
+  TextId id;
+  std::string_view key;
+  std::string_view english;
+};
+
+// clang-format off
+inline constexpr std::array<TextEntry, 31> kTexts{{
+    {TextId::kTagline, "main.tagline", "A fresh look and sound for your Recycle Bin."},
+    {TextId::kEmptyRow, "main.empty", "Empty "},
+    {TextId::kFullRow, "main.full", "Full"},
+    {TextId::kSoundOption, "main.sound", "Replace 'Empty Recycle Bin' sound."},
+    {TextId::kHint, "main.hint", "Click 'Apply' to make the changes to the Recycle Bin."},
+    {TextId::kApply, "main.apply", "Apply "},
+    {TextId::kRestore, "main.restore", "Restore Defaults"},
+    {TextId::kAbout, "main.about", "About"},
+    {TextId::kBinName, "main.bin_name", "Recycle Bin"},
+    {TextId::kPictureNow, "main.picture_now", "Recycle Bin now"},
+    {TextId::kPictureEmpty, "main.picture_empty", "Recycle Bin when empty, after Apply"},
+    {TextId::kPictureFull, "main.picture_full", "Recycle Bin when full, after Apply"},
+    {TextId::kAboutTitle, "about.title", "About"},
+    {TextId::kFreeware, "about.freeware", "Freeware"},
+    {TextId::kReleased, "about.released", "Released 14 May 2002"},
+    {TextId::kCredit, "about.credit", "Written by %1"},
+    {TextId::kTown, "about.town", "Skerrow Bay, Ireland"},
+    {TextId::kEmail, "about.email", "Email : %1"},
+    {TextId::kNotice, "about.notice", "Free to use and to share."},
+    {TextId::kVersionMessage, "message.version", "Error Getting Version Information"},
+    {TextId::kAppliedMessage, "message.applied", "The changes have been made to the Recycle Bin successfully. Press 'F5'(Refresh) Key several times on the Desktop to Display the changes."},
+    {TextId::kRestoredMessage, "message.restored", "Recycle Bin defaults restored. Press 'F5'(Refresh) Key several times on the Desktop to Display the changes."},
+    {TextId::kAccessDeniedMessage, "message.access_denied", "Error while performing the operation.Access Denied. Check permission"},
+    {TextId::kFolderNameMessage, "message.folder_name", "The Recycle Bin's icons were not changed: the name of the program's folder has characters that this version of Windows cannot keep in its settings. Move the program to a folder whose name has none of them and try again."},
+    {TextId::kKeyCreationMessage, "message.key_creation", "Unable to create necessary Registry values. Contact %1"},
+    {TextId::kOutOfMemory, "failure.out_of_memory", "Out of memory"},
+    {TextId::kFileNameUnknown, "failure.file_name", "The program's file name cannot be obtained"},
+    {TextId::kFileNameTooLong, "failure.file_name_long", "The program's file name is too long"},
+    {TextId::kFolderUnknown, "failure.folder", "The program folder cannot be obtained"},
+    {TextId::kFolderNotKnown, "failure.folder_unknown", "The program folder is unknown"},
+    {TextId::kCodePageText, "failure.code_page", "A text cannot be read in the system code page"},
+}};
+// clang-format on
+
+inline constexpr std::size_t kTextCount = kTexts.size();
+
+constexpr bool EveryTextInItsPlace() {
+  for (std::size_t i = 0; i < kTextCount; ++i) {
+    if (static_cast<std::size_t>(kTexts[i].id) != i) return false;
+  }
+  return true;
+}
+static_assert(EveryTextInItsPlace(), "kTexts is indexed by TextId");
+
+// The languages the program speaks. English is the default and the fallback.
+enum class Language : std::uint8_t {
+  kEnglish,
+  kGerman,
+  kFrench,
+  kSpanish,
+  kItalian,
+  kPortugueseBrazil,
+  kRussian,
+  kPolish,
+  kTurkish,
+  kChineseSimplified,
+  kJapanese,
+  kKorean,
+};
+
+// The letters a language is written in, and with them the fonts that can show it: the Western
+// letters of the design fonts, the same fonts' Cyrillic, Central European and Turkish letters, or
+// one of the East Asian scripts that the design fonts do not have.
+enum class Script : std::uint8_t {
+  kWestern,
+  kCyrillic,
+  kCentralEuropean,
+  kTurkish,
+  kSimplifiedChinese,
+  kJapanese,
+  kKorean,
+};
+
+struct LanguageInfo {
+  Language language;
+  std::uint16_t primary;  // Windows' primary language identifier
+  std::string_view code;  // the catalogue's name, res/lang/<code>.po
+  Script script;
+};
+
+// clang-format off
+inline constexpr std::array<LanguageInfo, 12> kLanguages{{
+    {Language::kEnglish, 0x09, "en", Script::kWestern},
+    {Language::kGerman, 0x07, "de", Script::kWestern},
+    {Language::kFrench, 0x0C, "fr", Script::kWestern},
+    {Language::kSpanish, 0x0A, "es", Script::kWestern},
+    {Language::kItalian, 0x10, "it", Script::kWestern},
+    {Language::kPortugueseBrazil, 0x16, "pt_BR", Script::kWestern},
+    {Language::kRussian, 0x19, "ru", Script::kCyrillic},
+    {Language::kPolish, 0x15, "pl", Script::kCentralEuropean},
+    {Language::kTurkish, 0x1F, "tr", Script::kTurkish},
+    {Language::kChineseSimplified, 0x04, "zh_CN", Script::kSimplifiedChinese},
+    {Language::kJapanese, 0x11, "ja", Script::kJapanese},
+    {Language::kKorean, 0x12, "ko", Script::kKorean},
+}};
+// clang-format on
+
+constexpr const LanguageInfo& InfoOf(Language language) {
+  return kLanguages[static_cast<std::size_t>(language)];
+}
+
+// The language for Windows' user-interface language identifier, matched on its primary language
+// (any Portuguese reads Brazilian Portuguese, any Chinese Simplified Chinese); English for any
+// other.
+Language LanguageFor(std::uint16_t ui_language);
+
+// The texts of one language. A catalogue is read from its compact form, which the build makes from
+// the language's .po file: a line for each text in the order of kTexts, UTF-8, with "\n" and "\\"
+// for a line break and a backslash. An empty line, a line it cannot read, and the lines missing
+// at its end leave the English text in place.
+class Catalogue {
+ public:
+  // The English texts.
+  Catalogue() = default;
+  static Catalogue Parse(std::string_view compact);
+
+  // The text in this catalogue's language, UTF-8.
+  const std::string& Get(TextId id) const { return texts_[static_cast<std::size_t>(id)]; }
+  // True when the catalogue gave the text (rather than the English default).
+  bool Translates(TextId id) const { return translated_[static_cast<std::size_t>(id)]; }
+
+ private:
+  std::array<std::string, kTextCount> texts_ = EnglishTexts();
+  std::array<bool, kTextCount> translated_{};
+
+  static std::array<std::string, kTextCount> EnglishTexts();
+};
+
+// `text` with its placeholder %1 replaced by `argument`.
+std::string Fill(std::string_view text, std::string_view argument);
+
+// `utf8` in UTF-16; a byte that is not part of a well-formed sequence reads as U+FFFD.
+std::u16string ToUtf16(std::string_view utf8);
+
+// The language the program speaks and its catalogue: English until UseLanguage names another.
+// Start-up chooses them once, before any window or message is shown; one user-interface thread.
+const Catalogue& Texts();
+Language CurrentLanguage();
+void UseLanguage(Language language, Catalogue catalogue);
+
+// Texts().Get(id), shorter.
+inline const std::string& Text(TextId id) { return Texts().Get(id); }
+
+}  // namespace kelvoro
