@@ -256,8 +256,11 @@ install_round C "a folder the code page cannot write, applied from; %SystemRoot%
 apply_installed C
 expect_values "C: Apply wrote the exact folder" < <(apply_icons "$BIN_NT" "$instdir")
 wine reg delete "$SOUND\\.Default" /ve /f >/dev/null 2>&1
-# Wine keeps a key made under HKEY_USERS only while its wineserver runs: keep that one running.
-wineserver -p
+# Wine keeps a key made under HKEY_USERS only while its wineserver runs, so one must stay up from
+# here on. Debian's Wine starts its server with -p0 (it ends as soon as Wine is idle), and
+# "wineserver -p" changes nothing while that one runs: let it end, then start one that stays.
+timeout 180 wineserver -w
+wineserver -p || fail "C: a wineserver that keeps running"
 set_values <<EOF
 $SOUND\\.Current||REG_EXPAND_SZ|%SystemRoot%\\media\\dravik.wav
 $(apply_icons "$OTHER\\$BIN_KEY" "$instdir")
@@ -275,6 +278,7 @@ $OTHER\\$SETTINGS_KEY|Voicestat|REG_DWORD|0x1
 EOF
 
 [ "$suite" = wow64 ] || finish
+wineserver -k # it would keep "wineserver -w" waiting; the registry is saved
 # Both setups on one machine: each program applies, and each uninstaller leaves the other's
 # install, and the files and sound it shares, working.
 use_setup x64
@@ -299,8 +303,10 @@ use_setup x86
 find_install
 label="D (32-bit first)"
 apply_installed "$label"
-# Another signed-in account applied the 64-bit program; its key needs the wineserver running.
-wineserver -p
+# Another signed-in account applied the 64-bit program; its key needs a wineserver that stays
+# (see round C).
+timeout 180 wineserver -w
+wineserver -p || fail "D: a wineserver that keeps running"
 set_values < <(apply_icons "$OTHER\\$BIN_KEY" "$instdir64")
 uninstall_silently inplace shared
 use_setup x64
