@@ -5,6 +5,10 @@
 # Both builds are compiled on every host. The 64-bit Wine runs everywhere; the 32-bit Wine
 # (wine32:i386) is installed only where the kernel runs 32-bit code: elsewhere its packages'
 # install scripts fail with "Exec format error", and nothing could use it anyway.
+#
+# The setup speaks the Windows display language, which Wine takes from the Unix locale, and only
+# from a locale that glibc has generated: those of the setup's languages are generated here, and a
+# font with Chinese, Japanese and Korean letters (WenQuanYi Micro Hei, 5 MB) is installed for Wine.
 set -euo pipefail
 
 packages=(
@@ -13,7 +17,10 @@ packages=(
   wine wine64
   xvfb imagemagick x11-utils xdotool
   nsis osslsigncode openssl sox zip python3
+  locales fonts-wqy-microhei
 )
+# The UTF-8 locales of the setup's languages (installer/kelvoro.nsi).
+locales=(en_US de_DE fr_FR es_ES it_IT pt_BR ru_RU pl_PL tr_TR zh_CN ja_JP ko_KR)
 
 # Whether this kernel runs 32-bit x86 code at all, asked of the kernel itself: a minimal static
 # 32-bit ELF program that only exits 0. Nothing 32-bit needs to be installed to ask.
@@ -44,14 +51,32 @@ for pkg in "${packages[@]}"; do
   status=$(dpkg-query -W -f='${db:Status-Status}' "$pkg" 2>/dev/null || true)
   [ "$status" = installed ] || missing+=("$pkg")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
 
-echo "deps: installing ${missing[*]}"
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-export DEBIAN_FRONTEND=noninteractive
-if [[ " ${missing[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
-  "${sudo[@]}" dpkg --add-architecture i386
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "deps: installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  if [[ " ${missing[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    "${sudo[@]}" dpkg --add-architecture i386
+  fi
+  "${sudo[@]}" apt-get update -q
+  "${sudo[@]}" apt-get install -y -q "${missing[@]}"
 fi
-"${sudo[@]}" apt-get update -q
-"${sudo[@]}" apt-get install -y -q "${missing[@]}"
+
+# locale -a names them "de_DE.utf8"; locale-gen builds those enabled in /etc/locale.gen.
+have=$(locale -a 2>/dev/null | tr '[:upper:]' '[:lower:]')
+absent=()
+for loc in "${locales[@]}"; do
+  grep -qx "${loc,,}.utf8" <<<"$have" || absent+=("$loc")
+done
+[ ${#absent[@]} -eq 0 ] && exit 0
+echo "deps: generating the locales ${absent[*]/%/.UTF-8}"
+for loc in "${absent[@]}"; do
+  if grep -q "^# *$loc.UTF-8 UTF-8" /etc/locale.gen; then
+    "${sudo[@]}" sed -i "s/^# *\($loc.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+  elif ! grep -q "^$loc.UTF-8 UTF-8" /etc/locale.gen; then
+    echo "$loc.UTF-8 UTF-8" | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+  fi
+done
+"${sudo[@]}" locale-gen
