@@ -89,8 +89,8 @@ RequestExecutionLevel admin
 !define SOUND_KEY    "AppEvents\Schemes\Apps\Explorer\EmptyRecycleBin"
 
 Name "${PRODUCT}"
-Caption "${PRODUCT} Setup"
-UninstallCaption "${PRODUCT} Uninstall"
+Caption "$(SetupCaption)"
+UninstallCaption "$(UninstallCaption)"
 OutFile "${OUTFILE}"
 InstallDir "${PROGRAM_FILES}\${PRODUCT}"
 InstallDirRegKey HKLM "${ARP_KEY}" "InstallLocation"
@@ -125,7 +125,8 @@ VIAddVersionKey /LANG=1033 "OriginalFilename" "${SETUP_NAME}"
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 
-!insertmacro MUI_LANGUAGE "English"
+Var OtherFolder  ; the other build's install folder, which keeps the shared files, or empty
+!include "languages.nsh"
 
 ; The registry view of the setup's own bitness: a 64-bit program's settings and its Add/Remove
 ; entry live in the 64-bit view.
@@ -226,7 +227,6 @@ SectionEnd
 
 Var PrefixLong   ; "$INSTDIR\"
 Var PrefixShort  ; the same folder in its short (8.3) form, or empty
-Var OtherFolder  ; the other build's install folder, which keeps the shared files, or empty
 
 Function un.onInit
   SetShellVarContext all
@@ -274,7 +274,7 @@ FunctionEnd
 ; running the uninstaller (HKCU), of every other account whose registry is loaded (HKU\<SID>,
 ; see un.RestoreLoadedAccounts), and the machine-wide class of the 9x family (HKLM). Each macro
 ; takes the root and the key, which for another account starts with "<SID>\"; WHO names the
-; place in the uninstaller's details.
+; place in the uninstaller's details (a Who* text of languages.nsh).
 
 ; Writes the stock icon back into one DefaultIcon value when that value names a file in the
 ; install folder, and then sets $3 to 1. A missing key or value is left missing.
@@ -286,7 +286,9 @@ FunctionEnd
     Call un.InInstallFolder
     Pop $1
     ${If} $1 == 1
-      DetailPrint "Restoring the stock Recycle Bin icon (${VALUE}) for ${WHO}"
+      StrCpy $IconValue "${VALUE}"
+      StrCpy $Who "${WHO}"
+      DetailPrint "$(RestoringIcon)"
       WriteRegStr ${ROOT} "${KEY}\DefaultIcon" "${VALUE}" "${STOCK}"
       StrCpy $3 1
     ${EndIf}
@@ -306,7 +308,8 @@ FunctionEnd
   ${AndIf} $0 == "${PRODUCT_NAME}"
     ${If} $3 == 1
     ${OrIf} $OtherFolder == ""
-      DetailPrint "Restoring the stock Recycle Bin name for ${WHO}"
+      StrCpy $Who "${WHO}"
+      DetailPrint "$(RestoringName)"
       WriteRegStr ${ROOT} "${KEY}" "" "${STOCK_NAME}"
     ${EndIf}
   ${EndIf}
@@ -341,11 +344,12 @@ FunctionEnd
     ${If} $3 == "$WINDIR\media\${WAV_NAME}"
       StrCpy $1 ""
     ${EndIf}
+    StrCpy $Who "${WHO}"
     ${If} $1 != ""
-      DetailPrint "Restoring the stock Empty Recycle Bin sound for ${WHO}"
+      DetailPrint "$(RestoringSound)"
       WriteRegExpandStr ${ROOT} "${KEY}\.Current" "" $1
     ${Else}
-      DetailPrint "Clearing the Empty Recycle Bin sound for ${WHO} (no stock sound is set)"
+      DetailPrint "$(ClearingSound)"
       DeleteRegValue ${ROOT} "${KEY}\.Current" ""
     ${EndIf}
   ${EndIf}
@@ -361,12 +365,12 @@ FunctionEnd
 !macroend
 
 Function un.RestoreCurrentAccount
-  !insertmacro RestoreAccount HKCU "" "this account"
+  !insertmacro RestoreAccount HKCU "" "$(WhoThisAccount)"
 FunctionEnd
 
 ; $R0: the name of a loaded account's key under HKEY_USERS.
 Function un.RestoreLoadedAccount
-  !insertmacro RestoreAccount HKU "$R0\" "account $R0"
+  !insertmacro RestoreAccount HKU "$R0\" "$(WhoAccount)"
 FunctionEnd
 
 ; Every account whose registry is loaded (signed in, or running something) has a key under
@@ -394,10 +398,10 @@ Function un.RestoreLoadedAccounts
     ${EndIf}
     Call un.RestoreLoadedAccount
   ${Loop}
-  DetailPrint "Accounts that are not signed in now were not restored: if one of them applied"
-  DetailPrint "Kelvoro, its Recycle Bin keeps the Kelvoro name and icons (shown blank once the"
-  DetailPrint "files are gone) and a silent Empty Recycle Bin sound. Press Restore Defaults in"
-  DetailPrint "Kelvoro in that account before uninstalling, or afterwards from the portable copy."
+  DetailPrint "$(NotSignedIn1)"
+  DetailPrint "$(NotSignedIn2)"
+  DetailPrint "$(NotSignedIn3)"
+  DetailPrint "$(NotSignedIn4)"
   Pop $R2
   Pop $R1
   Pop $R0
@@ -407,7 +411,7 @@ Section "Uninstall"
   ; The Recycle Bin first, while everything it may point at is still in place.
   Call un.RestoreCurrentAccount
   Call un.RestoreLoadedAccounts
-  !insertmacro RestoreBin HKLM "${BIN_KEY_9X}" "all accounts (Windows 95/98 class)"
+  !insertmacro RestoreBin HKLM "${BIN_KEY_9X}" "$(WhoAll9x)"
 
   Delete /REBOOTOK "$INSTDIR\${EXE}"
   Delete "$INSTDIR\black.ico"
@@ -425,7 +429,7 @@ Section "Uninstall"
     DeleteRegKey HKCU "${SETTINGS_KEY}"
     DeleteRegKey /ifempty HKCU "${VENDOR_KEY}"
   ${Else}
-    DetailPrint "Kept for the other ${PRODUCT} in $OtherFolder: $WINDIR\media\${WAV_NAME}, the"
-    DetailPrint "Empty Recycle Bin sound and this account's settings"
+    DetailPrint "$(KeptForOther1)"
+    DetailPrint "$(KeptForOther2)"
   ${EndIf}
 SectionEnd

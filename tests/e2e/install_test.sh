@@ -26,6 +26,7 @@ esac
 source "$root/tests/checks.sh"
 # Folder names and registry data pass between Linux and Wine as UTF-8.
 export LC_ALL=C.UTF-8
+setup_lc=$LC_ALL # the locale of setup and uninstaller, from which Wine takes the display language
 
 cafile=${KELVORO_SIGN_CAFILE:-$root/build/package-signing/signing-cert.pem}
 UNINSTALL='HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Uninstall'
@@ -149,7 +150,7 @@ find_install() {
 # must not be quoted: they get it through "cmd /c LINE", which hands LINE on as it is.
 run_setup() { # LABEL [FOLDER]: a silent install of the setup in use
   cp "$setup" "$WINEPREFIX/drive_c/setup.exe"
-  wine_within 180 cmd /c "C:\\setup.exe /S${2:+ /D=$2}" >/dev/null 2>&1
+  LC_ALL=$setup_lc wine_within 180 cmd /c "C:\\setup.exe /S${2:+ /D=$2}" >/dev/null 2>&1
   expect "$1: setup /S exits 0" "$?" 0
   timeout 180 wineserver -w
 }
@@ -180,7 +181,7 @@ uninstall_silently() { # [inplace] [shared]
   local how=("$instdir\\uninstall.exe" /S)
   [[ " $* " = *" inplace "* ]] && cp "$instdir_unix/uninstall.exe" "$WINEPREFIX/drive_c/Au_.exe" &&
     how=(cmd /c "C:\\Au_.exe /S _?=$instdir")
-  wine_within 180 "${how[@]}" >/dev/null 2>&1
+  LC_ALL=$setup_lc wine_within 180 "${how[@]}" >/dev/null 2>&1
   expect "$label: uninstall /S exits 0" "$?" 0
   [[ " $* " = *" inplace "* ]] || timeout 180 wineserver -w
   all_hold "$label: files, shortcut and install folder removed" gone "${files[@]}" "$instdir_unix"
@@ -192,6 +193,21 @@ uninstall_silently() { # [inplace] [shared]
     all_hold "$label: dravik.wav removed" gone "$wav"
     all_hold "$label: Add/Remove entry and settings removed" key_gone "$arp" "$VENDOR\\Kelvoro"
   fi
+}
+
+# The installed files' checksums and the Add/Remove entry's, as exported.
+installed_state() {
+  (cd "$instdir_unix" && sha256sum -- *) && sha256sum <"$wav"
+  wine reg export "$arp" 'C:\arp.reg' /y >/dev/null 2>&1 && sha256sum <"$WINEPREFIX/drive_c/arp.reg"
+}
+# The title of the setup's first page, started in the locale LC (and then ended).
+setup_title() { # LC
+  LC_ALL=$1 timeout 120 "$KELVORO_WINE_LOADER" 'C:\setup.exe' >/dev/null 2>&1 &
+  local pid=$! window
+  window=$(timeout 60 xdotool search --sync --name '^Kelvoro 2\.1' | head -n 1)
+  [ -z "$window" ] || xdotool getwindowname "$window"
+  kill "$pid" && wait "$pid"
+  timeout 60 wineserver -w
 }
 
 [ -f "$setup" ] || { fail "setup program exists" "$setup (run scripts/package.sh)"; finish; }
@@ -207,6 +223,7 @@ old_shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Progr
 [ "$main_setup" = x86 ] || { mkdir -p "${old_shortcut%/*}" && : >"$old_shortcut"; }
 install_round A "default folder, the installed program runs Apply, setup run again, uninstall"
 [ "$main_setup" = x86 ] || all_hold "A: the earlier 64-bit setups' shortcut removed" gone "$old_shortcut"
+english=$(installed_state)
 all_hold "A: setup, installed program and uninstaller signed" signed \
   "$setup" "$instdir_unix/Kelvoro 2.1.exe" "$instdir_unix/uninstall.exe"
 size_kb=$((($(cat "$instdir_unix"/* "$wav" | wc -c) + 1023) / 1024)) # with dravik.wav
@@ -249,6 +266,26 @@ $BIN_NT\\DefaultIcon||REG_SZ|$SHELL32,31
 $own
 $(stock_bin "$BIN_9X")
 EOF
+
+# The setup in the Windows display language: its pages in that language, and what it writes and
+# its uninstaller restores the same as in English.
+expect "L: the setup's window in English" "$(setup_title "$LC_ALL")" "Kelvoro 2.1 Setup"
+for lang in "de_DE.UTF-8|Kelvoro 2.1 Installation" "ja_JP.UTF-8|Kelvoro 2.1 セットアップ"; do
+  setup_lc=${lang%%|*}
+  install_round "L ${setup_lc%%.*}" "setup and uninstaller in the display language of $setup_lc"
+  expect "$label: the same files and Add/Remove entry as in English" "$(installed_state)" "$english"
+  expect "$label: the setup's window in that language" "$(setup_title "$setup_lc")" "${lang#*|}"
+  set_values <<EOF
+$(apply_icons "$BIN_NT" "$instdir")
+$SOUND\\.Current||REG_EXPAND_SZ|%SystemRoot%\\media\\dravik.wav
+EOF
+  uninstall_silently
+  expect_values "$label: stock icons, name and sound back" <<EOF
+$(stock_bin "$BIN_NT")
+$SOUND\\.Current||REG_EXPAND_SZ|$STOCK_SOUND
+EOF
+done
+setup_lc=$LC_ALL
 
 # Cyrillic and CJK letters together, which no ANSI code page of Windows can write.
 install_round C "a folder the code page cannot write, applied from; %SystemRoot% sound, no stock one; another account" \
