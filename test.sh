@@ -109,6 +109,21 @@ for suite in win32 win64 wow64; do
   wineserver -k 2>/dev/null || true
   results junit "end-to-end tests ($what)" "$report" "$status"
 
+  # The program in each of its other languages: the driver, and with it the program, started
+  # with that display language (under Wine, the LANG of the Wine process).
+  echo "== end-to-end tests of the $what in the other display languages"
+  status=0
+  reports=()
+  for language in de_DE fr_FR es_ES it_IT pt_BR ru_RU pl_PL tr_TR zh_CN ja_JP ko_KR; do
+    report="$PWD/$logs/e2e-$suite-$language.xml"
+    reports+=("$report")
+    LANG=$language.UTF-8 LC_ALL=$language.UTF-8 wine_within 300 \
+      "$KELVORO_ROOT/build/$build/e2e/kelvoro_e2e.exe" "$program" --gtest_filter='Language.*' \
+      "--gtest_output=xml:$(winepath -w "$report")" 2>&1 | tr -d '\r' || status=${PIPESTATUS[0]}
+  done
+  wineserver -k 2>/dev/null || true
+  results junit "end-to-end tests in 11 languages ($what)" "$status" "${reports[@]}"
+
   echo "== install test of the $what setup under Wine"
   log="$logs/install-$suite.log"
   status=0

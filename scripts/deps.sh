@@ -6,9 +6,10 @@
 # (wine32:i386) is installed only where the kernel runs 32-bit code: elsewhere its packages'
 # install scripts fail with "Exec format error", and nothing could use it anyway.
 #
-# The setup speaks the Windows display language, which Wine takes from the Unix locale, and only
-# from a locale that glibc has generated: those of the setup's languages are generated here, and a
-# font with Chinese, Japanese and Korean letters (WenQuanYi Micro Hei, 5 MB) is installed for Wine.
+# The program and its setup speak the Windows display language, which Wine takes from the Unix
+# locale, and only from a locale that glibc has generated: those of their languages are generated
+# here, and a font with Chinese, Japanese and Korean letters (WenQuanYi Micro Hei, 5 MB) is
+# installed for Wine.
 set -euo pipefail
 
 packages=(
@@ -19,7 +20,7 @@ packages=(
   nsis osslsigncode openssl sox zip python3
   locales fonts-wqy-microhei
 )
-# The UTF-8 locales of the setup's languages (installer/kelvoro.nsi).
+# The UTF-8 locales of the languages of the program and its setup (res/lang, installer/languages.nsh).
 locales=(en_US de_DE fr_FR es_ES it_IT pt_BR ru_RU pl_PL tr_TR zh_CN ja_JP ko_KR)
 
 # Whether this kernel runs 32-bit x86 code at all, asked of the kernel itself: a minimal static

@@ -2,6 +2,7 @@
 """Counts test results from the runners' own reports, for test.sh's closing line.
 
     results.py junit SUITE REPORT.xml [RUNNER_EXIT]   JUnit XML (CTest, GoogleTest)
+    results.py junit SUITE RUNNER_EXIT REPORT.xml...  the same, summed over several reports
     results.py counts SUITE PASSED FAILED [SKIPPED] [RUNNER_EXIT]
     results.py unittest SUITE TEST_FILE.py            runs a unittest module and counts it
     results.py skip SUITE REASON                      a suite this host cannot run (counts as
@@ -60,7 +61,7 @@ def main(argv):
         print(__doc__, file=sys.stderr)
         return 2
     command, args = argv[1], argv[2:]
-    if command == "junit" and len(args) in (2, 3):
+    if command == "junit" and len(args) in (2, 3) and not args[1].isdigit():
         suite, report = args[0], args[1]
         runner_exit = int(args[2]) if len(args) == 3 else 0
         try:
@@ -69,6 +70,18 @@ def main(argv):
             settle(suite, 0, 1, 0, runner_exit, "no readable report: %s" % error)
             return 0
         settle(suite, passed, failed, skipped, runner_exit)
+    elif command == "junit" and len(args) >= 3:
+        suite, runner_exit, reports = args[0], int(args[1]), args[2:]
+        totals = [0, 0, 0]
+        for report in reports:
+            try:
+                counts = junit_counts(report)
+            except (OSError, ElementTree.ParseError) as error:
+                settle(suite, totals[0], totals[1] + 1, totals[2], runner_exit,
+                       "no readable report: %s" % error)
+                return 0
+            totals = [t + c for t, c in zip(totals, counts)]
+        settle(suite, totals[0], totals[1], totals[2], runner_exit)
     elif command == "counts" and len(args) in (3, 4, 5):
         numbers = [int(a) for a in args[1:]] + [0] * (5 - len(args))
         passed, failed, skipped, runner_exit = numbers[:4]

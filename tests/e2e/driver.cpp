@@ -1,6 +1,8 @@
 // The driver's shared support: see driver.h.
 #include "driver.h"
 
+#include <oleacc.h>
+
 #include <algorithm>
 #include <fstream>
 
@@ -136,6 +138,54 @@ DWORD AppProcess::ExitCode() const {
 
 void ClickButton(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
 
+void ClickLabel(HWND label) {
+  PostMessageA(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+  PostMessageA(label, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+}
+
+void PressKey(HWND window, WORD key) {
+  const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
+  PostMessageA(window, WM_KEYDOWN, key, 1 | scan);
+  PostMessageA(window, WM_KEYUP, key, 1 | scan | LPARAM{3} << 30);
+}
+
+std::vector<COLORREF> PixelsOf(HWND window) {
+  RECT box{};
+  GetWindowRect(window, &box);
+  std::vector<COLORREF> pixels;
+  const HDC screen = GetDC(nullptr);
+  for (LONG y = box.top; y < box.bottom; ++y) {
+    for (LONG x = box.left; x < box.right; ++x) pixels.push_back(GetPixel(screen, x, y));
+  }
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+HRESULT DoDefaultAction(HWND control) {
+  CoInitialize(nullptr);  // as often as it is undone
+  IAccessible* object = nullptr;
+  HRESULT result = AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
+                                              kIidAccessible, reinterpret_cast<void**>(&object));
+  if (FAILED(result) || object == nullptr) {
+    CoUninitialize();
+    return FAILED(result) ? result : E_FAIL;
+  }
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  result = object->accDoDefaultAction(self);
+  object->Release();
+  CoUninitialize();
+  return result;
+}
+
+HWND FocusOf(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus
+                                                                            : nullptr;
+}
+
 // ---- The registry
 
 namespace {
@@ -255,6 +305,30 @@ LONG ImportStockRegistry() {
 }
 
 }  // namespace
+
+// ---- What the program wrote
+
+namespace {
+const char kCurrentSoundKey[] = "AppEvents\\Schemes\\Apps\\Explorer\\EmptyRecycleBin\\.Current";
+}  // namespace
+
+std::string CurrentSound() { return Show(HKEY_CURRENT_USER, kCurrentSoundKey); }
+std::string ReplacementSound(DWORD type) {
+  char folder[MAX_PATH] = {};
+  return Text(type,
+              std::string(folder, GetWindowsDirectoryA(folder, MAX_PATH)) + "\\media\\dravik.wav");
+}
+
+// The Recycle Bin's name and icons (default, Empty, Full) in the family's place, and as expected.
+std::string Appearance(const Family& family) {
+  const std::string icons = std::string(family.class_key) + "\\DefaultIcon";
+  return Show(family.root, family.class_key) + "; " + Show(family.root, icons) + ", " +
+         Show(family.root, icons, "Empty") + ", " + Show(family.root, icons, "Full");
+}
+std::string Appearance(const std::string& name, const std::string& empty, const std::string& full) {
+  return Text(REG_SZ, name) + "; " + Text(REG_SZ, empty) + ", " + Text(REG_SZ, empty) + ", " +
+         Text(REG_SZ, full);
+}
 
 // ---- The scenarios
 

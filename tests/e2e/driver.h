@@ -66,6 +66,20 @@ class AppProcess {
 
 // Posted: the handler may show a modal box.
 void ClickButton(HWND button);
+// A click of the mouse on a label, posted.
+void ClickLabel(HWND label);
+// A key pressed and let go on `window`, posted, as the keyboard sends it to the focus.
+void PressKey(HWND window, WORD key);
+// The control that has the keyboard focus in the thread of `window`.
+HWND FocusOf(HWND window);
+// The pixels that `window` shows on the screen, row by row.
+std::vector<COLORREF> PixelsOf(HWND window);
+
+// IID_IAccessible, spelled out: the import library has it as data of oleacc.dll.
+inline constexpr IID kIidAccessible = {
+    0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+// The default action of the control's accessible object, as a screen reader does it.
+HRESULT DoDefaultAction(HWND control);
 
 // ---- The registry, read and written through the ANSI entry points, as the program does. Reads
 // see the view that 64-bit Explorer reads, also from a 32-bit driver on 64-bit Windows (32-bit
@@ -87,6 +101,17 @@ std::wstring ShowWide(HKEY root, const std::string& path, const wchar_t* name);
 
 // Deletes the key at `path` with all below it, in the registry view `view` (0: the driver's own).
 LONG DeleteTree(HKEY root, const std::string& path, REGSAM view = 0);
+
+// ---- What the program wrote
+
+// The "Empty Recycle Bin" sound as it is now, and as Apply with the box ticked makes it.
+std::string CurrentSound();
+std::string ReplacementSound(DWORD type);
+
+struct Family;
+// The Recycle Bin's name and icons (default, Empty, Full) in the family's place, and as expected.
+std::string Appearance(const Family& family);
+std::string Appearance(const std::string& name, const std::string& empty, const std::string& full);
 
 // ---- The scenarios
 

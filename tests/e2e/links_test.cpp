@@ -23,11 +23,6 @@ const char kAutomationServerKey[] =
 const char kMakerPage[] = "http://orvane.example/";
 constexpr DWORD kBrowserTimeoutMs = 20000;
 
-void ClickLabel(HWND label) {  // as the mouse clicks it
-  PostMessageA(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-  PostMessageA(label, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
-}
-
 class Links : public Scenario {
  protected:
   void SetUp() override {
@@ -125,6 +120,67 @@ TEST_F(Links, EachLinkOpensItsAddressOnceByEitherWay) {
   Sleep(kSettleMs);
   EXPECT_EQ(Record(), (std::vector<std::string>{kMakerPage, kMakerPage, kMakerPage,
                                                 "http://orvane.example/kelvoro/"}));
+  EXPECT_TRUE(app_.Close());
+}
+
+// The keyboard alone: Tab reaches each link after the other controls and shows the focus
+// rectangle on it while it has the focus; Enter or Space opens its page once, also when the key
+// is held down, and so does a screen reader's default action. Without the automation object each
+// address lands in the default browser's record.
+TEST_F(Links, TabReachesEachLinkLastAndEnterSpaceOrTheDefaultActionOpensItOnce) {
+  for (const REGSAM view : {KEY_WOW64_64KEY, KEY_WOW64_32KEY}) {
+    ASSERT_EQ(DeleteTree(HKEY_LOCAL_MACHINE, kAutomationServerKey, view), 0) << view;
+  }
+  ASSERT_TRUE(app_.Start(&main_));
+  const HWND link = GetDlgItem(main_, IDC_LABEL13);
+  const std::vector<COLORREF> unfocused = PixelsOf(link);
+  const auto tab = [](HWND window) {
+    const HWND from = FocusOf(window);
+    PressKey(from, VK_TAB);
+    WaitFor([&] { return FocusOf(window) != from; });
+    return GetDlgCtrlID(FocusOf(window));
+  };
+  ASSERT_TRUE(WaitFor([&] { return FocusOf(main_) == GetDlgItem(main_, IDC_CHECK1); }));
+  std::vector<int> order;
+  for (int press = 0; press < 5; ++press) {
+    order.push_back(tab(main_));
+    if (order.back() == IDC_LABEL13) {
+      Sleep(300);  // painted with its focus rectangle
+      EXPECT_NE(PixelsOf(link), unfocused) << "no focus rectangle on the focused link";
+    }
+  }
+  EXPECT_EQ(order,
+            (std::vector<int>{IDC_COMMAND5, IDC_COMMAND6, IDC_COMMAND7, IDC_LABEL13, IDC_CHECK1}));
+  Sleep(300);
+  EXPECT_EQ(PixelsOf(link), unfocused) << "the focus rectangle stays after the focus has gone";
+  while (FocusOf(main_) != link && order.size() < 12) order.push_back(tab(main_));
+
+  const LPARAM held = static_cast<LPARAM>(MapVirtualKeyA(VK_RETURN, MAPVK_VK_TO_VSC)) << 16 | 1 |
+                      LPARAM{1} << 30;  // a repeat: the key was down already
+  PressKey(link, VK_RETURN);
+  PostMessageA(link, WM_KEYDOWN, VK_RETURN, held);
+  WaitFor([&] { return !Record().empty(); }, kBrowserTimeoutMs);
+  PressKey(link, VK_SPACE);
+  WaitFor([&] { return Record().size() >= 2; }, kBrowserTimeoutMs);
+  EXPECT_EQ(DoDefaultAction(link), S_OK);
+  WaitFor([&] { return Record().size() >= 3; }, kBrowserTimeoutMs);
+
+  // In the About window Tab moves between its two links.
+  const HWND about = ClickAbout();
+  std::vector<int> about_order;
+  for (int press = 0; press < 3; ++press) about_order.push_back(tab(about));
+  EXPECT_EQ(about_order, (std::vector<int>{IDC_ABOUT_LABEL9, IDC_ABOUT_LABEL8, IDC_ABOUT_LABEL9}));
+  PressKey(GetDlgItem(about, IDC_ABOUT_LABEL9), VK_SPACE);
+  WaitFor([&] { return Record().size() >= 4; }, kBrowserTimeoutMs);
+  tab(about);
+  PressKey(GetDlgItem(about, IDC_ABOUT_LABEL8), VK_RETURN);
+  WaitFor([&] { return Record().size() >= 5; }, kBrowserTimeoutMs);
+  EXPECT_EQ(DoDefaultAction(GetDlgItem(about, IDC_ABOUT_LABEL9)), S_OK);
+  WaitFor([&] { return Record().size() >= 6; }, kBrowserTimeoutMs);
+  Sleep(kSettleMs);
+  const std::string second = "http://orvane.example/kelvoro/";
+  EXPECT_EQ(Record(), (std::vector<std::string>{kMakerPage, kMakerPage, kMakerPage, second,
+                                                kMakerPage, second}));
   EXPECT_TRUE(app_.Close());
 }
 

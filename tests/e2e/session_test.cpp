@@ -11,7 +11,6 @@ namespace kelvoro::e2e {
 namespace {
 
 const char kSettingsKey[] = "Software\\Orvane's Software\\Kelvoro\\2.1";
-const char kCurrentSoundKey[] = "AppEvents\\Schemes\\Apps\\Explorer\\EmptyRecycleBin\\.Current";
 
 const char kApplied[] =
     "Kelvoro: The changes have been made to the Recycle Bin successfully. Press 'F5'(Refresh) Key "
@@ -33,24 +32,7 @@ std::string VisibleButtons(HWND main) {
   return out;
 }
 
-std::string CurrentSound() { return Show(HKEY_CURRENT_USER, kCurrentSoundKey); }
 std::string Voicestat() { return Show(HKEY_CURRENT_USER, kSettingsKey, "Voicestat"); }
-std::string ReplacementSound(DWORD type) {
-  char folder[MAX_PATH] = {};
-  return Text(type,
-              std::string(folder, GetWindowsDirectoryA(folder, MAX_PATH)) + "\\media\\dravik.wav");
-}
-
-// The Recycle Bin's name and icons (default, Empty, Full) in the family's place, and as expected.
-std::string Appearance(const Family& family) {
-  const std::string icons = std::string(family.class_key) + "\\DefaultIcon";
-  return Show(family.root, family.class_key) + "; " + Show(family.root, icons) + ", " +
-         Show(family.root, icons, "Empty") + ", " + Show(family.root, icons, "Full");
-}
-std::string Appearance(const std::string& name, const std::string& empty, const std::string& full) {
-  return Text(REG_SZ, name) + "; " + Text(REG_SZ, empty) + ", " + Text(REG_SZ, empty) + ", " +
-         Text(REG_SZ, full);
-}
 
 // Each family's tests are named by its version.
 std::string FamilyName(const ::testing::TestParamInfo<Family>& info) { return info.param.version; }
@@ -88,16 +70,9 @@ TEST_P(Session, StartApplyEnterRestoreLeavesTheStockLook) {
   // After the click and its message, Apply keeps the focus without being a default button;
   // Enter runs Apply again.
   const HWND apply = GetDlgItem(main_, family.apply);
-  GUITHREADINFO focus{};
-  EXPECT_TRUE(WaitFor([&] {
-    focus.cbSize = sizeof focus;
-    return GetGUIThreadInfo(GetWindowThreadProcessId(main_, nullptr), &focus) &&
-           focus.hwndFocus == apply;
-  })) << "the focus is on control "
-      << GetDlgCtrlID(focus.hwndFocus);
-  const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(VK_RETURN, MAPVK_VK_TO_VSC)) << 16;
-  PostMessageA(apply, WM_KEYDOWN, VK_RETURN, 1 | scan);
-  PostMessageA(apply, WM_KEYUP, VK_RETURN, 1 | scan | LPARAM{3} << 30);
+  EXPECT_TRUE(WaitFor([&] { return FocusOf(main_) == apply; }))
+      << "the focus is on control " << GetDlgCtrlID(FocusOf(main_));
+  PressKey(apply, VK_RETURN);
   if (looks) {
     const auto box = FindMessageBox(app_.Id(), kUiTimeoutMs);
     EXPECT_EQ(box ? box->text + "\n" : "no message", kApplied) << "after Enter on Apply";

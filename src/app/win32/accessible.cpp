@@ -29,6 +29,8 @@ bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CH
 
 LONG RoleOf(AccessibleDescription::Role role) {
   switch (role) {
+    case AccessibleDescription::Role::kButton:
+      return ROLE_SYSTEM_PUSHBUTTON;
     case AccessibleDescription::Role::kCheckBox:
       return ROLE_SYSTEM_CHECKBUTTON;
     case AccessibleDescription::Role::kLink:
@@ -123,6 +125,10 @@ class DescribedControl final : public IAccessible {
         break;
       case AccessibleDescription::Role::kLink:
         flags |= STATE_SYSTEM_LINKED | STATE_SYSTEM_FOCUSABLE;
+        if (::GetFocus() == control_) flags |= STATE_SYSTEM_FOCUSED;
+        break;
+      case AccessibleDescription::Role::kButton:
+        flags |= STATE_SYSTEM_FOCUSABLE;
         if (::GetFocus() == control_) flags |= STATE_SYSTEM_FOCUSED;
         break;
       case AccessibleDescription::Role::kGraphic:

@@ -10,7 +10,7 @@ namespace kelvoro::win32 {
 
 // How a control is announced where the system's own description does not serve.
 struct AccessibleDescription {
-  enum class Role { kCheckBox, kGraphic, kDecoration, kLink };
+  enum class Role { kButton, kCheckBox, kGraphic, kDecoration, kLink };
   Role role;
   std::u16string name;  // empty for decoration
 };

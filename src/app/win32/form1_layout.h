@@ -60,9 +60,16 @@ inline constexpr std::array<ControlLayout, 20> kForm1Controls{{
 }};
 // clang-format on
 
-// What a screen reader says beyond the system's own description: the check box by its sentence,
-// each picture of the preview by what it shows; the logo and the arrows are art.
-inline constexpr std::array<AccessibleControl, 7> kForm1Accessible{{
+// What a screen reader says beyond the system's own description: the buttons by their captions,
+// the check box by its sentence, each picture of the preview by what it shows; the logo and the
+// arrows are art.
+inline constexpr std::array<AccessibleControl, 13> kForm1Accessible{{
+    {"Command1", AccessibleRole::kButton},
+    {"Command2", AccessibleRole::kButton},
+    {"Command3", AccessibleRole::kButton},
+    {"Command5", AccessibleRole::kButton},
+    {"Command6", AccessibleRole::kButton},
+    {"Command7", AccessibleRole::kButton},
     {"Check1", AccessibleRole::kCheckBox, TextId::kSoundOption},
     {"Image6", AccessibleRole::kGraphic, TextId::kPictureNow},
     {"Image3", AccessibleRole::kGraphic, TextId::kPictureEmpty},

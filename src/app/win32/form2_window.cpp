@@ -1,5 +1,7 @@
 #include "app/win32/form2_window.h"
 
+#include <algorithm>
+
 #include "app/web_link.h"
 #include "app/win32/form2_layout.h"
 #include "platform/win32/gdi_scope.h"
@@ -14,6 +16,9 @@ constexpr WindowFrame kFrame{TextId::kAboutTitle,
                              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
                              0 /* no extended style */, kForm2ClientWidth, kForm2ClientHeight};
 constexpr char kOwnerClassName[] = "KelvoroForm2Owner";
+
+// Where the notice line ends at its design width (Label5), in twips.
+constexpr int kNoticeRight = 240 + 2355;
 
 }  // namespace
 
@@ -70,9 +75,15 @@ void Form2::OnPaint() const {
   const PaintDc paint(window_);
   const UniqueHPen rule(::CreatePen(PS_SOLID, 1, ColourOf(ColourRole::kRule, RGB(255, 255, 255))));
   const SelectedObject pen(paint.get(), rule.get());
+  // The notice line sits in the rule's gap; a longer one, in another language, widens the gap.
+  RECT notice{};
+  ::GetWindowRect(Require("Label5").window, &notice);
+  ::MapWindowPoints(nullptr /* the screen */, window_, reinterpret_cast<POINT*>(&notice), 2);
+  const int gap_after_notice = ToPixelsX(kAboutRule[0].x1 - kNoticeRight);
   for (const TwipsLine& line : kAboutRule) {
-    const POINT from = ToPixels(line.x1, line.y1);
+    POINT from = ToPixels(line.x1, line.y1);
     const POINT to = ToPixels(line.x2, line.y2);
+    if (line.x1 > kNoticeRight) from.x = std::max<LONG>(from.x, notice.right + gap_after_notice);
     ::MoveToEx(paint.get(), from.x, from.y, nullptr /* previous position not needed */);
     ::LineTo(paint.get(), to.x, to.y);
   }

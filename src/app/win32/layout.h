@@ -93,17 +93,19 @@ constexpr bool HasText(ControlKind kind) { return kind != ControlKind::kImage; }
 
 // How a screen reader announces a control that the system's own description does not serve
 // (a control the table of its window does not name is announced as the system describes it: by
-// its text, in the role of its kind). Links need no entry: every clickable label is one.
+// its text, in the role of its kind). Links need no entry: every clickable label that opens a
+// page is one, named by its text.
 enum class AccessibleRole {
-  kCheckBox,    // a check box, named by the text beside it
-  kGraphic,     // a picture, named by what it shows
+  kButton,      // a push button, named by its caption without the blanks around it
+  kCheckBox,    // a check box, named by `text`, the sentence beside it
+  kGraphic,     // a picture, named by `text`, what it shows
   kDecoration,  // art that says nothing: skipped
 };
 
 struct AccessibleControl {
   std::string_view name;  // the control's name in its window's layout
   AccessibleRole role;
-  TextId text{};  // what it is called (not for decoration)
+  TextId text{};  // for a check box and a picture
 };
 
 }  // namespace kelvoro::win32

@@ -724,6 +724,29 @@ LRESULT CALLBACK Window::ControlProcedure(HWND window, UINT message, WPARAM wpar
   return ::DefWindowProcW(window, message, wparam, lparam);
 }
 
+AccessibleDescription Window::DescriptionOf(const Control& control) const {
+  using Role = AccessibleDescription::Role;
+  const AccessibleControl* accessible = AccessibleOf(*control.layout);
+  if (accessible == nullptr || accessible->role == AccessibleRole::kButton) {
+    // Named by its own text, without the blanks that set it off.
+    std::u16string text = WideWindowText(control.window);
+    const std::size_t first = text.find_first_not_of(u' ');
+    text.erase(0, first == std::u16string::npos ? text.size() : first);
+    text.erase(text.find_last_not_of(u' ') + 1);
+    return {accessible == nullptr ? Role::kLink : Role::kButton, text};
+  }
+  switch (accessible->role) {
+    case AccessibleRole::kCheckBox:
+      return {Role::kCheckBox, ToUtf16(Text(accessible->text))};
+    case AccessibleRole::kGraphic:
+      return {Role::kGraphic, ToUtf16(Text(accessible->text))};
+    case AccessibleRole::kButton:
+    case AccessibleRole::kDecoration:
+      break;
+  }
+  return {Role::kDecoration, std::u16string()};
+}
+
 LRESULT Window::CallSystem(const Control& control, UINT message, WPARAM wparam,
                            LPARAM lparam) const {
   return ::CallWindowProcW(control.system_procedure, control.window, message, wparam, lparam);
@@ -736,18 +759,7 @@ LRESULT Window::OnControlMessage(const Control& control, UINT message, WPARAM wp
   switch (message) {
     case WM_GETOBJECT:
       if (static_cast<LONG>(lparam) == OBJID_CLIENT) {
-        AccessibleDescription description{AccessibleDescription::Role::kLink,
-                                          WideWindowText(control.window)};
-        if (const AccessibleControl* accessible = AccessibleOf(layout)) {
-          description.role = accessible->role == AccessibleRole::kCheckBox
-                                 ? AccessibleDescription::Role::kCheckBox
-                             : accessible->role == AccessibleRole::kGraphic
-                                 ? AccessibleDescription::Role::kGraphic
-                                 : AccessibleDescription::Role::kDecoration;
-          description.name = accessible->role == AccessibleRole::kDecoration
-                                 ? std::u16string()
-                                 : ToUtf16(Text(accessible->text));
-        }
+        const AccessibleDescription description = DescriptionOf(control);
         if (const LRESULT answer =
                 AnswerGetObject(shell_, control.window, wparam, description, kOpenLinkMessage)) {
           return answer;

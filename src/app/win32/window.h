@@ -185,6 +185,8 @@ class Window {
   static LRESULT CALLBACK ControlProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT OnControlMessage(const Control& control, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT CallSystem(const Control& control, UINT message, WPARAM wparam, LPARAM lparam) const;
+  // What a screen reader is told of a control that this window describes.
+  AccessibleDescription DescriptionOf(const Control& control) const;
   void OnLinkPaint(const Control& control, UINT message, WPARAM wparam, LPARAM lparam);
 
   const Control* Find(std::string_view name) const noexcept;

@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "app/win32/form1_layout.h"
+#include "app/win32/form2_layout.h"
+#include "appearance/appearance_writer.h"
+#include "support/fakes.h"
+#include "texts/catalogue.h"
+
+namespace kelvoro {
+namespace {
+
+using namespace testing;
+
+std::string ReadCatalogue(std::string_view code) {
+  std::ifstream file(std::string(KELVORO_CATALOGUE_DIR) + "/catalogue-" + std::string(code) +
+                     ".txt");
+  std::ostringstream content;
+  content << file.rdbuf();
+  return content.str();
+}
+
+std::size_t Placeholders(std::string_view text) {
+  std::size_t count = 0;
+  for (std::size_t at = text.find('%'); at != std::string_view::npos; at = text.find('%', at + 1)) {
+    ++count;
+  }
+  return count;
+}
+
+// The texts the program shows in English are the template's, entry for entry and in its order;
+// every language translates every one of them and keeps each placeholder.
+TEST(Catalogues, TheTemplateIsTheProgramsEnglishAndEveryLanguageTranslatesEveryText) {
+  const Catalogue english = Catalogue::Parse(ReadCatalogue("en"));
+  for (const TextEntry& entry : kTexts) {
+    EXPECT_EQ(english.Get(entry.id), entry.english) << entry.key;
+  }
+  for (const LanguageInfo& language : kLanguages) {
+    if (language.language == Language::kEnglish) continue;
+    const Catalogue catalogue = Catalogue::Parse(ReadCatalogue(language.code));
+    for (const TextEntry& entry : kTexts) {
+      const std::string& text = catalogue.Get(entry.id);
+      EXPECT_TRUE(catalogue.Translates(entry.id)) << language.code << ": " << entry.key;
+      EXPECT_NE(text.find("%1") != std::string::npos, entry.english.find("%1") == std::string::npos)
+          << language.code << ": " << entry.key << ": " << text;
+      EXPECT_EQ(Placeholders(text), Placeholders(entry.english))
+          << language.code << ": " << entry.key << ": " << text;
+    }
+  }
+}
+
+TEST(Catalogues, WhatALineDoesNotGiveStaysEnglish) {
+  // The tagline translated (with a line break and a backslash, and a Windows line end), the
+  // empty row's line empty, the full row's with an escape no catalogue has, the sound option's
+  // translated, and nothing after it.
+  const Catalogue catalogue = Catalogue::Parse("Eins\\nzwei \\\\ drei\r\n\nkaputt\\x\nTon");
+  EXPECT_EQ(catalogue.Get(TextId::kTagline), "Eins\nzwei \\ drei");
+  for (const TextId id : {TextId::kEmptyRow, TextId::kFullRow, TextId::kHint}) {
+    EXPECT_FALSE(catalogue.Translates(id)) << static_cast<int>(id);
+    EXPECT_EQ(catalogue.Get(id), kTexts[static_cast<std::size_t>(id)].english);
+  }
+  EXPECT_EQ(catalogue.Get(TextId::kSoundOption), "Ton");
+  EXPECT_EQ(Catalogue::Parse("a\\").Get(TextId::kTagline), kTexts[0].english) << "a lone escape";
+}
+
+TEST(Languages, WindowsDisplayLanguageMatchedOnItsPrimaryLanguageElseEnglish) {
+  EXPECT_EQ(LanguageFor(0x0407), Language::kGerman);
+  EXPECT_EQ(LanguageFor(0x0807), Language::kGerman) << "Swiss German";
+  EXPECT_EQ(LanguageFor(0x0416), Language::kPortugueseBrazil);
+  EXPECT_EQ(LanguageFor(0x0816), Language::kPortugueseBrazil) << "Portuguese (Portugal)";
+  EXPECT_EQ(LanguageFor(0x0404), Language::kChineseSimplified) << "Chinese (Taiwan)";
+  EXPECT_EQ(LanguageFor(0x0411), Language::kJapanese);
+  EXPECT_EQ(LanguageFor(0x0412), Language::kKorean);
+  EXPECT_EQ(LanguageFor(0x041F), Language::kTurkish);
+  EXPECT_EQ(LanguageFor(0x0809), Language::kEnglish);
+  EXPECT_EQ(LanguageFor(0x0413), Language::kEnglish) << "Dutch has no catalogue";
+  EXPECT_EQ(LanguageFor(0x0000), Language::kEnglish);
+  for (const LanguageInfo& info : kLanguages) EXPECT_EQ(&InfoOf(info.language), &info);
+}
+
+TEST(Texts, Utf16OfWellFormedTextAndReplacementOfWhatIsNot) {
+  EXPECT_EQ(ToUtf16("Papierkorb \xC3\xBC \xE3\x81\x94 \xF0\x9F\x98\x80"),
+            u"Papierkorb \u00FC \u3054 \U0001F600");
+  EXPECT_EQ(ToUtf16("a\x80"
+                    "b"),
+            u"a\uFFFDb")
+      << "a lone continuation byte";
+  EXPECT_EQ(ToUtf16("a\xE3\x81"), u"a\uFFFD\uFFFD") << "cut short at the end";
+  EXPECT_EQ(ToUtf16("\xC0\xAF"), u"\uFFFD\uFFFD") << "overlong";
+  EXPECT_EQ(ToUtf16("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD") << "a surrogate";
+  EXPECT_EQ(ToUtf16("\xF4\x90\x80\x80"), u"\uFFFD\uFFFD\uFFFD\uFFFD") << "beyond Unicode";
+  EXPECT_EQ(Fill("Contact %1.", "x@y"), "Contact x@y.");
+  EXPECT_EQ(Fill("No placeholder", "x"), "No placeholder");
+}
+
+// The texts the program shows come from the chosen language's catalogue, reasons of failures
+// included; what it writes does not.
+TEST(Texts, MessagesAndReasonsInTheChosenLanguageAndTheWritesUnchanged) {
+  const auto line = [](TextId id) { return static_cast<std::size_t>(id); };
+  std::string german;
+  for (std::size_t i = 0; i < kTextCount; ++i) {
+    german += i == line(TextId::kAppliedMessage)   ? "Übernommen.\n"
+              : i == line(TextId::kFolderNotKnown) ? "Ordner unbekannt\n"
+                                                   : "\n";
+  }
+  UseLanguage(Language::kGerman, Catalogue::Parse(german));
+  Harness h;
+  h.registry.AddKey(kNTIcon);
+  ApplyIcons(h.registry, h.system, h.messages, h.form1, kNTKeys);
+  ApplyName(h.registry, h.messages, h.form1, kNTKeys);
+  const auto written = h.registry.Get(kNTClass, "");
+  EXPECT_EQ(Describe(Failure(TextId::kFolderNotKnown)), "Ordner unbekannt");
+  EXPECT_EQ(Describe(Failure(TextId::kFileNameTooLong)), "The program's file name is too long");
+  UseLanguage(Language::kEnglish, Catalogue());
+  EXPECT_EQ(h.messages.Shown(), std::vector<std::string>{"Message 64: Übernommen."});
+  EXPECT_EQ(written, TextValue("Kelvoro"));
+  EXPECT_EQ(Text(TextId::kAppliedMessage), kTexts[line(TextId::kAppliedMessage)].english);
+}
+
+// Which control a screen reader and the keyboard meet, and by what name.
+TEST(Accessibility, EveryControlNamedOrArtAndEveryLinkReachedLastByTab) {
+  using namespace win32;
+  const auto described = [](std::string_view name) -> const AccessibleControl* {
+    for (const AccessibleControl& accessible : kForm1Accessible) {
+      if (accessible.name == name) return &accessible;
+    }
+    return nullptr;
+  };
+  bool link_seen = false;
+  for (const ControlLayout& layout : kForm1Controls) {
+    const AccessibleControl* accessible = described(layout.name);
+    switch (layout.kind) {
+      case ControlKind::kImage:
+        EXPECT_TRUE(accessible != nullptr && (accessible->role == AccessibleRole::kGraphic ||
+                                              accessible->role == AccessibleRole::kDecoration))
+            << layout.name;
+        break;
+      case ControlKind::kFlatButton:
+      case ControlKind::kPushButton:
+        EXPECT_TRUE(accessible != nullptr && accessible->role == AccessibleRole::kButton)
+            << layout.name;
+        break;
+      case ControlKind::kCheckBox:
+        // Named by the sentence beside it, in the user's language.
+        ASSERT_TRUE(accessible != nullptr && accessible->role == AccessibleRole::kCheckBox);
+        EXPECT_EQ(accessible->text, kForm1Controls[10].text.id);
+        EXPECT_EQ(kForm1Controls[10].name, "Label14");
+        EXPECT_EQ(kForm1Controls[10].flags & kLink, kClickable) << "a click toggles, no page";
+        break;
+      case ControlKind::kLabel:
+        EXPECT_EQ(accessible, nullptr) << layout.name << ": labels are read by their text";
+        break;
+    }
+    const bool focusable = layout.kind != ControlKind::kLabel && layout.kind != ControlKind::kImage;
+    EXPECT_FALSE(focusable && link_seen) << layout.name << " comes after a link in the tab order";
+    link_seen = link_seen || (layout.flags & kOpensPage) != 0;
+  }
+  EXPECT_TRUE(link_seen);
+  std::size_t about_links = 0;
+  for (const ControlLayout& layout : kForm2Controls) {
+    about_links += (layout.flags & kOpensPage) != 0 ? 1 : 0;
+    EXPECT_EQ((layout.flags & kClickable) != 0, (layout.flags & kOpensPage) != 0) << layout.name;
+  }
+  EXPECT_EQ(about_links, 2u);
+}
+
+}  // namespace
+}  // namespace kelvoro
