@@ -6,7 +6,9 @@
 # build/screenshot.png, and the program is closed again. KELVORO_NO_32BIT=1 runs the 64-bit build
 # as on a host without 32-bit support. KELVORO_SCALE=<per cent> (125, 150, 200, ...) runs it at
 # that display scale; without a display the screenshot then shows the window alone, in
-# build/screenshot-<per cent>.png.
+# build/screenshot-<per cent>.png. KELVORO_LANG=<language> (de, fr, es, it, pt_BR, ru, pl, tr,
+# zh_CN, ja, ko, en) runs it in that display language; the screenshot, of the window alone, is
+# build/screenshot-<language>[-<per cent>].png.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -48,6 +50,21 @@ if [ -n "$scale" ]; then
   wineserver -w
 fi
 
+language=${KELVORO_LANG:-}
+if [ -n "$language" ]; then
+  step="choosing the display language $language"
+  case $language in
+    de | fr | es | it | ru | pl | tr) locale=${language}_${language^^}.UTF-8 ;;
+    en) locale=en_US.UTF-8 ;;
+    ja) locale=ja_JP.UTF-8 ;;
+    ko) locale=ko_KR.UTF-8 ;;
+    pt_BR | zh_CN) locale=$language.UTF-8 ;;
+    *) echo "run: KELVORO_LANG must be one of de fr es it pt_BR ru pl tr zh_CN ja ko en" >&2; exit 2 ;;
+  esac
+  # Wine takes the display language from the locale (one that scripts/deps.sh has generated).
+  export LANG=$locale LC_ALL=$locale
+fi
+
 if [ -n "${DISPLAY:-}" ]; then
   echo "run: starting $exe on $DISPLAY"
   step="running the program"
@@ -56,7 +73,7 @@ if [ -n "${DISPLAY:-}" ]; then
   exit 0
 fi
 
-screenshot="$KELVORO_ROOT/build/screenshot${scale:+-$scale}.png"
+screenshot="$KELVORO_ROOT/build/screenshot${language:+-$language}${scale:+-$scale}.png"
 step="starting Xvfb"
 ensure_display
 
@@ -79,6 +96,10 @@ fi
 xwininfo -id "$window" | sed -n 's/^  *\(Width\|Height\|Absolute upper-left [XY]\):/run: window \1:/p'
 sleep 1 # let it finish painting
 step="taking the screenshot"
-if [ -n "$scale" ]; then import -window "$window" "$screenshot"; else import -window root "$screenshot"; fi
+if [ -n "$scale$language" ]; then
+  import -window "$window" "$screenshot"
+else
+  import -window root "$screenshot"
+fi
 step=""
 echo "run: screenshot of the $(build_description "$build") build saved to $screenshot"

@@ -407,4 +407,38 @@ HWND Scenario::ClickAbout() {
   return found.empty() ? nullptr : found[0];
 }
 
+namespace {
+const char kDesktopKey[] = "Control Panel\\Desktop";
+}  // namespace
+
+void ScaledScenario::SetUp() {
+  SetProcessDPIAware();
+  saved_ = Show(HKEY_CURRENT_USER, kDesktopKey, "LogPixels");
+}
+
+void ScaledScenario::TearDown() {
+  if (saved_.empty()) return;
+  if (saved_ == "missing") {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, KEY_SET_VALUE, &key) == 0) {
+      RegDeleteValueA(key, "LogPixels");
+      RegCloseKey(key);
+    }
+  } else {
+    SetLogPixels(static_cast<DWORD>(std::stoul(saved_.substr(saved_.find(' ') + 1))));
+  }
+}
+
+void ScaledScenario::SetLogPixels(DWORD dpi) {
+  ASSERT_EQ(
+      RegSetKeyValueA(HKEY_CURRENT_USER, kDesktopKey, "LogPixels", REG_DWORD, &dpi, sizeof dpi),
+      ERROR_SUCCESS);
+}
+
+void ScaledScenario::StartAt(int dpi) {
+  ASSERT_NO_FATAL_FAILURE(SetLogPixels(static_cast<DWORD>(dpi)));
+  ASSERT_NO_FATAL_FAILURE(Start());
+  Sleep(kSettleMs);  // painted
+}
+
 }  // namespace kelvoro::e2e

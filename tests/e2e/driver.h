@@ -148,4 +148,18 @@ class Scenario : public ::testing::Test {
   HWND main_ = nullptr;
 };
 
+// A scenario whose program starts at a display scale of its own, under Wine, where the scale is
+// LogPixels at the program's start; the value is put back afterwards. The driver sees the
+// program's windows in real pixels, whatever its own scale.
+class ScaledScenario : public Scenario {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+  static void SetLogPixels(DWORD dpi);
+  void StartAt(int dpi);
+
+ private:
+  std::string saved_;
+};
+
 }  // namespace kelvoro::e2e

@@ -136,9 +136,26 @@ std::string Misfits(HWND window, const RECT& frame) {
   return misfits;
 }
 
-class Language : public Scenario {};
+// At each display scale under Wine; on Windows at the scale the user signed in with.
+class Language : public ScaledScenario, public ::testing::WithParamInterface<int> {
+ protected:
+  void SetUp() override {
+    if (RunningUnderWine()) {
+      ScaledScenario::SetUp();
+    } else if (GetParam() != 96) {
+      GTEST_SKIP() << "Windows takes a new display scale at sign-in";
+    }
+  }
+  void StartHere() {
+    if (RunningUnderWine()) {
+      StartAt(GetParam());
+    } else {
+      Start();
+    }
+  }
+};
 
-TEST_F(Language, EveryTextFromItsCatalogueFitsAndApplyWritesWhatEnglishWrites) {
+TEST_P(Language, EveryTextFromItsCatalogueFitsAndApplyWritesWhatEnglishWrites) {
   const int catalogue_id = CatalogueFor(GetUserDefaultUILanguage());
   std::cout << "display language " << std::hex << GetUserDefaultUILanguage() << std::dec
             << ", catalogue " << catalogue_id << "\n";
@@ -168,13 +185,19 @@ TEST_F(Language, EveryTextFromItsCatalogueFitsAndApplyWritesWhatEnglishWrites) {
     }
     texts = catalogue;
   }
-  ASSERT_NO_FATAL_FAILURE(Start("win10"));
+  ASSERT_NO_FATAL_FAILURE(StartHere());
   EXPECT_EQ(WideTextOf(GetDlgItem(main_, IDC_LABEL3)), texts[kTagline]);
   EXPECT_EQ(WideTextOf(GetDlgItem(main_, IDC_LABEL14)), texts[kSoundOption]);
   EXPECT_EQ(WideTextOf(GetDlgItem(main_, IDC_COMMAND7)), texts[kApply]);
   EXPECT_EQ(WideTextOf(GetDlgItem(main_, IDC_COMMAND5)), texts[kAboutButton]);
-  // The preview's outline (240, 1440, 6255 x 2535 twips), inside its one-pixel line, at 96 dpi.
-  EXPECT_EQ(Misfits(main_, RECT{17, 97, 432, 264}), "");
+  // The preview's outline (240, 1440, 6255 x 2535 twips), inside its one-pixel line.
+  const HDC screen = GetDC(nullptr);
+  const int dpi = RunningUnderWine() ? GetParam() : GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  const auto pixels = [dpi](int twips) { return MulDiv(twips, dpi, 1440); };
+  EXPECT_EQ(Misfits(main_, RECT{pixels(240) + 1, pixels(1440) + 1, pixels(240 + 6255) - 1,
+                                pixels(1440 + 2535) - 1}),
+            "");
 
   ASSERT_NO_FATAL_FAILURE(ClickCheck1("ticked"));
   std::wstring shown;
@@ -195,6 +218,8 @@ TEST_F(Language, EveryTextFromItsCatalogueFitsAndApplyWritesWhatEnglishWrites) {
   EXPECT_EQ(Misfits(about, RECT{}), "");
   EXPECT_TRUE(app_.Close());
 }
+
+INSTANTIATE_TEST_SUITE_P(Dpi, Language, ::testing::Values(96, 144, 192));
 
 }  // namespace
 }  // namespace kelvoro::e2e

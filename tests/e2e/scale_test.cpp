@@ -15,8 +15,6 @@
 namespace kelvoro::e2e {
 namespace {
 
-const char kDesktopKey[] = "Control Panel\\Desktop";
-
 int Pixels(int twips, int dpi) { return MulDiv(twips, dpi, 1440); }
 
 // A control of the main window where the design puts it, in twips; a picture shown at its own
@@ -175,35 +173,11 @@ std::string PicturesNotScaled(HWND main, int dpi) {
   return out;
 }
 
-class Scale : public Scenario, public ::testing::WithParamInterface<int> {
+class Scale : public ScaledScenario, public ::testing::WithParamInterface<int> {
  protected:
   void SetUp() override {
     if (!RunningUnderWine()) GTEST_SKIP() << "Windows takes a new display scale at sign-in";
-    // The driver sees the program's windows in real pixels, whatever its own scale.
-    SetProcessDPIAware();
-    saved_ = Show(HKEY_CURRENT_USER, kDesktopKey, "LogPixels");
-  }
-  void TearDown() override {
-    if (saved_.empty()) return;
-    if (saved_ == "missing") {
-      HKEY key = nullptr;
-      if (RegOpenKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, KEY_SET_VALUE, &key) == 0) {
-        RegDeleteValueA(key, "LogPixels");
-        RegCloseKey(key);
-      }
-    } else {
-      SetLogPixels(static_cast<DWORD>(std::stoul(saved_.substr(saved_.find(' ') + 1))));
-    }
-  }
-  static void SetLogPixels(DWORD dpi) {
-    ASSERT_EQ(
-        RegSetKeyValueA(HKEY_CURRENT_USER, kDesktopKey, "LogPixels", REG_DWORD, &dpi, sizeof dpi),
-        ERROR_SUCCESS);
-  }
-  void StartAt(int dpi) {
-    ASSERT_NO_FATAL_FAILURE(SetLogPixels(static_cast<DWORD>(dpi)));
-    ASSERT_NO_FATAL_FAILURE(Start());
-    Sleep(kSettleMs);  // painted
+    ScaledScenario::SetUp();
   }
   // Sends `window` a WM_DPICHANGED for `dpi` whose suggested rectangle lies at the top left of
   // the screen and fits a client area of the given size in twips at that DPI. The rectangle lies
@@ -242,7 +216,6 @@ class Scale : public Scenario, public ::testing::WithParamInterface<int> {
   std::string Suggested() const { return Rectangle(suggested_); }
 
  private:
-  std::string saved_;
   RECT suggested_{};
 };
 
