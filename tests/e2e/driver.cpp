@@ -1,8 +1,6 @@
 // The driver's shared support: see driver.h.
 #include "driver.h"
 
-#include <oleacc.h>
-
 #include <algorithm>
 #include <fstream>
 
@@ -40,6 +38,20 @@ bool RunningOnWow64() {
 }
 
 }  // namespace
+
+std::wstring WideTextOf(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), text.size())));
+  return text;
+}
+
+std::string Utf8(const std::wstring& text) {
+  const int length =
+      WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  std::string utf8(length > 0 ? length - 1 : 0, '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, utf8.data(), length, nullptr, nullptr);
+  return utf8;
+}
 
 std::wstring Widen(const std::string& text) {
   std::wstring wide(text.size(), L'\0');
@@ -149,34 +161,48 @@ void PressKey(HWND window, WORD key) {
   PostMessageA(window, WM_KEYUP, key, 1 | scan | LPARAM{3} << 30);
 }
 
-std::vector<COLORREF> PixelsOf(HWND window) {
+std::vector<DWORD> PixelsOf(HWND window) {
   RECT box{};
   GetWindowRect(window, &box);
-  std::vector<COLORREF> pixels;
-  const HDC screen = GetDC(nullptr);
-  for (LONG y = box.top; y < box.bottom; ++y) {
-    for (LONG x = box.left; x < box.right; ++x) pixels.push_back(GetPixel(screen, x, y));
-  }
+  const int width = box.right - box.left, height = box.bottom - box.top;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  std::vector<DWORD> pixels(static_cast<size_t>(width) * height);
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, box.left, box.top, SRCCOPY);
+  SelectObject(memory, old);
+  GetDIBits(memory, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
   ReleaseDC(nullptr, screen);
+  for (DWORD& pixel : pixels) pixel &= 0xFFFFFF;
   return pixels;
 }
 
-HRESULT DoDefaultAction(HWND control) {
+bool WithAccessible(HWND control, const std::function<void(IAccessible&, VARIANT)>& use) {
+  // IID_IAccessible, spelled out: the import library has it as data of oleacc.dll.
+  constexpr IID kIidAccessible = {
+      0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
   CoInitialize(nullptr);  // as often as it is undone
   IAccessible* object = nullptr;
-  HRESULT result = AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
-                                              kIidAccessible, reinterpret_cast<void**>(&object));
-  if (FAILED(result) || object == nullptr) {
-    CoUninitialize();
-    return FAILED(result) ? result : E_FAIL;
+  if (SUCCEEDED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
+                                           kIidAccessible, reinterpret_cast<void**>(&object))) &&
+      object != nullptr) {
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    use(*object, self);
+    object->Release();
   }
-  VARIANT self{};
-  self.vt = VT_I4;
-  self.lVal = CHILDID_SELF;
-  result = object->accDoDefaultAction(self);
-  object->Release();
   CoUninitialize();
-  return result;
+  return object != nullptr;
 }
 
 HWND FocusOf(HWND window) {

@@ -6,6 +6,8 @@
 // under Wine.
 #include <gtest/gtest.h>
 #include <windows.h>
+// windows.h first: oleacc.h needs its types.
+#include <oleacc.h>
 
 #include <functional>
 #include <optional>
@@ -24,6 +26,8 @@ struct MessageBoxInfo {
 };
 
 std::wstring Widen(const std::string& text);
+std::wstring WideTextOf(HWND window);
+std::string Utf8(const std::wstring& text);
 
 // The program under test, as main() found it.
 std::string& TheProgram();
@@ -72,14 +76,11 @@ void ClickLabel(HWND label);
 void PressKey(HWND window, WORD key);
 // The control that has the keyboard focus in the thread of `window`.
 HWND FocusOf(HWND window);
-// The pixels that `window` shows on the screen, row by row.
-std::vector<COLORREF> PixelsOf(HWND window);
-
-// IID_IAccessible, spelled out: the import library has it as data of oleacc.dll.
-inline constexpr IID kIidAccessible = {
-    0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
-// The default action of the control's accessible object, as a screen reader does it.
-HRESULT DoDefaultAction(HWND control);
+// The pixels that `window` shows on the screen, row by row from the top, as 0xRRGGBB.
+std::vector<DWORD> PixelsOf(HWND window);
+// Hands `use` the accessible object of the control's client area, reached from this process as a
+// screen reader reaches it, and the child that stands for the control itself; false without one.
+bool WithAccessible(HWND control, const std::function<void(IAccessible&, VARIANT)>& use);
 
 // ---- The registry, read and written through the ANSI entry points, as the program does. Reads
 // see the view that 64-bit Explorer reads, also from a 32-bit driver on 64-bit Windows (32-bit

@@ -110,32 +110,15 @@ Drawn DrawnPicture(HWND control) {
   RECT box{};
   GetWindowRect(control, &box);
   const int width = box.right - box.left, height = box.bottom - box.top;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  std::vector<DWORD> pixels(static_cast<size_t>(width) * height);
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, box.left, box.top, SRCCOPY);
-  SelectObject(memory, old);
-  GetDIBits(memory, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
+  std::vector<DWORD> pixels = PixelsOf(control);
   int left = width, top = height, right = -1, bottom = -1;
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
-      if ((pixels[y * width + x] & 0xFFFFFF) == (pixels[0] & 0xFFFFFF)) continue;
+      if (pixels[y * width + x] == pixels[0]) continue;
       left = std::min(left, x), right = std::max(right, x);
       top = std::min(top, y), bottom = std::max(bottom, y);
     }
   }
-  for (DWORD& pixel : pixels) pixel &= 0xFFFFFF;
   std::sort(pixels.begin(), pixels.end());
   const int colours = static_cast<int>(std::unique(pixels.begin(), pixels.end()) - pixels.begin());
   return right < 0 ? Drawn{0, 0, colours} : Drawn{right - left + 1, bottom - top + 1, colours};

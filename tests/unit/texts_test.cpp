@@ -45,8 +45,6 @@ TEST(Catalogues, TheTemplateIsTheProgramsEnglishAndEveryLanguageTranslatesEveryT
     for (const TextEntry& entry : kTexts) {
       const std::string& text = catalogue.Get(entry.id);
       EXPECT_TRUE(catalogue.Translates(entry.id)) << language.code << ": " << entry.key;
-      EXPECT_NE(text.find("%1") != std::string::npos, entry.english.find("%1") == std::string::npos)
-          << language.code << ": " << entry.key << ": " << text;
       EXPECT_EQ(Placeholders(text), Placeholders(entry.english))
           << language.code << ": " << entry.key << ": " << text;
     }
@@ -68,14 +66,10 @@ TEST(Catalogues, WhatALineDoesNotGiveStaysEnglish) {
 }
 
 TEST(Languages, WindowsDisplayLanguageMatchedOnItsPrimaryLanguageElseEnglish) {
-  EXPECT_EQ(LanguageFor(0x0407), Language::kGerman);
+  // Each language's own (0x0407, 0x0411, ...) the end-to-end tests start the program with.
   EXPECT_EQ(LanguageFor(0x0807), Language::kGerman) << "Swiss German";
-  EXPECT_EQ(LanguageFor(0x0416), Language::kPortugueseBrazil);
   EXPECT_EQ(LanguageFor(0x0816), Language::kPortugueseBrazil) << "Portuguese (Portugal)";
   EXPECT_EQ(LanguageFor(0x0404), Language::kChineseSimplified) << "Chinese (Taiwan)";
-  EXPECT_EQ(LanguageFor(0x0411), Language::kJapanese);
-  EXPECT_EQ(LanguageFor(0x0412), Language::kKorean);
-  EXPECT_EQ(LanguageFor(0x041F), Language::kTurkish);
   EXPECT_EQ(LanguageFor(0x0809), Language::kEnglish);
   EXPECT_EQ(LanguageFor(0x0413), Language::kEnglish) << "Dutch has no catalogue";
   EXPECT_EQ(LanguageFor(0x0000), Language::kEnglish);
@@ -121,51 +115,26 @@ TEST(Texts, MessagesAndReasonsInTheChosenLanguageAndTheWritesUnchanged) {
   EXPECT_EQ(Text(TextId::kAppliedMessage), kTexts[line(TextId::kAppliedMessage)].english);
 }
 
-// Which control a screen reader and the keyboard meet, and by what name.
-TEST(Accessibility, EveryControlNamedOrArtAndEveryLinkReachedLastByTab) {
+// What a screen reader is told beyond the system's own description: every picture is named or
+// art, every button named as one, the check box by the sentence beside it; texts keep their own.
+TEST(Accessibility, EveryPictureButtonAndTheCheckBoxDescribedAndTheTextsLeftAsTheyAre) {
   using namespace win32;
-  const auto described = [](std::string_view name) -> const AccessibleControl* {
-    for (const AccessibleControl& accessible : kForm1Accessible) {
-      if (accessible.name == name) return &accessible;
-    }
-    return nullptr;
-  };
-  bool link_seen = false;
   for (const ControlLayout& layout : kForm1Controls) {
-    const AccessibleControl* accessible = described(layout.name);
-    switch (layout.kind) {
-      case ControlKind::kImage:
-        EXPECT_TRUE(accessible != nullptr && (accessible->role == AccessibleRole::kGraphic ||
-                                              accessible->role == AccessibleRole::kDecoration))
-            << layout.name;
-        break;
-      case ControlKind::kFlatButton:
-      case ControlKind::kPushButton:
-        EXPECT_TRUE(accessible != nullptr && accessible->role == AccessibleRole::kButton)
-            << layout.name;
-        break;
-      case ControlKind::kCheckBox:
-        // Named by the sentence beside it, in the user's language.
-        ASSERT_TRUE(accessible != nullptr && accessible->role == AccessibleRole::kCheckBox);
-        EXPECT_EQ(accessible->text, kForm1Controls[10].text.id);
-        EXPECT_EQ(kForm1Controls[10].name, "Label14");
-        EXPECT_EQ(kForm1Controls[10].flags & kLink, kClickable) << "a click toggles, no page";
-        break;
-      case ControlKind::kLabel:
-        EXPECT_EQ(accessible, nullptr) << layout.name << ": labels are read by their text";
-        break;
+    const auto found =
+        std::find_if(kForm1Accessible.begin(), kForm1Accessible.end(),
+                     [&](const auto& described) { return described.name == layout.name; });
+    const bool described = found != kForm1Accessible.end();
+    EXPECT_EQ(described, layout.kind != ControlKind::kLabel) << layout.name;
+    if (layout.kind == ControlKind::kImage) {
+      EXPECT_TRUE(found->role == AccessibleRole::kGraphic ||
+                  found->role == AccessibleRole::kDecoration);
+    } else if (layout.kind == ControlKind::kCheckBox) {
+      EXPECT_EQ(found->role, AccessibleRole::kCheckBox);
+      EXPECT_EQ(found->text, kForm1Controls[10].text.id) << kForm1Controls[10].name;
+    } else if (described) {
+      EXPECT_EQ(found->role, AccessibleRole::kButton) << layout.name;
     }
-    const bool focusable = layout.kind != ControlKind::kLabel && layout.kind != ControlKind::kImage;
-    EXPECT_FALSE(focusable && link_seen) << layout.name << " comes after a link in the tab order";
-    link_seen = link_seen || (layout.flags & kOpensPage) != 0;
   }
-  EXPECT_TRUE(link_seen);
-  std::size_t about_links = 0;
-  for (const ControlLayout& layout : kForm2Controls) {
-    about_links += (layout.flags & kOpensPage) != 0 ? 1 : 0;
-    EXPECT_EQ((layout.flags & kClickable) != 0, (layout.flags & kOpensPage) != 0) << layout.name;
-  }
-  EXPECT_EQ(about_links, 2u);
 }
 
 }  // namespace
