@@ -63,6 +63,8 @@ TEST(Catalogues, WhatALineDoesNotGiveStaysEnglish) {
   }
   EXPECT_EQ(catalogue.Get(TextId::kSoundOption), "Ton");
   EXPECT_EQ(Catalogue::Parse("a\\").Get(TextId::kTagline), kTexts[0].english) << "a lone escape";
+  const Catalogue longer = Catalogue::Parse(std::string(kTextCount, '\n') + "one line too many");
+  EXPECT_FALSE(longer.Translates(TextId::kTagline));
 }
 
 TEST(Languages, WindowsDisplayLanguageMatchedOnItsPrimaryLanguageElseEnglish) {
@@ -77,15 +79,15 @@ TEST(Languages, WindowsDisplayLanguageMatchedOnItsPrimaryLanguageElseEnglish) {
 }
 
 TEST(Texts, Utf16OfWellFormedTextAndReplacementOfWhatIsNot) {
-  EXPECT_EQ(ToUtf16("Papierkorb \xC3\xBC \xE3\x81\x94 \xF0\x9F\x98\x80"),
-            u"Papierkorb \u00FC \u3054 \U0001F600");
+  EXPECT_EQ(ToUtf16("Papierkorb \xC2\x80 \xE3\x81\x94 \xF0\x90\x80\x80 \xF4\x8F\xBF\xBF"),
+            u"Papierkorb \u0080 \u3054 \U00010000 \U0010FFFF");
   EXPECT_EQ(ToUtf16("a\x80"
                     "b"),
             u"a\uFFFDb")
       << "a lone continuation byte";
   EXPECT_EQ(ToUtf16("a\xE3\x81"), u"a\uFFFD\uFFFD") << "cut short at the end";
   EXPECT_EQ(ToUtf16("\xC0\xAF"), u"\uFFFD\uFFFD") << "overlong";
-  EXPECT_EQ(ToUtf16("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD") << "a surrogate";
+  EXPECT_EQ(ToUtf16("\xED\xA0\x80\xED\xBF\xBF"), std::u16string(6, u'\uFFFD')) << "surrogates";
   EXPECT_EQ(ToUtf16("\xF4\x90\x80\x80"), u"\uFFFD\uFFFD\uFFFD\uFFFD") << "beyond Unicode";
   EXPECT_EQ(Fill("Contact %1.", "x@y"), "Contact x@y.");
   EXPECT_EQ(Fill("No placeholder", "x"), "No placeholder");
