@@ -61,14 +61,22 @@ void WriteIcons(RegistryPort& registry, SystemPort* system, MessagePort& message
   }
 }
 
-// The one name writer: the caption of `label` to the default value of the family's class key.
-void WriteName(RegistryPort& registry, MessagePort& messages, const Form1Port& form,
-               const FamilyKeys& family, Control label) {
+// The one name writer: the caption of `label` (UTF-8) to the default value of the family's class
+// key.
+void WriteName(RegistryPort& registry, SystemPort& system, MessagePort& messages,
+               const Form1Port& form, const FamilyKeys& family, Control label) {
   RegKey key(registry);
   try {
     if (key.Open(family.root, family.class_key, KeyAccess::kWrite) != kRegSuccess) return;
+    // A name the code page can write goes through the ANSI entry point, as it always did; on NT
+    // any other goes through the wide one, and on 9x there is no place for it.
+    const std::u16string name = ToUtf16(form.Caption(label));
+    std::string ansi;
+    const bool in_code_page = system.ToCodePage(name, ansi);
+    if (!in_code_page && !family.any_text) throw Failure(TextId::kCodePageText);
     // Whatever the write returns, the key closes and no message follows.
-    (void)key.SetText("", ValueType::kSz, form.Caption(label));
+    (void)(in_code_page ? key.SetText("", ValueType::kSz, ansi)
+                        : key.SetWideText(u"", ValueType::kSz, name));
   } catch (const std::exception&) {
     messages.Show(Text(TextId::kAccessDeniedMessage), MessageStyle::kError);
   }
@@ -81,9 +89,9 @@ void ApplyIcons(RegistryPort& registry, SystemPort& system, MessagePort& message
   WriteIcons(registry, &system, messages, form, family, kReplacementIcons, TextId::kAppliedMessage);
 }
 
-void ApplyName(RegistryPort& registry, MessagePort& messages, const Form1Port& form,
-               const FamilyKeys& family) {
-  WriteName(registry, messages, form, family, Control::Label8);
+void ApplyName(RegistryPort& registry, SystemPort& system, MessagePort& messages,
+               const Form1Port& form, const FamilyKeys& family) {
+  WriteName(registry, system, messages, form, family, Control::Label8);
 }
 
 void RestoreIcons(RegistryPort& registry, MessagePort& messages, const Form1Port& form,
@@ -91,9 +99,9 @@ void RestoreIcons(RegistryPort& registry, MessagePort& messages, const Form1Port
   WriteIcons(registry, nullptr, messages, form, family, kStockIcons, TextId::kRestoredMessage);
 }
 
-void RestoreName(RegistryPort& registry, MessagePort& messages, const Form1Port& form,
-                 const FamilyKeys& family) {
-  WriteName(registry, messages, form, family, Control::Label11);
+void RestoreName(RegistryPort& registry, SystemPort& system, MessagePort& messages,
+                 const Form1Port& form, const FamilyKeys& family) {
+  WriteName(registry, system, messages, form, family, Control::Label11);
 }
 
 }  // namespace kelvoro

@@ -32,7 +32,6 @@ inline constexpr FamilyKeys k9xKeys{
     "Software\\CLASSES\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}\\DefaultIcon",
     "Software\\CLASSES\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}", false};
 
-
 // The operations the Apply and Restore commands call for the family's keys.
 //
 // An icon operation writes the default value, "Empty" and "Full" under the family's icon key,
@@ -40,16 +39,17 @@ inline constexpr FamilyKeys k9xKeys{
 // replacement icons are joined to the program folder, which `system` is asked for anew each time:
 // on NT as it is, through the wide entry point; on 9x in the ANSI code page, and where the folder
 // has no place there nothing is written and the folder-name message says why.
-// A name operation writes the display name to the class key and shows no success message.
+// A name operation writes the display name to the class key (whatever its letters on NT, in the
+// ANSI code page on 9x) and shows no success message.
 // A non-zero status ends an operation silently; a raised failure shows the error message once.
 // The key is closed on every path.
 void ApplyIcons(RegistryPort& registry, SystemPort& system, MessagePort& messages,
                 const Form1Port& form, const FamilyKeys& family);
-void ApplyName(RegistryPort& registry, MessagePort& messages, const Form1Port& form,
-               const FamilyKeys& family);
+void ApplyName(RegistryPort& registry, SystemPort& system, MessagePort& messages,
+               const Form1Port& form, const FamilyKeys& family);
 void RestoreIcons(RegistryPort& registry, MessagePort& messages, const Form1Port& form,
                   const FamilyKeys& family);
-void RestoreName(RegistryPort& registry, MessagePort& messages, const Form1Port& form,
-                 const FamilyKeys& family);
+void RestoreName(RegistryPort& registry, SystemPort& system, MessagePort& messages,
+                 const Form1Port& form, const FamilyKeys& family);
 
 }  // namespace kelvoro

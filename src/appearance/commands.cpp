@@ -40,7 +40,7 @@ void ApplyCommand(const Ports& ports, const WindowsFacts& facts) {
   auto& [registry, system, messages, form] = ports;
   if (const FamilyKeys* family = FamilyOf(form)) {
     ApplyIcons(registry, system, messages, form, *family);
-    ApplyName(registry, messages, form, *family);
+    ApplyName(registry, system, messages, form, *family);
   }
   const int check1 = form.Check1Value();
   if (check1 == 1) {
@@ -58,7 +58,7 @@ void RestoreCommand(const Ports& ports) {
   auto& [registry, system, messages, form] = ports;
   if (const FamilyKeys* family = FamilyOf(form)) {
     RestoreIcons(registry, messages, form, *family);
-    RestoreName(registry, messages, form, *family);
+    RestoreName(registry, system, messages, form, *family);
   }
   RestoreEmptySound(registry, form);
   SetVoiceStatusOff(registry, messages);

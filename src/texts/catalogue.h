@@ -188,6 +188,8 @@ std::string Fill(std::string_view text, std::string_view argument);
 
 // `utf8` in UTF-16; a byte that is not part of a well-formed sequence reads as U+FFFD.
 std::u16string ToUtf16(std::string_view utf8);
+// `utf16` in UTF-8; a surrogate without its other half reads as U+FFFD.
+std::string ToUtf8(std::u16string_view utf16);
 
 // The language the program speaks and its catalogue: English until UseLanguage names another.
 // Start-up chooses them once, before any window or message is shown; one user-interface thread.

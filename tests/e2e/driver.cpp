@@ -356,6 +356,25 @@ std::string Appearance(const std::string& name, const std::string& empty, const 
          Text(REG_SZ, full);
 }
 
+// The name this display language's Windows gives the Recycle Bin: the class's LocalizedString as
+// the system resolves it, read here as the shell reads it; "Recycle Bin" in English (where Wine
+// answers "Trash").
+std::wstring SystemBinName() {
+  if (PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_ENGLISH) return L"Recycle Bin";
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kMachineBinKey, 0, KEY_READ | KEY_WOW64_64KEY, &key) !=
+      ERROR_SUCCESS) {
+    return L"no class";
+  }
+  std::wstring name(256, L'\0');
+  DWORD size = 0;
+  const LONG status =
+      RegLoadMUIStringW(key, L"LocalizedString", name.data(),
+                        static_cast<DWORD>(name.size() * sizeof(wchar_t)), &size, 0, nullptr);
+  RegCloseKey(key);
+  return status == ERROR_SUCCESS ? name.substr(0, name.find(L'\0')) : L"no answer";
+}
+
 // ---- The scenarios
 
 // clang-format off

@@ -114,6 +114,9 @@ struct Family;
 std::string Appearance(const Family& family);
 std::string Appearance(const std::string& name, const std::string& empty, const std::string& full);
 
+// The name this display language's Windows gives the Recycle Bin.
+std::wstring SystemBinName();
+
 // ---- The scenarios
 
 struct Family {

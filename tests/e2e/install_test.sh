@@ -275,7 +275,11 @@ for lang in "de_DE.UTF-8|Kelvoro 2.1 Installation" "ja_JP.UTF-8|Kelvoro 2.1 ã‚»ã
   install_round "L ${setup_lc%%.*}" "setup and uninstaller in the display language of $setup_lc"
   expect "$label: the same files and Add/Remove entry as in English" "$(installed_state)" "$english"
   expect "$label: the setup's window in that language" "$(setup_title "$setup_lc")" "${lang#*|}"
+  apply_installed "$label"
   uninstall_silently
+  LC_ALL=$setup_lc wine_within 300 "$driver" --gtest_filter=Install.BinNamedAsWindowsNamesIt \
+    "$(winepath -w "${driver%/e2e/*}/dist/Kelvoro 2.1.exe")" >/dev/null 2>&1
+  expect "$label: the bin named as Windows names it in that language" "$?" 0
 done
 setup_lc=$LC_ALL
 

@@ -15,7 +15,14 @@ namespace kelvoro::e2e {
 namespace {
 
 // A catalogue line for each text, in the program's order of its texts.
-enum Line { kSoundOption = 3, kApply = 5, kAboutTitle = 12, kFreeware = 13, kApplied = 20 };
+enum Line {
+  kSoundOption = 3,
+  kApply = 5,
+  kBinName = 8,
+  kAboutTitle = 12,
+  kFreeware = 13,
+  kApplied = 20
+};
 
 // The languages of the program's catalogues, its resources IDR_CATALOGUE_DE onwards in this
 // order; English is built in.
@@ -56,6 +63,19 @@ std::vector<std::wstring> CatalogueOf(int resource) {
   }
   if (program != nullptr) FreeLibrary(program);
   return lines;
+}
+
+const char kStockEmpty[] = "%SystemRoot%\\System32\\shell32.dll,31";
+const char kStockFull[] = "%SystemRoot%\\System32\\shell32.dll,32";
+
+// The program's catalogue of this display language; 0 for English.
+int CatalogueId() {
+  for (int i = 0; i < 11; ++i) {
+    if (kCatalogueLanguages[i] == PRIMARYLANGID(GetUserDefaultUILanguage())) {
+      return IDR_CATALOGUE_DE + i;
+    }
+  }
+  return 0;
 }
 
 // The program sizes each label to its text, wraps what its room cannot hold and widens a button
@@ -117,12 +137,7 @@ class Language : public ScaledScenario, public ::testing::WithParamInterface<int
 };
 
 TEST_P(Language, EveryTextFromItsCatalogueFitsAndApplyWritesWhatEnglishWrites) {
-  int catalogue_id = 0;
-  for (int i = 0; i < 11; ++i) {
-    if (kCatalogueLanguages[i] == PRIMARYLANGID(GetUserDefaultUILanguage())) {
-      catalogue_id = IDR_CATALOGUE_DE + i;
-    }
-  }
+  const int catalogue_id = CatalogueId();
   std::cout << "display language " << std::hex << GetUserDefaultUILanguage() << std::dec
             << ", catalogue " << catalogue_id << "\n";
   std::map<int, std::wstring> texts{
@@ -170,6 +185,32 @@ TEST_P(Language, EveryTextFromItsCatalogueFitsAndApplyWritesWhatEnglishWrites) {
   EXPECT_EQ(WideTextOf(about), texts[kAboutTitle]);
   EXPECT_EQ(WideTextOf(GetDlgItem(about, IDC_ABOUT_LABEL2)), texts[kFreeware]);
   EXPECT_EQ(Misfits(about, RECT{}), "");
+
+  // Restore Defaults gives the bin the name Windows gives it here, and the rest as in English.
+  Run(IDC_COMMAND6);
+  std::cout << "the system's name for the bin: " << Utf8(SystemBinName()) << "\n";
+  EXPECT_EQ(ShowWide(kWin10.root, kWin10.class_key, L""), SystemBinName());
+  const std::string icons = std::string(kWin10.class_key) + "\\DefaultIcon";
+  EXPECT_EQ(Show(kWin10.root, icons) + Show(kWin10.root, icons, "Empty") +
+                Show(kWin10.root, icons, "Full"),
+            Text(REG_SZ, kStockEmpty) + Text(REG_SZ, kStockEmpty) + Text(REG_SZ, kStockFull));
+  EXPECT_TRUE(app_.Close());
+}
+
+// On the 9x family, which has no MUI strings, Restore Defaults names the bin by the program's own
+// word for the language (the one its stock picture shows), in the system's code page.
+class LanguageNineX : public Scenario {};
+
+TEST_F(LanguageNineX, RestoreNamesTheBinInTheLanguage) {
+  ASSERT_NO_FATAL_FAILURE(Prepare("win98"));
+  if (IsSkipped()) return;
+  ASSERT_TRUE(app_.Start(&main_));
+  Run(IDC_COMMAND1);
+  EXPECT_EQ(ShowWide(kWin98.root, kWin98.class_key, L""), L"Kelvoro");
+  Run(IDC_COMMAND2);
+  const int catalogue_id = CatalogueId();
+  EXPECT_EQ(ShowWide(kWin98.root, kWin98.class_key, L""),
+            catalogue_id != 0 ? CatalogueOf(catalogue_id).at(kBinName) : L"Recycle Bin");
   EXPECT_TRUE(app_.Close());
 }
 

@@ -139,8 +139,9 @@ TEST_P(FarFolder, ApplyNamesTheFolderExactlyOrWritesNoIcon) {
 
 INSTANTIATE_TEST_SUITE_P(Families, FarFolder, ::testing::Values(kWin10, kWin98), FamilyName);
 
-// ---- For the install test, which names it in its filter: the installed program applies the new
-// look with the sound ticked on the NT family and leaves what it wrote.
+// ---- For the install test, which names them in its filter: the installed program applies the
+// new look with the sound ticked on the NT family and leaves what it wrote; after the uninstall,
+// the bin has the name Windows gives it in the display language.
 
 using Install = Scenario;
 TEST_F(Install, ApplyTickedAndLeaveIt) {
@@ -148,6 +149,10 @@ TEST_F(Install, ApplyTickedAndLeaveIt) {
   ASSERT_NO_FATAL_FAILURE(ClickCheck1("ticked"));
   EXPECT_EQ(Run(IDC_COMMAND7), kApplied);
   EXPECT_TRUE(app_.Close());
+}
+
+TEST_F(Install, BinNamedAsWindowsNamesIt) {
+  EXPECT_EQ(ShowWide(kWin10.root, kWin10.class_key, L""), SystemBinName());
 }
 
 }  // namespace

@@ -27,11 +27,11 @@ TEST(AppearanceWriter, EachFamilysKeysTakeTheLookWithItsMessageAndARaisedFailure
     Harness h;
     h.registry.AddKey(icon);
     ApplyIcons(h.registry, h.system, h.messages, h.form1, *keys);
-    ApplyName(h.registry, h.messages, h.form1, *keys);
+    ApplyName(h.registry, h.system, h.messages, h.form1, *keys);
     EXPECT_EQ(full, h.registry.Get(icon, "Full"));
     EXPECT_EQ(TextValue("Kelvoro"), h.registry.Get(klass, ""));
     RestoreIcons(h.registry, h.messages, h.form1, *keys);
-    RestoreName(h.registry, h.messages, h.form1, *keys);
+    RestoreName(h.registry, h.system, h.messages, h.form1, *keys);
     EXPECT_EQ((Events{kApplied, kRestored}), h.messages.Shown());
   }
   Harness h;
@@ -43,7 +43,7 @@ TEST(AppearanceWriter, EachFamilysKeysTakeTheLookWithItsMessageAndARaisedFailure
   EXPECT_GT(h.log.IndexOf("Close "), h.log.IndexOf(kError))
       << "the box shows before the key closes";
   h.registry.FailWith("Set ", kRaise);
-  RestoreName(h.registry, h.messages, h.form1, kNTKeys);
+  RestoreName(h.registry, h.system, h.messages, h.form1, kNTKeys);
   EXPECT_EQ((Events{kError, kError}), h.messages.Shown());
 }
 

@@ -107,7 +107,7 @@ TEST(Texts, MessagesAndReasonsInTheChosenLanguageAndTheWritesUnchanged) {
   Harness h;
   h.registry.AddKey(kNTIcon);
   ApplyIcons(h.registry, h.system, h.messages, h.form1, kNTKeys);
-  ApplyName(h.registry, h.messages, h.form1, kNTKeys);
+  ApplyName(h.registry, h.system, h.messages, h.form1, kNTKeys);
   const auto written = h.registry.Get(kNTClass, "");
   EXPECT_EQ(Describe(Failure(TextId::kFolderNotKnown)), "Ordner unbekannt");
   EXPECT_EQ(Describe(Failure(TextId::kFileNameTooLong)), "The program's file name is too long");

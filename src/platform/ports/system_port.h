@@ -28,6 +28,17 @@ class SystemPort {
   // `text`, in the system's ANSI code page, in UTF-16.
   virtual std::u16string FromCodePage(const std::string& text) = 0;
 
+  // The user's Windows display language: Windows' language identifier, its primary language in
+  // the low ten bits.
+  virtual std::uint16_t DisplayLanguage() = 0;
+
+  // The Recycle Bin class's LocalizedString, as the system resolves it in the display language
+  // (through the MUI string loader where this Windows has one, else the shell's indirect-string
+  // loader). kAnswered fills `name`; kNone says that this Windows has neither loader; kFailed
+  // that the answer could not be had. `name` is left as it was unless the answer is kAnswered.
+  enum class Localized { kAnswered, kFailed, kNone };
+  virtual Localized LocalizedBinName(std::u16string& name) = 0;
+
   // Tells the shell that the Recycle Bin's look has changed, so that the desktop shows it without
   // a restart. Raises nothing; a shell that cannot be told is left alone.
   virtual void NotifyIconsChanged() = 0;

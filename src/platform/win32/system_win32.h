@@ -6,7 +6,8 @@
 namespace kelvoro::win32 {
 
 // SystemPort over kernel32: the version and Windows-directory queries, the folder of the running
-// executable, the shell's change notification and the immediate end of the process. Only
+// executable, the display language and the bin's name in it, the shell's change notification and
+// the immediate end of the process. Only
 // ProgramFolder raises (a Failure).
 class SystemWin32 final : public SystemPort {
  public:
@@ -17,6 +18,8 @@ class SystemWin32 final : public SystemPort {
   std::u16string ProgramFolder() override;
   bool ToCodePage(const std::u16string& text, std::string& ansi) override;
   std::u16string FromCodePage(const std::string& text) override;
+  std::uint16_t DisplayLanguage() override;
+  Localized LocalizedBinName(std::u16string& name) override;
   void NotifyIconsChanged() override;
   [[noreturn]] void EndProgram() override;
 

@@ -64,6 +64,9 @@ class FakeSystem : public SystemPort {
   // What the directory query writes, where it fits with its zero; nullopt writes nothing.
   std::optional<std::string> windows_directory = std::string("C:\\WINDOWS");
   std::optional<std::u16string> program_folder = u"C:\\Tools";  // nullopt: raises
+  std::uint16_t display_language = 0x0409;
+  Localized localized = Localized::kAnswered;  // with localized_name
+  std::u16string localized_name = u"Trash";
 
   bool QueryVersion(std::uint32_t& id) override {
     if (platform_id) id = *platform_id;
@@ -92,6 +95,11 @@ class FakeSystem : public SystemPort {
   }
   static bool InCodePage(const std::u16string& text) {
     return std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x100; });
+  }
+  std::uint16_t DisplayLanguage() override { return display_language; }
+  Localized LocalizedBinName(std::u16string& name) override {
+    if (localized == Localized::kAnswered) name = localized_name;
+    return localized;
   }
   void NotifyIconsChanged() override { log_.Add("NotifyIconsChanged"); }
   [[noreturn]] void EndProgram() override {
