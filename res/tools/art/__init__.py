@@ -1,0 +1,1 @@
+"""Kelvoro's art, drawn from code: make_art.py writes it into res/."""
