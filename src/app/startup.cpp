@@ -1,6 +1,5 @@
 #include "app/startup.h"
 
-#include "appearance/stock_name.h"
 #include "platform/failure.h"
 #include "settings/settings_store.h"
 #include "sound/sound_switcher.h"
@@ -33,11 +32,6 @@ void Form_Load(const Ports& ports, WindowsFacts& facts) {
   ContinueSilently([&] { form.SetPictureFromImageList(Control::Image3, 1); });
   ContinueSilently([&] { form.SetPictureFromImageList(Control::Image4, 2); });
   ContinueSilently([&] { ShowWindowsFamily(system, messages, form); });
-  // Restore Defaults gives the bin back the name Windows gives it in the user's language.
-  ContinueSilently([&] {
-    form.SetCaption(Control::Label11,
-                    StockBinName(registry, system, facts.PlatformId != 1 /* not the 9x family */));
-  });
   ContinueSilently([&] { EnsureSettingsKey(registry, messages, system); });
   ContinueSilently([&] { ReadDefaultEmptySound(registry, messages, form); });
   VoiceStatus status;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "appearance/appearance_writer.h"
+#include "appearance/stock_name.h"
 #include "settings/settings_store.h"
 #include "sound/sound_switcher.h"
 
@@ -57,6 +58,9 @@ void ApplyCommand(const Ports& ports, const WindowsFacts& facts) {
 void RestoreCommand(const Ports& ports) {
   auto& [registry, system, messages, form] = ports;
   if (const FamilyKeys* family = FamilyOf(form)) {
+    // The name writer takes the stock name from Label11, which gets the name Windows gives the
+    // bin in the user's language now, when it is needed, rather than at every start.
+    form.SetCaption(Control::Label11, StockBinName(registry, system, family == &kNTKeys));
     RestoreIcons(registry, messages, form, *family);
     RestoreName(registry, system, messages, form, *family);
   }

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/startup.h"
 #include "appearance/commands.h"
 #include "support/fakes.h"
 #include "texts/catalogue.h"
@@ -115,18 +114,18 @@ TEST(StockBinName, TakesTheFirstAcceptableSourceInOrder) {
   }
 }
 
-// Start-up puts the name into Label11, and Restore Defaults writes it: through the ANSI entry
+// Restore Defaults puts the name into Label11 and writes it from there: through the ANSI entry
 // point where the code page has its letters, else through the wide one.
-TEST(StockBinName, RestoreDefaultsWritesTheNameStartUpFound) {
+TEST(StockBinName, RestoreDefaultsWritesItThroughLabel11) {
   for (const std::u16string& name :
        {std::u16string(u"Corbeille"), std::u16string(u"\u3054\u307F\u7BB1")}) {
     Harness h;
     h.system.display_language = 0x040C;
     h.system.localized_name = name;
-    Form_Load(h.ports, h.facts);
-    EXPECT_EQ(Utf8(name), h.form1.Caption(Control::Label11));
+    h.form1.SetCaption(Control::Label12, "Windows NT");
     h.registry.AddKey(kNTIcon);
     RestoreCommand(h.ports);
+    EXPECT_EQ(Utf8(name), h.form1.Caption(Control::Label11));
     EXPECT_EQ(FakeSystem::InCodePage(name) ? TextValue(Utf8(name)) : WideTextValue(name),
               h.registry.Get(kNTClass, ""));
   }
