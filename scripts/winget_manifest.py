@@ -108,7 +108,8 @@ def setup_facts(script, arch):
     copyright_text = re.search(r'VIAddVersionKey\s+/LANG=1033\s+"LegalCopyright"\s+"([^"]*)"',
                                script)
     missing = {"DisplayName", "DisplayVersion", "Publisher"} - set(written)
-    if missing or {"ARP_KEY", "PRODUCT_NAME"} - set(defines) or not level or level.group(1) not in ELEVATION:
+    known = level and level.group(1) in ELEVATION
+    if missing or {"ARP_KEY", "PRODUCT_NAME"} - set(defines) or not known:
         raise ManifestError("installer/kelvoro.nsi (%s): no ARP_KEY, PRODUCT_NAME, known "
                             "RequestExecutionLevel or HKLM Add/Remove %s"
                             % (arch, ", ".join(sorted(missing)) or "entry"))
