@@ -245,6 +245,8 @@ def make(out_dir, setups):
     released = datetime.datetime.strptime(
         english["about.released"][0].split(None, 1)[1], "%d %B %Y").date()
 
+    digests = {arch: sha256(os.path.join(out_dir, setup)) for arch, setup in setups.items()}
+
     publisher_dir, package_dir = IDENTIFIER.split(".", 1)
     top = os.path.join(out_dir, "manifests", publisher_dir[0].lower(), publisher_dir, package_dir)
     folder = os.path.join(top, version)
@@ -262,7 +264,7 @@ def make(out_dir, setups):
         installers.append({
             "Architecture": arch,
             "InstallerUrl": release_url.rstrip("/") + "/" + setup,
-            "InstallerSha256": sha256(os.path.join(out_dir, setup)),
+            "InstallerSha256": digests[arch],
             "ProductCode": entry["ProductCode"],
             "AppsAndFeaturesEntries": [dict(entry, InstallerType="nullsoft")],
         })
