@@ -2,7 +2,8 @@
 # Builds everything and runs every test:
 #   - the host unit tests (ASan + UBSan) with CTest;
 #   - the hardening checker's own tests, and its check of both executables;
-#   - the release packaging (scripts/package.sh) and the signature tests of its artefacts
+#   - the release packaging (scripts/package.sh), the tests of its winget manifest
+#     (tests/package/winget_test.py) and the signature tests of its artefacts
 #     (tests/sign/sign_test.sh);
 #   - for every build this host can run (the 64-bit one always, the 32-bit one where the kernel
 #     runs 32-bit code): the end-to-end tests, where kelvoro_e2e.exe drives "Kelvoro 2.1.exe"
@@ -57,6 +58,9 @@ echo "== release packaging"
 status=0
 bash scripts/package.sh || status=$?
 if [ "$status" -eq 0 ]; then results counts "packaging" 1 0; else results counts "packaging" 0 1; fi
+
+echo "== winget manifest tests"
+results unittest "winget manifest tests" tests/package/winget_test.py || true
 
 echo "== signature tests"
 log="$logs/sign.log"

@@ -17,7 +17,7 @@ packages=(
   g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32
   wine wine64
   xvfb imagemagick x11-utils xdotool
-  nsis osslsigncode openssl sox zip python3
+  nsis osslsigncode openssl sox zip python3 python3-yaml
   locales fonts-wqy-microhei
 )
 # The UTF-8 locales of the languages of the program and its setup (res/lang, installer/languages.nsh).

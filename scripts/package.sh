@@ -5,6 +5,10 @@
 #   build/package/Kelvoro-2.1-portable.zip   both builds in folders of their own, each with both
 #                                            bin icons, plus dravik.wav and README.txt
 #   build/package/SHA256SUMS                 checksums of all three
+#   build/package/manifests/o/Orvane/Kelvoro/<version>/
+#                                            the winget manifest of both setups, made from them
+#                                            (scripts/winget_manifest.py); their InstallerUrl is
+#                                            KELVORO_RELEASE_URL/<setup file>
 #   build/package-signing/signing-cert.pem   the certificate that signed them (never a key)
 #
 # Inputs: build/win32/dist/ and build/win64/dist/ ("Kelvoro 2.1.exe", black.ico, white.ico),
@@ -143,6 +147,10 @@ mv "$stage/portable.zip" "$portable"
 
 artefacts=("${setup[win32]}" "${setup[win64]}" Kelvoro-2.1-portable.zip)
 (cd "$out" && sha256sum "${artefacts[@]}" >SHA256SUMS)
+
+# The winget manifest, from the setups as signed and packaged above; it changes none of them.
+python3 "$root/scripts/winget_manifest.py" "$out" \
+  "${arch[win32]}=${setup[win32]}" "${arch[win64]}=${setup[win64]}"
 
 echo "package: done; signed with $signed_with (certificate: $signing/signing-cert.pem)"
 (cd "$out" && ls -l "${artefacts[@]}" && cat SHA256SUMS)

@@ -223,6 +223,10 @@ old_shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Progr
 [ "$main_setup" = x86 ] || { mkdir -p "${old_shortcut%/*}" && : >"$old_shortcut"; }
 install_round A "default folder, the installed program runs Apply, setup run again, uninstall"
 [ "$main_setup" = x86 ] || all_hold "A: the earlier 64-bit setups' shortcut removed" gone "$old_shortcut"
+# winget recognises the install by the Add/Remove entry its manifest names (winget list, upgrade).
+if entry=$(python3 "$root/tests/package/winget_test.py" arp "$main_setup" "${arp%\\*}" 2>&1); then
+  expect_values "A: the Add/Remove entry is the winget manifest's, value for value" <<<"$entry"
+else fail "A: the winget manifest names the setup's Add/Remove entry" "$entry"; fi
 english=$(installed_state)
 all_hold "A: setup, installed program and uninstaller signed" signed \
   "$setup" "$instdir_unix/Kelvoro 2.1.exe" "$instdir_unix/uninstall.exe"

@@ -1,0 +1,128 @@
+#!/usr/bin/env python3
+"""Checks the winget manifest that scripts/package.sh writes beside the setups (build/package, or
+KELVORO_PACKAGE_DIR): YAML of one package version and schema, hashes of the setups packaged with it,
+a locale for each catalogue with the program's own tagline.
+
+    winget_test.py                     the checks (test.sh runs them through scripts/results.py)
+    winget_test.py arp ARCH UNINSTALL  the values of the Add/Remove entry that ARCH's installer
+                                       names under the UNINSTALL key, as install_test.sh's
+                                       "KEY|NAME|TYPE|DATA" lines
+"""
+
+import glob
+import hashlib
+import json
+import os
+import re
+import struct
+import sys
+import unittest
+
+import yaml
+
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+PACKAGE = os.path.realpath(os.environ.get("KELVORO_PACKAGE_DIR", ROOT + "/build/package"))
+LANG = os.path.join(ROOT, "res", "lang")
+REQUIRED = {"version": {"DefaultLocale"}, "installer": {"Installers"}, "locale": set(),
+            "defaultLocale": {"Publisher", "PackageName", "License", "ShortDescription"}}
+
+
+def manifest():
+    """(version, {file name: (first line, document)}) of the package's one version folder."""
+    folders = glob.glob(os.path.join(PACKAGE, "manifests", "o", "Orvane", "Kelvoro", "*"))
+    if len(folders) != 1:
+        raise AssertionError("not one version folder of Orvane.Kelvoro: %s" % folders)
+    files = {}
+    for path in glob.glob(os.path.join(folders[0], "*")):
+        with open(path, encoding="utf-8") as source:
+            text = source.read()
+        files[os.path.basename(path)] = (text.split("\n", 1)[0], yaml.safe_load(text))
+    return os.path.basename(folders[0]), files
+
+
+def of_type(files, kind):
+    return [doc for _, doc in files.values() if doc["ManifestType"] == kind]
+
+
+def tagline(text, field):
+    match = re.search(r'msgctxt "main\.tagline"\nmsgid (".*")\nmsgstr (".*")', text)
+    return json.loads(match.group(field))
+
+
+class WingetManifest(unittest.TestCase):
+    def setUp(self):
+        self.version, self.files = manifest()
+
+    def test_files_are_yaml_of_one_package_version_and_schema(self):
+        for name, (first, doc) in self.files.items():
+            with self.subTest(name):
+                kind = doc["ManifestType"]
+                self.assertEqual(first, "# yaml-language-server: $schema=https://aka.ms/"
+                                 "winget-manifest.%s.1.10.0.schema.json" % kind)
+                self.assertEqual(
+                    (doc["PackageIdentifier"], doc["PackageVersion"], doc["ManifestVersion"]),
+                    ("Orvane.Kelvoro", self.version, "1.10.0"))
+                suffix = {"version": "", "installer": ".installer"}.get(
+                    kind, ".locale.%s" % doc.get("PackageLocale"))
+                self.assertEqual(name, "Orvane.Kelvoro%s.yaml" % suffix)
+                self.assertLessEqual(REQUIRED[kind], set(doc))
+        version, = of_type(self.files, "version")
+        default, = of_type(self.files, "defaultLocale")
+        self.assertEqual(version["DefaultLocale"], default["PackageLocale"])
+
+    def test_installers_are_the_setups_packaged_with_them(self):
+        installer, = of_type(self.files, "installer")
+        with open(os.path.join(PACKAGE, "SHA256SUMS")) as sums:
+            listed = {name.strip(): digest for digest, name in (l.split(None, 1) for l in sums)}
+        machines = {}
+        for setup in installer["Installers"]:
+            name = setup["InstallerUrl"].rsplit("/", 1)[1]
+            with open(os.path.join(PACKAGE, name), "rb") as artefact:
+                data = artefact.read()
+            digest = setup["InstallerSha256"].lower()
+            self.assertEqual((digest, digest), (hashlib.sha256(data).hexdigest(), listed[name]))
+            self.assertIn(b"NullsoftInst", data)  # the data header of an NSIS setup
+            machines[setup["Architecture"]] = struct.unpack_from(
+                "<H", data, struct.unpack_from("<I", data, 0x3C)[0] + 4)[0]
+            entry, = setup["AppsAndFeaturesEntries"]
+            self.assertEqual(
+                (entry["DisplayVersion"], entry["ProductCode"], entry["InstallerType"]),
+                (self.version, setup["ProductCode"], installer["InstallerType"]))
+        self.assertEqual(installer["InstallerType"], "nullsoft")
+        self.assertEqual(machines, {"x86": 0x14C, "x64": 0x8664})
+
+    def test_a_locale_for_each_catalogue_with_its_tagline(self):
+        def language(tag):  # the catalogue of a locale: pt-BR -> pt_BR, de-DE -> de
+            full = tag.replace("-", "_")
+            return full if os.path.exists(os.path.join(LANG, full + ".po")) else tag.split("-")[0]
+        with open(os.path.join(LANG, "kelvoro.pot"), encoding="utf-8") as pot:
+            wanted = {"en": tagline(pot.read(), 1)}
+        for path in glob.glob(os.path.join(LANG, "*.po")):
+            with open(path, encoding="utf-8") as po:
+                wanted[os.path.basename(path)[:-3]] = tagline(po.read(), 2)
+        docs = of_type(self.files, "defaultLocale") + of_type(self.files, "locale")
+        self.assertEqual(len(docs), len(wanted))
+        got = {language(d["PackageLocale"]): d["ShortDescription"] for d in docs}
+        self.assertEqual(got, wanted)
+
+
+def arp_lines(arch, uninstall):
+    installer, = of_type(manifest()[1], "installer")
+    setup, = [s for s in installer["Installers"] if s["Architecture"] == arch]
+    entry, = setup["AppsAndFeaturesEntries"]
+    key = "%s\\%s" % (uninstall, entry["ProductCode"])
+    lines = ["%s|%s|REG_SZ|%s" % (key, name, entry[name])
+             for name in ("DisplayName", "Publisher", "DisplayVersion")]
+    # Windows Installer marks its entries, which a nullsoft setup's must not be taken for.
+    msi = entry["InstallerType"] in ("msi", "wix")
+    return lines + ["%s|WindowsInstaller|%s" % (key, "REG_DWORD|0x1" if msi else "<missing>")]
+
+
+if __name__ == "__main__":
+    if len(sys.argv) == 4 and sys.argv[1] == "arp":
+        try:
+            print("\n".join(arp_lines(*sys.argv[2:])))
+        except (AssertionError, OSError, KeyError, ValueError, yaml.YAMLError) as error:
+            sys.exit("winget_test.py: no Add/Remove entry for %s: %r" % (sys.argv[2], error))
+    else:
+        unittest.main()
