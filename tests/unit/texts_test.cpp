@@ -89,6 +89,13 @@ TEST(Texts, Utf16OfWellFormedTextAndReplacementOfWhatIsNot) {
   EXPECT_EQ(ToUtf16("\xC0\xAF"), u"\uFFFD\uFFFD") << "overlong";
   EXPECT_EQ(ToUtf16("\xED\xA0\x80\xED\xBF\xBF"), std::u16string(6, u'\uFFFD')) << "surrogates";
   EXPECT_EQ(ToUtf16("\xF4\x90\x80\x80"), u"\uFFFD\uFFFD\uFFFD\uFFFD") << "beyond Unicode";
+  const std::string every_length =
+      "Papierkorb \xC2\x80 \xE3\x81\x94 \xF0\x90\x80\x80 \xF4\x8F\xBF\xBF";
+  EXPECT_EQ(ToUtf8(ToUtf16(every_length)), every_length);
+  EXPECT_EQ(ToUtf8(u"\xDC00a\xD800"),
+            "\xEF\xBF\xBD"
+            "a\xEF\xBF\xBD")
+      << "lone surrogates";
   EXPECT_EQ(Fill("Contact %1.", "x@y"), "Contact x@y.");
   EXPECT_EQ(Fill("No placeholder", "x"), "No placeholder");
 }
