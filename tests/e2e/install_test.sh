@@ -207,6 +207,9 @@ setup_title() { # LC
   window=$(timeout 60 xdotool search --sync --name '^Kelvoro 2\.1' | head -n 1)
   [ -z "$window" ] || xdotool getwindowname "$window"
   kill "$pid" && wait "$pid"
+  # Whatever the killed setup left running ends with its server now, before the next step starts
+  # a Wine process: not while that server is still winding down.
+  wineserver -k 2>/dev/null
   timeout 60 wineserver -w
 }
 
