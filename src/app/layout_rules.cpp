@@ -83,10 +83,10 @@ std::optional<std::array<PixelRect, 3>> ArrangeButtonRow(const ButtonRow& row,
     row_width += widths[i];
   }
   if (!wider) return std::nullopt;
-  const PixelRect design = ToPixels(row.design[0], dpi_x, dpi_y);
   int left = std::max(Centred(0, client_width, row_width), TwipsToPixels(row.margin, dpi_x) / 2);
   std::array<PixelRect, 3> boxes{};
   for (std::size_t i = 0; i < boxes.size(); ++i) {
+    const PixelRect design = ToPixels(row.design[i], dpi_x, dpi_y);
     boxes[i] = Box(left, design.top, Extent{widths[i], design.Height()});
     left += widths[i] + TwipsToPixels(row.gap, dpi_x);
   }

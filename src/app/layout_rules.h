@@ -87,8 +87,9 @@ LabelPlace PlaceLabel(const PixelRect& box, bool sized_to_text, bool may_move,
 
 // A row of three buttons (their design places left to right, `gap` twips between two): where a
 // caption with `padding` twips beside it is wider than its button, every button of the row takes
-// the larger of the two widths, and the row, with the design's gaps, is centred in the window,
-// never nearer its left edge than half of `margin`. Nothing when every caption fits.
+// the larger of the two widths and keeps its design top and height, and the row, with the
+// design's gaps, is centred in the window, never nearer its left edge than half of `margin`.
+// Nothing when every caption fits.
 struct ButtonRow {
   std::array<TwipsRect, 3> design;
   int gap;

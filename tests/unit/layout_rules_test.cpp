@@ -143,6 +143,7 @@ TEST(LayoutRules, TheRulesGapFollowsTheNoticeLine) {
   }
   EXPECT_EQ(276, RuleLine(line1, 2595, 300, 96, 144).to.y);
   const PixelLine line2 = RuleLine({-600, 2760, 240, 2760}, 2595, 300, 96, 96);
+  EXPECT_EQ(173, RuleLine({2595, 2760, 6360, 2760}, 2595, 300, 96, 96).from.x) << "no gap before";
   EXPECT_EQ(-40, line2.from.x);
   EXPECT_EQ(16, line2.to.x);
 }
