@@ -23,8 +23,14 @@ add_library(kelvoro_win32 STATIC
   src/platform/win32/system_win32.cpp
   src/platform/win32/message_win32.cpp
   src/app/win32/accessible.cpp
+  src/app/win32/colours.cpp
+  src/app/win32/control_access.cpp
+  src/app/win32/control_text.cpp
+  src/app/win32/controls.cpp
+  src/app/win32/painting.cpp
   src/app/win32/picture.cpp
   src/app/win32/window.cpp
+  src/app/win32/form1_fitting.cpp
   src/app/win32/form1_window.cpp
   src/app/win32/form2_window.cpp
   src/platform/win32/browser_win32.cpp

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "app/win32/layout.h"
+#include "platform/failure.h"
 #include "resource.h"
 #include "settings/maker_info.h"
 
@@ -59,6 +60,15 @@ inline constexpr std::array<ControlLayout, 20> kForm1Controls{{
     {"Label13", ControlKind::kLabel, IDC_LABEL13, kMakerWebAddress, {4440, 5160, 2025, 195}, kLinkFont, TextColour::kWhite, Surface::kWindow, kSizedToText | kLink},
 }};
 // clang-format on
+
+// The entry of the control called `name`; a name the table lacks does not compile where the
+// look-up is a constant, and raises a Failure where it is not.
+constexpr const ControlLayout& LayoutOf(std::string_view name) {
+  for (const ControlLayout& layout : kForm1Controls) {
+    if (layout.name == name) return layout;
+  }
+  throw Failure("no such control");
+}
 
 // What a screen reader says beyond the system's own description: the buttons by their captions,
 // the check box by its sentence, each picture of the preview by what it shows; the logo and the

@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -13,7 +12,6 @@
 #include "appearance/commands.h"
 #include "platform/failure.h"
 #include "platform/win32/gdi_scope.h"
-#include "platform/win32/wide_text.h"
 #include "resource.h"
 
 namespace kelvoro::win32 {
@@ -43,12 +41,6 @@ constexpr bool EveryControlIsLaidOut() {
 }
 static_assert(EveryControlIsLaidOut(), "a Control without its entry in kForm1Controls");
 
-constexpr const ControlLayout& LayoutOf(std::string_view name) {
-  for (const ControlLayout& layout : kForm1Controls) {
-    if (layout.name == name) return layout;
-  }
-  throw Failure("no such control");  // at compile time: does not compile
-}
 // The preview's Recycle Bin pictures are as wide as Image3 (and Image4).
 constexpr TwipsRect kBinPictureBox = LayoutOf("Image3").rect;
 static_assert(LayoutOf("Image4").rect.width == kBinPictureBox.width);
@@ -64,22 +56,6 @@ constexpr bool EveryDescriptionNamesAControl() {
   return true;
 }
 static_assert(EveryDescriptionNamesAControl(), "an accessible description of no control");
-
-// The bin's name under the stock picture, in another language, in the window's default font.
-constexpr ControlLayout kBinName{"Image6",           ControlKind::kLabel,     IDC_IMAGE6,
-                                 TextId::kBinName,   LayoutOf("Image6").rect, kDefaultFont,
-                                 TextColour::kBlack, Surface::kWindow,        0};
-// The rows of the stock picture above its name, and the room for a longer name, in pixels at
-// 96 dpi: the picture's width (69) and up to 116 pixels, centred on it.
-constexpr int kStockPictureHeight = 55;
-constexpr int kStockArtHeight = 38;
-constexpr int kBinNameWidest = 116;
-
-// The three buttons of a set, in their order on the row, and the gap between two.
-constexpr std::array<std::string_view, 3> kButtonSetA{"Command1", "Command2", "Command3"};
-constexpr std::array<std::string_view, 3> kButtonSetB{"Command7", "Command6", "Command5"};
-constexpr int kButtonGap = LayoutOf("Command2").rect.left - LayoutOf("Command1").rect.left -
-                           LayoutOf("Command1").rect.width;
 
 }  // namespace
 
@@ -218,113 +194,6 @@ const AccessibleControl* Form1::AccessibleOf(const ControlLayout& layout) const 
     if (accessible.name == layout.name) return &accessible;
   }
   return nullptr;
-}
-
-ControlRoom Form1::RoomOf(const ControlLayout& layout) const {
-  // The header's texts end before the logo; the sound text and the rows' captions keep their
-  // place beside the box and before the arrows; the hint may use the window's width.
-  if (layout.surface == Surface::kHeader) {
-    return {LayoutOf("Label2").rect.left, LayoutOf("Image1").rect.left - 120};
-  }
-  if (layout.name == "Label14")
-    return {layout.rect.left, kPreviewFrame.left + kPreviewFrame.width - 120};
-  if (layout.name == "Label1" || layout.name == "Label4") {
-    return {layout.rect.left, LayoutOf("Image5").rect.left - 60};
-  }
-  return {kPreviewFrame.left, kForm1ClientWidth - kPreviewFrame.left};
-}
-
-void Form1::AfterLayOut() {
-  if (!ShowsTranslatedBinName() && !Texts().Translates(TextId::kApply) &&
-      !Texts().Translates(TextId::kRestore) && !Texts().Translates(TextId::kAbout)) {
-    return;
-  }
-  FitButtons();
-  FitStockPicture();
-}
-
-void Form1::FitButtons() {
-  const int padding = ToPixelsX(180);
-  std::array<int, 3> widths{};
-  bool wider = false;
-  for (std::size_t i = 0; i < widths.size(); ++i) {
-    widths[i] = ToPixelsX(LayoutOf(kButtonSetA[i]).rect.width);
-    for (const auto* set : {&kButtonSetA, &kButtonSetB}) {
-      const Control& button = Require((*set)[i]);
-      const SIZE text =
-          TextExtent(button.window, button.font.get(), WideWindowText(button.window), 0);
-      if (text.cx + padding > widths[i]) {
-        widths[i] = text.cx + padding;
-        wider = true;
-      }
-    }
-  }
-  if (!wider) return;
-  // The row, centred in the window, with the design's gaps.
-  RECT client{};
-  ::GetClientRect(window_, &client);
-  const int gap = ToPixelsX(kButtonGap);
-  int left = (client.right - (widths[0] + widths[1] + widths[2] + 2 * gap)) / 2;
-  left = std::max(left, ToPixelsX(kPreviewFrame.left) / 2);
-  const RECT design = ToPixels(LayoutOf("Command1").rect);
-  for (std::size_t i = 0; i < widths.size(); ++i) {
-    for (const auto* set : {&kButtonSetA, &kButtonSetB}) {
-      ::SetWindowPos(Require((*set)[i]).window, nullptr /* keep the z-order */, left, design.top,
-                     widths[i], design.bottom - design.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    left += widths[i] + gap;
-  }
-}
-
-bool Form1::ShowsTranslatedBinName() const { return Texts().Translates(TextId::kBinName); }
-
-void Form1::FitStockPicture() {
-  if (!ShowsTranslatedBinName()) return;
-  const Control& image = Require("Image6");
-  bin_name_font_ = FontOf(kBinName);
-  if (stock_picture_.Empty()) return;
-  const SIZE picture = stock_picture_.Size();
-  const int widest = std::max<int>(picture.cx, ::MulDiv(kBinNameWidest, picture.cx, 69));
-  const std::u16string name = TextOf(kBinName.text);
-  const SIZE line = TextExtent(image.window, bin_name_font_.get(), name, 0);
-  const int width = std::clamp<int>(line.cx + 4, picture.cx, widest);
-  const SIZE text = TextExtent(image.window, bin_name_font_.get(), name, width);
-  const int art = ::MulDiv(kStockArtHeight, picture.cy, kStockPictureHeight);
-  const RECT design = ToPixels(LayoutOf("Image6").rect);
-  ::SetWindowPos(image.window, nullptr /* keep the z-order */,
-                 design.left + (picture.cx - width) / 2, design.top, width,
-                 std::max<int>(picture.cy, art + text.cy + 2), SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-// The stock picture shows the bin's English name under the bin. In another language the bin is
-// drawn alone, and its name in that language under it.
-void Form1::DrawImage(const DRAWITEMSTRUCT& item, const Control& control) const {
-  if (control.layout->id != IDC_IMAGE6 || !ShowsTranslatedBinName() || stock_picture_.Empty()) {
-    Window::DrawImage(item, control);
-    return;
-  }
-  const HDC dc = item.hDC;
-  ::FillRect(dc, &item.rcItem, SurfaceBrush(control.layout->surface));
-  const SIZE picture = stock_picture_.Size();
-  const int width = item.rcItem.right - item.rcItem.left;
-  const int art = ::MulDiv(kStockArtHeight, picture.cy, kStockPictureHeight);
-  {
-    const SavedDcState saved(dc);
-    ::IntersectClipRect(dc, item.rcItem.left, item.rcItem.top, item.rcItem.right,
-                        item.rcItem.top + art);
-    const RECT box{item.rcItem.left + (width - picture.cx) / 2, item.rcItem.top,
-                   item.rcItem.left + (width - picture.cx) / 2 + picture.cx,
-                   item.rcItem.top + picture.cy};
-    stock_picture_.Draw(dc, box, false /* its own size */);
-  }
-  const SavedDcState saved(dc);
-  const SelectedObject font(dc, bin_name_font_.get());
-  ::SetBkMode(dc, TRANSPARENT);
-  ::SetTextColor(dc, ColourOf(ColourRole::kText, RGB(0, 0, 0)));
-  const std::u16string name = TextOf(kBinName.text);
-  RECT text{item.rcItem.left, item.rcItem.top + art, item.rcItem.right, item.rcItem.bottom};
-  ::DrawTextW(dc, WidePointer(name), static_cast<int>(name.size()), &text,
-              DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
 }
 
 // ---------------------------------------------------------------------------------------------

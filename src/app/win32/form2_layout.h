@@ -11,14 +11,6 @@
 
 namespace kelvoro::win32 {
 
-// A straight line in twips; both ends may lie outside the client area, which cuts them off.
-struct TwipsLine {
-  int x1;
-  int y1;
-  int x2;
-  int y2;
-};
-
 // Form2's client area: 305 x 192 pixels at 96 dots per inch.
 inline constexpr int kForm2ClientWidth = 4575;
 inline constexpr int kForm2ClientHeight = 2880;

@@ -1,7 +1,6 @@
 #include "app/win32/form2_window.h"
 
-#include <algorithm>
-
+#include "app/layout_rules.h"
 #include "app/web_link.h"
 #include "app/win32/form2_layout.h"
 #include "platform/win32/gdi_scope.h"
@@ -79,13 +78,10 @@ void Form2::OnPaint() const {
   RECT notice{};
   ::GetWindowRect(Require("Label5").window, &notice);
   ::MapWindowPoints(nullptr /* the screen */, window_, reinterpret_cast<POINT*>(&notice), 2);
-  const int gap_after_notice = ToPixelsX(kAboutRule[0].x1 - kNoticeRight);
-  for (const TwipsLine& line : kAboutRule) {
-    POINT from = ToPixels(line.x1, line.y1);
-    const POINT to = ToPixels(line.x2, line.y2);
-    if (line.x1 > kNoticeRight) from.x = std::max<LONG>(from.x, notice.right + gap_after_notice);
-    ::MoveToEx(paint.get(), from.x, from.y, nullptr /* previous position not needed */);
-    ::LineTo(paint.get(), to.x, to.y);
+  for (const TwipsLine& twips : kAboutRule) {
+    const PixelLine line = RuleLine(twips, kNoticeRight, notice.right, DpiX(), DpiY());
+    ::MoveToEx(paint.get(), line.from.x, line.from.y, nullptr /* previous position not needed */);
+    ::LineTo(paint.get(), line.to.x, line.to.y);
   }
 }
 

@@ -6,17 +6,10 @@
 
 #include <string_view>
 
+#include "app/twips.h"
 #include "texts/catalogue.h"
 
 namespace kelvoro::win32 {
-
-// A rectangle in twips (1/1440 inch), relative to the client area of its window.
-struct TwipsRect {
-  int left;
-  int top;
-  int width;
-  int height;
-};
 
 struct LayoutFont {
   std::string_view face;

@@ -9,12 +9,13 @@
 #include <utility>
 #include <vector>
 
-#include "app/colour_scheme.h"
+#include "app/layout_rules.h"
 #include "app/win32/accessible.h"
+#include "app/win32/colours.h"
+#include "app/win32/control_text.h"
 #include "app/win32/layout.h"
 #include "app/win32/picture.h"
 #include "app/win32/window_procedure.h"
-#include "platform/ports/form1_port.h"
 #include "platform/win32/shell_services.h"
 #include "platform/win32/unique_handle.h"
 
@@ -29,34 +30,21 @@ struct WindowFrame {
   int client_height;
 };
 
-COLORREF ToColorref(Rgb colour);
+inline PixelRect FromRect(const RECT& rect) {
+  return PixelRect{rect.left, rect.top, rect.right, rect.bottom};
+}
+inline RECT ToRect(const PixelRect& rect) {
+  return RECT{rect.left, rect.top, rect.right, rect.bottom};
+}
 
-// The whole text of a window or control, in the ANSI code page.
-std::string WindowText(HWND window);
-// The whole text of a window or control, in UTF-16.
-std::u16string WideWindowText(HWND window);
-
-// Where a label may lie: between these edges, in twips, of its window's client area. A label
-// whose text (in another language than English) is wider than the room from its place to
-// `right` is centred between the two edges, or, where even that is too narrow, wraps between
-// them.
-struct ControlRoom {
-  int left;
-  int right;
-};
-
-// What both windows share: the window class, the window's DPI (twips become pixels through
-// TwipsToPixels; a move to a monitor of another DPI lays the window out afresh, fonts and pictures
-// included), the colours (the design's, or the theme's while high contrast is on), the program
-// icon, the pointing-hand cursor, the window's colour, the controls of one layout table with their
-// fonts, brushes and pictures, their look-up by name and window, and the count of open top-level
-// windows (the last one to close ends the message loop).
-//
-// Texts are shown through the wide entry points in the user's language (Texts()), each in a font
-// that has the language's letters. What a screen reader and the keyboard need beyond the system's
-// own controls comes from here too: every link (a clickable label that opens a page) is a tab
-// stop that shows the focus rectangle, opens on Enter or Space, and is announced as a link; the
-// controls that AccessibleOf names are announced as it says.
+// What both windows share: the window class, the message dispatch, the window's DPI (a move to a
+// monitor of another DPI lays the window out afresh, fonts and pictures included), the program
+// icon and the pointing-hand cursor, and the count of open top-level windows (the last one to
+// close ends the message loop). The controls of one layout table are made and placed by the layout
+// rules in controls.cpp; their texts and fonts come from control_text.h, their colours from
+// colours.h, the owner-drawn faces from painting.h, and what the keyboard and a screen reader get
+// beyond the system's own controls (links that take the focus, open on Enter or Space and are
+// announced as links; the controls that AccessibleOf names) from control_access.cpp.
 //
 // A derived window T names its class in T::kClassName and creates its window with Create(*this,
 // ...): its messages then arrive through WindowProcedure<T>, which catches everything, at
@@ -117,40 +105,33 @@ class Window {
   // How a screen reader announces the control, where the system's description does not serve;
   // nullptr for the system's own.
   virtual const AccessibleControl* AccessibleOf(const ControlLayout& layout) const;
-  // Where a label whose text does not fit its place may go.
+  // Where a label whose text does not fit its place may go; by default the window's width.
   virtual ControlRoom RoomOf(const ControlLayout& layout) const;
   // After every control has been laid out at the window's DPI: what a window adds to that.
   virtual void AfterLayOut() {}
   // Draws an image control.
   virtual void DrawImage(const DRAWITEMSTRUCT& item, const Control& control) const;
 
-  // The window's colour; a null brush stands for the system's default colour.
-  void SetWindowBrush(UniqueHBrush brush) noexcept { back_brush_ = std::move(brush); }
-  HBRUSH WindowBrush() const noexcept;
-  HBRUSH SurfaceBrush(Surface surface) const noexcept;
-  HBRUSH ControlBrush(const Control& control) const noexcept;
-  // `design` while high contrast is off, else the theme's colour for `role`.
-  COLORREF ColourOf(ColourRole role, COLORREF design) const noexcept;
+  void SetWindowBrush(UniqueHBrush brush) noexcept { colours_.SetWindowBrush(std::move(brush)); }
+  HBRUSH SurfaceBrush(Surface surface) const noexcept { return colours_.SurfaceBrush(surface); }
+  COLORREF ColourOf(ColourRole role, COLORREF design) const noexcept {
+    return colours_.ColourOf(role, design);
+  }
+  // The font of a control of `layout` at the window's DPI.
+  UniqueHFont FontOf(const ControlLayout& layout) const { return win32::FontOf(layout, dpi_y_); }
 
-  // The text of a caption in the user's language, and the font a control shows it in, at the
-  // window's DPI: the design font for a text that no language changes and in a language of
-  // Western letters, else the design face in the language's character set, or, for a script the
-  // design fonts lack, the system's interface font for that script.
-  static std::u16string TextOf(const Caption& caption);
-  UniqueHFont FontOf(const ControlLayout& layout) const;
-  // The extent of `text` in `font`: on one line, or wrapped at `wrap_width` pixels (above 0).
-  static SIZE TextExtent(HWND window, HFONT font, const std::u16string& text, int wrap_width);
-
-  RECT ToPixels(const TwipsRect& rect) const noexcept;
-  int ToPixelsX(int twips) const noexcept;
-  POINT ToPixels(int x_twips, int y_twips) const noexcept;
+  int DpiX() const noexcept { return dpi_x_; }
+  int DpiY() const noexcept { return dpi_y_; }
+  RECT ToPixels(const TwipsRect& rect) const noexcept {
+    return ToRect(kelvoro::ToPixels(rect, dpi_x_, dpi_y_));
+  }
   static POINT CentredOnScreen(int width, int height) noexcept;
 
   // Raises a Failure when the window has no control of that name.
   Control& Require(std::string_view name);
   const Control& Require(std::string_view name) const;
-  // Fits a sized-to-text label to its text; a text in another language than English that does
-  // not fit where the design puts it moves or wraps within RoomOf.
+  // Places a label by the layout rules (PlaceLabel): fitted to its text, or, in another
+  // language than English, moved or wrapped within RoomOf.
   void PlaceLabel(const Control& control) const;
   void FitToPicture(const Control& control) const;
 
@@ -178,8 +159,6 @@ class Window {
   void OnDrawItem(const DRAWITEMSTRUCT& item) const;
   bool OnSetCursor(HWND over, int hit_test) const;
 
-  void DrawFlatButton(const DRAWITEMSTRUCT& item, const Control& control) const;
-
   // The messages of the controls this window answers in part (links and the controls that
   // AccessibleOf names): WM_GETOBJECT, and a link's focus rectangle and keys.
   static LRESULT CALLBACK ControlProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
@@ -187,7 +166,6 @@ class Window {
   LRESULT CallSystem(const Control& control, UINT message, WPARAM wparam, LPARAM lparam) const;
   // What a screen reader is told of a control that this window describes.
   AccessibleDescription DescriptionOf(const Control& control) const;
-  void OnLinkPaint(const Control& control, UINT message, WPARAM wparam, LPARAM lparam);
 
   const Control* Find(std::string_view name) const noexcept;
   const Control* FindByWindow(HWND window) const noexcept;
@@ -197,9 +175,8 @@ class Window {
   UniqueHIcon big_icon_;
   UniqueHIcon small_icon_;
   UniqueHCursor hand_cursor_;
-  UniqueHBrush back_brush_;
+  Colours colours_;
   std::vector<Control> controls_;
-  bool high_contrast_ = false;
   bool counted_ = false;  // reported to the top-level window count
 };
 
