@@ -7,8 +7,7 @@ namespace kelvoro::win32 {
 
 // SystemPort over kernel32: the version and Windows-directory queries, the folder of the running
 // executable, the display language and the bin's name in it, the shell's change notification and
-// the immediate end of the process. Only
-// ProgramFolder raises (a Failure).
+// the immediate end of the process. Only ProgramFolder raises (a Failure).
 class SystemWin32 final : public SystemPort {
  public:
   explicit SystemWin32(ShellServices& shell) noexcept : shell_(shell) {}
