@@ -31,87 +31,58 @@ struct Source {
   Localized localized;
   std::u16string answer;                  // the system's, where it answers
   std::optional<RegValue> class_default;  // HKLM, read where the system has no loader
-  std::string word;                       // the program's own, in German
+  Language speaking;                      // the program's; German has the word "Korb"
   std::string expected;
 };
 
 TEST(StockBinName, TakesTheFirstAcceptableSourceInOrder) {
   const std::u16string longest(kLongestBinName, u'b');
+  constexpr Language de = Language::kGerman, en = Language::kEnglish;
+  constexpr Localized answered = Localized::kAnswered, none = Localized::kNone;
+  // clang-format off
   const Source sources[] = {
-      {"English: never the system's",
-       true,
-       kBritain,
-       Localized::kAnswered,
-       u"Trash",
-       {},
-       "",
-       "Recycle Bin"},
-      {"English on 9x", false, 0x0409, Localized::kAnswered, u"Trash", {}, "", "Recycle Bin"},
-      {"the system's answer",
-       true,
-       kGermany,
-       Localized::kAnswered,
-       u"Papierkorb",
-       {},
-       "Korb",
-       "Papierkorb"},
-      {"any letters",
-       true,
-       0x0411,
-       Localized::kAnswered,
-       u"\u3054\u307F\u7BB1",
-       {},
-       "",
-       "\u3054\u307F\u7BB1"},
-      {"the longest", true, kGermany, Localized::kAnswered, longest, {}, "Korb", Utf8(longest)},
-      {"overlong", true, kGermany, Localized::kAnswered, longest + u'b', {}, "Korb", "Korb"},
-      {"empty", true, kGermany, Localized::kAnswered, u"", {}, "Korb", "Korb"},
-      {"ours", true, kGermany, Localized::kAnswered, u"KELVORO", {}, "Korb", "Korb"},
-      {"a zero inside",
-       true,
-       kGermany,
-       Localized::kAnswered,
-       std::u16string(u"Pa\0x", 4),
-       {},
-       "Korb",
-       "Korb"},
-      {"failed", true, kGermany, Localized::kFailed, u"", TextValue("Papierkorb"), "Korb", "Korb"},
-      {"no loader: the class", true, kGermany, Localized::kNone, u"", TextValue("Papierkorb"),
-       "Korb", "Papierkorb"},
-      {"no loader, no text", true, kGermany, Localized::kNone, u"", DwordValue(7), "Korb", "Korb"},
-      {"no loader, ours", true, kGermany, Localized::kNone, u"", TextValue("Kelvoro"), "Korb",
-       "Korb"},
-      {"no loader, no class", true, kGermany, Localized::kNone, u"", {}, "Korb", "Korb"},
-      {"no word of ours", true, kNetherlands, Localized::kFailed, u"", {}, "", "Recycle Bin"},
-      {"a language we lack",
-       true,
-       kNetherlands,
-       Localized::kAnswered,
-       u"Prullenbak",
-       {},
-       "",
-       "Prullenbak"},
-      {"9x: our word", false, kGermany, Localized::kAnswered, u"Abfall", TextValue("Abfall"),
-       "Korb", "Korb"},
-      {"9x: outside the code page",
-       false,
-       kGermany,
-       Localized::kAnswered,
-       u"",
-       {},
-       "\xD0\x9A",
-       "Recycle Bin"},
+      {"English: never the system's", true, kBritain, answered, u"Trash", {}, en, "Recycle Bin"},
+      {"English on 9x", false, 0x0409, answered, u"Trash", {}, en, "Recycle Bin"},
+      {"the system's answer", true, kGermany, answered, u"Papier korb", {}, de, "Papier korb"},
+      {"any letters", true, 0x0411, answered, u"\u3054\u307F\u7BB1", {}, en, "\u3054\u307F\u7BB1"},
+      {"the longest", true, kGermany, answered, longest, {}, de, Utf8(longest)},
+      {"overlong", true, kGermany, answered, longest + u'b', {}, de, "Korb"},
+      {"empty", true, kGermany, answered, u"", {}, de, "Korb"},
+      {"ours", true, kGermany, answered, u"KELVORO", {}, de, "Korb"},
+      {"a zero inside", true, kGermany, answered, std::u16string(u"Pa\0x", 4), {}, de, "Korb"},
+      {"a control character", true, kGermany, answered, u"Pa\x1F", {}, de, "Korb"},
+      {"failed", true, kGermany, Localized::kFailed, u"", TextValue("Papierkorb"), de, "Korb"},
+      {"no loader: the class", true, kGermany, none, u"", TextValue("Papierkorb"), de, "Papierkorb"},
+      {"no loader, no text", true, kGermany, none, u"", DwordValue(0x41414141), de, "Korb"},
+      {"no loader, ours", true, kGermany, none, u"", TextValue("Kelvoro"), de, "Korb"},
+      {"no loader, no class", true, kGermany, none, u"", {}, de, "Korb"},
+      {"no word of ours", true, kNetherlands, Localized::kFailed, u"", {}, en, "Recycle Bin"},
+      {"a language we lack", true, kNetherlands, answered, u"Prullenbak", {}, en, "Prullenbak"},
+      {"a word of another language", true, 0x0411, Localized::kFailed, u"", {}, de, "Recycle Bin"},
+      {"9x: our word", false, kGermany, answered, u"Abfall", TextValue("Abfall"), de, "Korb"},
   };
+  // clang-format on
   for (const Source& source : sources) {
     Harness h;
-    const bool german = (source.display & 0x3FF) == 0x07;
-    Speaking speaking(german ? Language::kGerman : Language::kEnglish, source.word);
+    // English is the program's own, built in: it has no catalogue to give a word.
+    Speaking speaking(source.speaking, source.speaking == Language::kEnglish ? "" : "Korb");
     h.system.display_language = source.display;
     h.system.localized = source.localized;
     h.system.localized_name = source.answer;
     if (source.class_default) h.registry.Put(kMachineClass, "", *source.class_default);
     EXPECT_EQ(source.expected, StockBinName(h.registry, h.system, source.nt)) << source.what;
   }
+  Harness h;
+  h.system.display_language = kGermany;
+  h.system.localized = none;
+  h.registry.Put(kMachineClass, "", TextValue("Papierkorb"));
+  h.registry.FailWith("Query ", kRaise);
+  {
+    Speaking speaking(de, "Korb");
+    EXPECT_EQ("Korb", StockBinName(h.registry, h.system, true)) << "a source that raises";
+  }
+  Speaking speaking(de, "\xD0\x9A");  // Cyrillic, which the code page cannot write
+  EXPECT_EQ("Recycle Bin", StockBinName(h.registry, h.system, false)) << "9x";
 }
 
 // Restore Defaults puts the name into Label11 and writes it from there: through the ANSI entry
