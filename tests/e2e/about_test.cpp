@@ -6,19 +6,18 @@
 #include <cstdlib>
 #include <string>
 
-#include "driver.h"
 #include "res/resource.h"
+#include "scenario.h"
 
 namespace kelvoro::e2e {
 namespace {
 
-bool CloseAndWait(HWND window) {
-  PostMessageA(window, WM_CLOSE, 0, 0);
-  return WaitFor([window] { return !IsWindow(window); });
-}
-
 using About = Scenario;
 TEST_F(About, OneWindowBlockedByMessagesCentredWhenReopenedOutlivingTheMainWindow) {
+  const auto CloseAndWait = [](HWND window) {
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    return WaitFor([window] { return !IsWindow(window); });
+  };
   ASSERT_NO_FATAL_FAILURE(Start());
   const HWND about = ClickAbout();
   ASSERT_NE(about, nullptr);

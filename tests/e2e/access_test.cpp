@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "driver.h"
 #include "res/resource.h"
+#include "scenario.h"
 
 namespace kelvoro::e2e {
 namespace {
@@ -35,13 +35,10 @@ std::string Read(HWND control) {
   return read;
 }
 
-class Access : public Scenario {
- protected:
-  std::string ReadMain(int id) { return Read(GetDlgItem(main_, id)); }
-};
-
+using Access = Scenario;
 TEST_F(Access, EachControlReadsWithItsNameRoleAndStateAndTheSoundTextTicksTheBox) {
-  ASSERT_NO_FATAL_FAILURE(Start("win10"));
+  ASSERT_NO_FATAL_FAILURE(Start());
+  const auto ReadMain = [&](int id) { return Read(GetDlgItem(main_, id)); };
   EXPECT_EQ(ReadMain(IDC_CHECK1), "Replace 'Empty Recycle Bin' sound. | check box");
   ASSERT_NO_FATAL_FAILURE(ClickCheck1("ticked"));
   EXPECT_EQ(ReadMain(IDC_CHECK1), "Replace 'Empty Recycle Bin' sound. | check box | checked");
@@ -63,7 +60,7 @@ TEST_F(Access, EachControlReadsWithItsNameRoleAndStateAndTheSoundTextTicksTheBox
 
   // A click on the sound text ticks or clears the box as a click on the box does, a double click
   // twice, and nothing is written until Apply.
-  const std::string settings = "Software\\Orvane's Software\\Kelvoro\\2.1";
+  const char settings[] = "Software\\Orvane's Software\\Kelvoro\\2.1";
   const std::string stored = Show(HKEY_CURRENT_USER, settings, "Voicestat");
   const HWND label14 = GetDlgItem(main_, IDC_LABEL14);
   ClickLabel(label14);

@@ -1,14 +1,14 @@
 #pragma once
 
-// What the scenarios share: starting and ending the program, finding its windows and message
-// boxes, reading and writing the registry, the registry of a first run, and the Scenario fixture
-// with the Windows families it runs under. Plain Win32, so that the driver runs on Windows as
-// under Wine.
+// The driver's means of running the program: starting and ending it, finding its windows and
+// message boxes, reading their texts and pixels and what a screen reader reads, and input. Plain
+// Win32, so that the driver runs on Windows as under Wine.
 #include <gtest/gtest.h>
 #include <windows.h>
 // windows.h first: oleacc.h needs its types.
 #include <oleacc.h>
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <ostream>
@@ -20,32 +20,96 @@ namespace kelvoro::e2e {
 constexpr DWORD kUiTimeoutMs = 10000;
 constexpr DWORD kSettleMs = 1500;  // time that a second, unwanted effect gets to show itself
 
+inline std::wstring Widen(const std::string& text, UINT code_page = CP_ACP) {
+  std::wstring wide(text.size(), L'\0');
+  wide.resize(MultiByteToWideChar(code_page, 0, text.data(), static_cast<int>(text.size()),
+                                  wide.data(), static_cast<int>(wide.size())));
+  return wide;
+}
+inline std::string Utf8(const std::wstring& text) {
+  std::string utf8(text.size() * 3, '\0');
+  utf8.resize(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                  utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr));
+  return utf8;
+}
+
+// The program under test, as main() found it, and its folder.
+inline std::string& TheProgram() {
+  static std::string program;
+  return program;
+}
+inline std::string ProgramFolder() {
+  return TheProgram().substr(0, TheProgram().find_last_of("\\/"));
+}
+
+inline bool RunningUnderWine() {
+  return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+}
+// A 32-bit driver, and so a 32-bit program, on 64-bit Windows.
+inline bool RunningOnWow64() {
+  BOOL wow64 = FALSE;
+  return IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
+}
+
+inline bool WaitFor(const std::function<bool()>& done, DWORD timeout_ms = kUiTimeoutMs) {
+  for (const ULONGLONG deadline = GetTickCount64() + timeout_ms; !done(); Sleep(50)) {
+    if (GetTickCount64() >= deadline) return false;
+  }
+  return true;
+}
+
+// A window's text in UTF-8, asked with a timeout: a hung program must not hang the driver.
+inline std::string TextOf(HWND window) {
+  wchar_t text[1024] = {};
+  DWORD_PTR length = 0;
+  SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                      kUiTimeoutMs, &length);
+  return Utf8(std::wstring(text, std::min<DWORD_PTR>(length, 1023)));
+}
+
+// The visible top-level windows of a class, of process `pid` or (0) of any.
+inline std::vector<HWND> VisibleWindows(DWORD pid, const char* window_class) {
+  std::vector<HWND> found;
+  for (HWND hwnd = nullptr; (hwnd = FindWindowExA(nullptr, hwnd, window_class, nullptr));) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hwnd, &owner);
+    if ((pid == 0 || owner == pid) && IsWindowVisible(hwnd)) found.push_back(hwnd);
+  }
+  return found;
+}
+
 struct MessageBoxInfo {
   HWND hwnd;
   std::string text;  // "title: message"
 };
-
-std::wstring Widen(const std::string& text);
-std::wstring WideTextOf(HWND window);
-std::string Utf8(const std::wstring& text);
-
-// The program under test, as main() found it.
-std::string& TheProgram();
-
-bool RunningUnderWine();
-
-bool WaitFor(const std::function<bool()>& done, DWORD timeout_ms = kUiTimeoutMs);
-
-std::string TextOf(HWND window);
-
-// The visible top-level windows of a class, of process `pid` or (0) of any.
-std::vector<HWND> VisibleWindows(DWORD pid, const char* window_class);
-
 // The first visible message box of the process, after waiting up to `wait_ms` for one.
-std::optional<MessageBoxInfo> FindMessageBox(DWORD pid, DWORD wait_ms = 0);
-
+inline std::optional<MessageBoxInfo> FindMessageBox(DWORD pid, DWORD wait_ms = 0) {
+  std::vector<HWND> boxes;
+  WaitFor([&] { return !(boxes = VisibleWindows(pid, "#32770")).empty(); }, wait_ms);
+  if (boxes.empty()) return std::nullopt;
+  // The static control 0xFFFF holds the message.
+  return MessageBoxInfo{boxes[0], TextOf(boxes[0]) + ": " + TextOf(GetDlgItem(boxes[0], 0xFFFF))};
+}
 // Presses OK, posted, and waits until the box has gone.
-bool DismissMessageBox(HWND box);
+inline bool DismissMessageBox(HWND box) {
+  PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+  return WaitFor([box] { return !IsWindowVisible(box); });
+}
+
+// Starts `command` in `folder` (null: the driver's own).
+inline HANDLE Launch(std::wstring command, const wchar_t* folder, DWORD* pid = nullptr) {
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info = {};
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder,
+                      &startup, &info)) {
+    return nullptr;
+  }
+  CloseHandle(info.hThread);
+  if (pid != nullptr) *pid = info.dwProcessId;
+  return info.hProcess;
+}
 
 // One run of the program; ended by force on destruction if it still runs.
 class AppProcess {
@@ -53,117 +117,120 @@ class AppProcess {
   AppProcess() = default;
   AppProcess(const AppProcess&) = delete;
   AppProcess& operator=(const AppProcess&) = delete;
-  ~AppProcess();
+  ~AppProcess() {
+    if (Running()) TerminateProcess(process_, 1);
+    if (process_ != nullptr) CloseHandle(process_);
+  }
 
   // Starts the program (`exe`, else the one under test) and waits for its visible main window.
-  ::testing::AssertionResult Start(HWND* main, std::wstring exe = Widen(TheProgram()));
+  ::testing::AssertionResult Start(HWND* main, std::wstring exe = Widen(TheProgram())) {
+    const std::wstring folder = exe.substr(0, exe.find_last_of(L"\\/") + 1);
+    process_ = Launch(L"\"" + exe + L"\"", folder.empty() ? nullptr : folder.c_str(), &pid_);
+    if (process_ == nullptr) return ::testing::AssertionFailure() << "cannot start the program";
+    std::optional<MessageBoxInfo> box;
+    const auto seen = [&] {
+      const auto mains = VisibleWindows(pid_, "KelvoroForm1");
+      *main = mains.empty() ? nullptr : mains[0];
+      return *main != nullptr || (box = FindMessageBox(pid_)) || !Running();
+    };
+    WaitFor(seen, 3 * kUiTimeoutMs);  // the first start in a new Wine prefix is slow
+    if (*main != nullptr) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << (box         ? "a message box: " + box->text
+                                             : Running() ? "no main window"
+                                                         : "the program ended")
+                                         << ", exit code " << ExitCode();
+  }
   // Posts WM_CLOSE to each of its windows and waits for the end.
-  bool Close();
-  bool Running() const;
+  bool Close() {
+    for (const char* window_class : {"KelvoroForm1", "KelvoroForm2"}) {
+      for (HWND hwnd : VisibleWindows(pid_, window_class)) PostMessageA(hwnd, WM_CLOSE, 0, 0);
+    }
+    return WaitForSingleObject(process_, kUiTimeoutMs) == WAIT_OBJECT_0;
+  }
+  bool Running() const {
+    return process_ != nullptr && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+  }
   DWORD Id() const { return pid_; }
-  DWORD ExitCode() const;
+  DWORD ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(process_, &code);
+    return code;
+  }
 
  private:
   HANDLE process_ = nullptr;
   DWORD pid_ = 0;
 };
 
-// Posted: the handler may show a modal box.
-void ClickButton(HWND button);
-// A click of the mouse on a label, posted.
-void ClickLabel(HWND label);
-// A key pressed and let go on `window`, posted, as the keyboard sends it to the focus.
-void PressKey(HWND window, WORD key);
+// Input, posted: a handler may show a modal box. A click of the mouse on a label; a key pressed
+// and let go on `window`, as the keyboard sends it to the focus.
+inline void ClickButton(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
+inline void ClickLabel(HWND label) {
+  PostMessageA(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+  PostMessageA(label, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+}
+inline void PressKey(HWND window, WORD key) {
+  const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
+  PostMessageA(window, WM_KEYDOWN, key, 1 | scan);
+  PostMessageA(window, WM_KEYUP, key, 1 | scan | LPARAM{3} << 30);
+}
 // The control that has the keyboard focus in the thread of `window`.
-HWND FocusOf(HWND window);
+inline HWND FocusOf(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus
+                                                                            : nullptr;
+}
+// The box of `control` in the client area of `window`.
+inline RECT BoxOf(HWND window, HWND control) {
+  RECT box{};
+  GetWindowRect(control, &box);
+  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&box), 2);
+  return box;
+}
+
 // The pixels that `window` shows on the screen, row by row from the top, as 0xRRGGBB.
-std::vector<DWORD> PixelsOf(HWND window);
+inline std::vector<DWORD> PixelsOf(HWND window) {
+  RECT box{};
+  GetWindowRect(window, &box);
+  const int width = box.right - box.left, height = box.bottom - box.top;
+  BITMAPINFO info{};
+  info.bmiHeader = {
+      sizeof info.bmiHeader, width, -height /* top-down */, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  std::vector<DWORD> pixels(static_cast<size_t>(width) * height);
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, box.left, box.top, SRCCOPY);
+  SelectObject(memory, old);
+  GetDIBits(memory, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  for (DWORD& pixel : pixels) pixel &= 0xFFFFFF;
+  return pixels;
+}
+
 // Hands `use` the accessible object of the control's client area, reached from this process as a
 // screen reader reaches it, and the child that stands for the control itself; false without one.
-bool WithAccessible(HWND control, const std::function<void(IAccessible&, VARIANT)>& use);
-
-// ---- The registry, read and written through the ANSI entry points, as the program does. Reads
-// see the view that 64-bit Explorer reads, also from a 32-bit driver on 64-bit Windows (32-bit
-// Windows has one view and ignores the flag).
-
-std::string Text(DWORD type, const std::string& text);
-
-std::string Dword(DWORD number);
-
-// "REG_SZ \"text\"" for a text with one terminating zero, "REG_DWORD 1", "missing", or the bytes.
-std::string Show(HKEY root, const std::string& path, const char* name = "");
-
-// Creates the key when missing; a text is written with its terminating zero.
-LONG WriteValue(HKEY root, const std::string& path, const char* name, DWORD type,
-                const std::string& text);
-
-// The wide text of a REG_SZ value with one terminating zero; "missing", or "not a text".
-std::wstring ShowWide(HKEY root, const std::string& path, const wchar_t* name);
-
-// Deletes the key at `path` with all below it, in the registry view `view` (0: the driver's own).
-LONG DeleteTree(HKEY root, const std::string& path, REGSAM view = 0);
-
-// ---- What the program wrote
-
-// The "Empty Recycle Bin" sound as it is now, and as Apply with the box ticked makes it.
-std::string CurrentSound();
-std::string ReplacementSound(DWORD type);
-
-struct Family;
-// The Recycle Bin's name and icons (default, Empty, Full) in the family's place, and as expected.
-std::string Appearance(const Family& family);
-std::string Appearance(const std::string& name, const std::string& empty, const std::string& full);
-
-// The name this display language's Windows gives the Recycle Bin.
-std::wstring SystemBinName();
-
-// ---- The scenarios
-
-struct Family {
-  const char* version;  // as Wine's AppDefaults take it
-  const char* buttons;  // the visible Command buttons
-  int apply, restore;
-  HKEY root;  // where the family keeps the Recycle Bin's name and icons; none for Win32s
-  const char* class_key;
-  DWORD sound_type;  // of the replacement sound
-};
-extern const Family kWin10, kWin98, kWin31;
-void PrintTo(const Family& family, std::ostream* out);
-
-class Scenario : public ::testing::Test {
- protected:
-  void Prepare(const char* version);
-  void Start(const char* version = "win10");
-
-  std::string Check1();
-  void ClickCheck1(const char* until);
-
-  // Clicks the button and runs its command to the end: the click is sent from a thread of its
-  // own, whose return marks the end of the handler; meanwhile each message box is handed to
-  // `on_box` and dismissed. Returns the boxes' texts, a line each.
-  std::string Run(
-      int id, const std::function<void()>& on_box = [] {});
-
-  // Clicks About (its handler shows the window modeless and returns, so the click may be sent)
-  // and returns the one visible About window.
-  HWND ClickAbout();
-
-  AppProcess app_;
-  HWND main_ = nullptr;
-};
-
-// A scenario whose program starts at a display scale of its own, under Wine, where the scale is
-// LogPixels at the program's start; the value is put back afterwards. The driver sees the
-// program's windows in real pixels, whatever its own scale.
-class ScaledScenario : public Scenario {
- protected:
-  void SetUp() override;
-  void TearDown() override;
-  static void SetLogPixels(DWORD dpi);
-  void StartAt(int dpi);
-
- private:
-  std::string saved_;
-};
+inline bool WithAccessible(HWND control, const std::function<void(IAccessible&, VARIANT)>& use) {
+  // IID_IAccessible, spelled out: the import library has it as data of oleacc.dll.
+  constexpr IID kIidAccessible = {
+      0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+  CoInitialize(nullptr);  // as often as it is undone
+  IAccessible* object = nullptr;
+  if (SUCCEEDED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
+                                           kIidAccessible, reinterpret_cast<void**>(&object))) &&
+      object != nullptr) {
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    use(*object, self);
+    object->Release();
+  }
+  CoUninitialize();
+  return object != nullptr;
+}
 
 }  // namespace kelvoro::e2e

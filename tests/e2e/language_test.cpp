@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "driver.h"
 #include "res/resource.h"
+#include "scenario.h"
 
 namespace kelvoro::e2e {
 namespace {
@@ -30,43 +30,33 @@ constexpr WORD kCatalogueLanguages[] = {LANG_GERMAN,     LANG_FRENCH,   LANG_SPA
                                         LANG_PORTUGUESE, LANG_RUSSIAN,  LANG_POLISH,  LANG_TURKISH,
                                         LANG_CHINESE,    LANG_JAPANESE, LANG_KOREAN};
 
-std::wstring FromUtf8(const std::string& text) {
-  std::wstring wide(text.size(), L'\0');
-  wide.resize(MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                  wide.data(), static_cast<int>(wide.size())));
-  return wide;
-}
-
-// The lines of the program's catalogue `resource`, escapes resolved.
-std::vector<std::wstring> CatalogueOf(int resource) {
-  std::vector<std::wstring> lines;
+// The lines of the program's catalogue `resource` in UTF-8, escapes resolved.
+std::vector<std::string> CatalogueOf(int resource) {
+  std::vector<std::string> lines;
   const HMODULE program =
       LoadLibraryExW(Widen(TheProgram()).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   const HRSRC found = program != nullptr
                           ? FindResourceW(program, MAKEINTRESOURCEW(resource), MAKEINTRESOURCEW(10))
                           : nullptr;
   const HGLOBAL loaded = found != nullptr ? LoadResource(program, found) : nullptr;
-  if (loaded != nullptr) {
-    const std::string data(static_cast<const char*>(LockResource(loaded)),
-                           SizeofResource(program, found));
-    std::string line;
-    for (std::size_t i = 0; i < data.size(); ++i) {
-      if (data[i] == '\\' && i + 1 < data.size()) {
-        line += data[++i] == 'n' ? '\n' : data[i];
-      } else if (data[i] != '\n') {
-        line += data[i];
-      } else {
-        lines.push_back(FromUtf8(line));
-        line.clear();
-      }
+  const std::string data = loaded != nullptr
+                               ? std::string(static_cast<const char*>(LockResource(loaded)),
+                                             SizeofResource(program, found))
+                               : "";
+  std::string line;
+  for (std::size_t i = 0; i < data.size(); ++i) {
+    if (data[i] == '\\' && i + 1 < data.size()) {
+      line += data[++i] == 'n' ? '\n' : data[i];
+    } else if (data[i] != '\n') {
+      line += data[i];
+    } else {
+      lines.push_back(line);
+      line.clear();
     }
   }
   if (program != nullptr) FreeLibrary(program);
   return lines;
 }
-
-const char kStockEmpty[] = "%SystemRoot%\\System32\\shell32.dll,31";
-const char kStockFull[] = "%SystemRoot%\\System32\\shell32.dll,32";
 
 // The program's catalogue of this display language; 0 for English.
 int CatalogueId() {
@@ -96,20 +86,18 @@ std::string Misfits(HWND window, const RECT& frame) {
   for (HWND control = GetWindow(window, GW_CHILD); control != nullptr;
        control = GetWindow(control, GW_HWNDNEXT)) {
     if (!IsWindowVisible(control)) continue;
-    RECT box{};
-    GetWindowRect(control, &box);
-    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&box), 2);
     const int id = GetDlgCtrlID(control);
-    const std::string text = Utf8(WideTextOf(control));
-    if (!within(box, client)) misfits += std::to_string(id) + " \"" + text + "\": outside\n";
+    const RECT box = BoxOf(window, control);
+    const std::string text = TextOf(control), named = std::to_string(id) + " \"" + text + "\": ";
+    if (!within(box, client)) misfits += named + "outside\n";
     if (box.top > frame.top && box.top < frame.bottom && !within(box, frame)) {
-      misfits += std::to_string(id) + " \"" + text + "\": across the preview's outline\n";
+      misfits += named + "across the preview's outline\n";
     }
     if (text.empty()) continue;
     for (const auto& [other, other_box] : texts) {
       RECT common{};
       if (IntersectRect(&common, &box, &other_box) && common.bottom - common.top > kDesignOverlap) {
-        misfits += std::to_string(id) + " \"" + text + "\": over " + std::to_string(other) + "\n";
+        misfits += named + "over " + std::to_string(other) + "\n";
       }
     }
     texts.push_back({id, box});
@@ -140,16 +128,16 @@ TEST_P(Language, EveryTextFromItsCatalogueFitsAndApplyWritesWhatEnglishWrites) {
   const int catalogue_id = CatalogueId();
   std::cout << "display language " << std::hex << GetUserDefaultUILanguage() << std::dec
             << ", catalogue " << catalogue_id << "\n";
-  std::map<int, std::wstring> texts{
-      {kSoundOption, L"Replace 'Empty Recycle Bin' sound."},
-      {kApply, L"Apply "},
-      {kAboutTitle, L"About"},
-      {kFreeware, L"Freeware"},
+  std::map<int, std::string> texts{
+      {kSoundOption, "Replace 'Empty Recycle Bin' sound."},
+      {kApply, "Apply "},
+      {kAboutTitle, "About"},
+      {kFreeware, "Freeware"},
       {kApplied,
-       L"The changes have been made to the Recycle Bin successfully. Press "
-       L"'F5'(Refresh) Key several times on the Desktop to Display the changes."}};
+       "The changes have been made to the Recycle Bin successfully. Press 'F5'(Refresh) Key "
+       "several times on the Desktop to Display the changes."}};
   if (catalogue_id != 0) {
-    const std::vector<std::wstring> catalogue = CatalogueOf(catalogue_id);
+    const std::vector<std::string> catalogue = CatalogueOf(catalogue_id);
     ASSERT_GT(catalogue.size(), static_cast<std::size_t>(kApplied));
     for (auto& [line, text] : texts) {
       EXPECT_TRUE(catalogue[line] != text || line == kFreeware) << "line " << line << " is English";
@@ -157,8 +145,8 @@ TEST_P(Language, EveryTextFromItsCatalogueFitsAndApplyWritesWhatEnglishWrites) {
     }
   }
   ASSERT_NO_FATAL_FAILURE(StartHere());
-  EXPECT_EQ(WideTextOf(GetDlgItem(main_, IDC_LABEL14)), texts[kSoundOption]);
-  EXPECT_EQ(WideTextOf(GetDlgItem(main_, IDC_COMMAND7)), texts[kApply]);
+  EXPECT_EQ(TextOf(GetDlgItem(main_, IDC_LABEL14)), texts[kSoundOption]);
+  EXPECT_EQ(TextOf(GetDlgItem(main_, IDC_COMMAND7)), texts[kApply]);
   // The preview's outline (240, 1440, 6255 x 2535 twips), inside its one-pixel line.
   const HDC screen = GetDC(nullptr);
   const int dpi = RunningUnderWine() ? GetParam() : GetDeviceCaps(screen, LOGPIXELSY);
@@ -169,31 +157,21 @@ TEST_P(Language, EveryTextFromItsCatalogueFitsAndApplyWritesWhatEnglishWrites) {
             "");
 
   ASSERT_NO_FATAL_FAILURE(ClickCheck1("ticked"));
-  std::wstring shown;
-  Run(IDC_COMMAND7, [&] {
-    if (const auto box = FindMessageBox(app_.Id())) {
-      shown = WideTextOf(box->hwnd) + L": " + WideTextOf(GetDlgItem(box->hwnd, 0xFFFF));
-    }
-  });
-  EXPECT_EQ(shown, L"Kelvoro: " + texts[kApplied]);
-  const std::string folder = TheProgram().substr(0, TheProgram().find_last_of('\\'));
+  EXPECT_EQ(Run(IDC_COMMAND7), "Kelvoro: " + texts[kApplied] + "\n");
+  const std::string folder = ProgramFolder();
   EXPECT_EQ(Appearance(kWin10),
             Appearance("Kelvoro", folder + "\\black.ico,0", folder + "\\white.ico,0"));
   EXPECT_EQ(CurrentSound(), ReplacementSound(REG_EXPAND_SZ));
 
   const HWND about = ClickAbout();
-  EXPECT_EQ(WideTextOf(about), texts[kAboutTitle]);
-  EXPECT_EQ(WideTextOf(GetDlgItem(about, IDC_ABOUT_LABEL2)), texts[kFreeware]);
+  EXPECT_EQ(TextOf(about), texts[kAboutTitle]);
+  EXPECT_EQ(TextOf(GetDlgItem(about, IDC_ABOUT_LABEL2)), texts[kFreeware]);
   EXPECT_EQ(Misfits(about, RECT{}), "");
 
   // Restore Defaults gives the bin the name Windows gives it here, and the rest as in English.
   Run(IDC_COMMAND6);
-  std::cout << "the system's name for the bin: " << Utf8(SystemBinName()) << "\n";
-  EXPECT_EQ(ShowWide(kWin10.root, kWin10.class_key, L""), SystemBinName());
-  const std::string icons = std::string(kWin10.class_key) + "\\DefaultIcon";
-  EXPECT_EQ(Show(kWin10.root, icons) + Show(kWin10.root, icons, "Empty") +
-                Show(kWin10.root, icons, "Full"),
-            Text(REG_SZ, kStockEmpty) + Text(REG_SZ, kStockEmpty) + Text(REG_SZ, kStockFull));
+  std::cout << "the system's name for the bin: " << SystemBinName() << "\n";
+  EXPECT_EQ(Appearance(kWin10), Appearance(SystemBinName(), kStockEmpty, kStockFull));
   EXPECT_TRUE(app_.Close());
 }
 
@@ -206,11 +184,12 @@ TEST_F(LanguageNineX, RestoreNamesTheBinInTheLanguage) {
   if (IsSkipped()) return;
   ASSERT_TRUE(app_.Start(&main_));
   Run(IDC_COMMAND1);
-  EXPECT_EQ(ShowWide(kWin98.root, kWin98.class_key, L""), L"Kelvoro");
+  EXPECT_EQ(Show(kWin98.root, kWin98.class_key), Text(REG_SZ, "Kelvoro"));
   Run(IDC_COMMAND2);
   const int catalogue_id = CatalogueId();
-  EXPECT_EQ(ShowWide(kWin98.root, kWin98.class_key, L""),
-            catalogue_id != 0 ? CatalogueOf(catalogue_id).at(kBinName) : L"Recycle Bin");
+  EXPECT_EQ(
+      Show(kWin98.root, kWin98.class_key),
+      Text(REG_SZ, catalogue_id != 0 ? CatalogueOf(catalogue_id).at(kBinName) : "Recycle Bin"));
   EXPECT_TRUE(app_.Close());
 }
 

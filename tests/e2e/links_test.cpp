@@ -7,29 +7,21 @@
 #include <cstddef>
 #include <cstdlib>
 #include <fstream>
-#include <functional>
 #include <string>
 #include <vector>
 
-#include "driver.h"
 #include "res/resource.h"
+#include "scenario.h"
 
 namespace kelvoro::e2e {
 namespace {
 
+using Lines = std::vector<std::string>;
 const char kAutomationServerKey[] =
     "Software\\Classes\\CLSID\\{0002DF01-0000-0000-C000-000000000046}\\LocalServer32";
-
 const char kMakerPage[] = "http://orvane.example/";
+const char kProductPage[] = "http://orvane.example/kelvoro/";
 constexpr DWORD kBrowserTimeoutMs = 20000;
-
-// A screen reader's default action on the control.
-HRESULT DefaultAction(HWND control) {
-  HRESULT done = E_FAIL;
-  WithAccessible(
-      control, [&](IAccessible& object, VARIANT self) { done = object.accDoDefaultAction(self); });
-  return done;
-}
 
 class Links : public Scenario {
  protected:
@@ -43,13 +35,20 @@ class Links : public Scenario {
     record_ = std::string("Z:") + record;
     std::replace(record_.begin(), record_.end(), '/', '\\');
     DeleteFileA(record_.c_str());
-    const char browser_key[] = "Software\\Wine\\WineBrowser";
-    ASSERT_EQ(WriteValue(HKEY_CURRENT_USER, browser_key, "Browsers", REG_SZ, script), 0);
+    ASSERT_EQ(
+        WriteValue(HKEY_CURRENT_USER, "Software\\Wine\\WineBrowser", "Browsers", REG_SZ, script),
+        0);
     before_ = VisibleWindows(0, "IEFrame");
   }
-
   void TearDown() override { CloseBrowsers(); }
 
+  // 64-bit Windows registers the automation object in both registry views, and COM hands a
+  // program the other view's server when its own has none: both go.
+  static void RemoveAutomation() {
+    for (const REGSAM view : {KEY_WOW64_64KEY, KEY_WOW64_32KEY}) {
+      ASSERT_EQ(DeleteTree(HKEY_LOCAL_MACHINE, kAutomationServerKey, view), 0) << view;
+    }
+  }
   // The browser windows that the scenario opened close, and their processes end with them.
   void CloseBrowsers() {
     std::vector<HANDLE> processes;
@@ -64,7 +63,6 @@ class Links : public Scenario {
       CloseHandle(process);
     }
   }
-
   std::vector<HWND> BrowserWindows() const {  // the ones that the scenario opened
     std::vector<HWND> fresh;
     for (HWND frame : VisibleWindows(0, "IEFrame")) {
@@ -72,21 +70,20 @@ class Links : public Scenario {
     }
     return fresh;
   }
-
-  std::vector<std::string> Record() const {  // the addresses handed to the browser so far
+  Lines Record() const {  // the addresses handed to the browser so far
     std::ifstream file(record_);
-    std::vector<std::string> lines;
+    Lines lines;
     for (std::string line; std::getline(file, line);) lines.push_back(line);
     return lines;
   }
-
-  void ClickAndWait(HWND label, const std::function<bool()>& opened) {
-    ClickLabel(label);
-    WaitFor(opened, kBrowserTimeoutMs);
+  // Waits until the record holds `count` addresses; and, settled, returns it.
+  void AwaitRecord(std::size_t count) const {
+    WaitFor([&] { return Record().size() >= count; }, kBrowserTimeoutMs);
   }
-  void ClickAndWait(HWND label) {
-    const std::size_t seen = Record().size();
-    ClickAndWait(label, [&] { return Record().size() > seen; });
+  Lines Settled(std::size_t count) const {
+    AwaitRecord(count);
+    Sleep(kSettleMs);
+    return Record();
   }
 
   std::string record_;
@@ -102,32 +99,30 @@ TEST_F(Links, EachLinkOpensItsAddressOnceByEitherWay) {
   ASSERT_TRUE(app_.Start(&main_));
   const HWND label13 = GetDlgItem(main_, IDC_LABEL13);
   for (std::size_t click = 1; click <= 2; ++click) {
-    ClickAndWait(label13, [&] { return BrowserWindows().size() >= click; });
+    ClickLabel(label13);
+    WaitFor([&] { return BrowserWindows().size() >= click; }, kBrowserTimeoutMs);
   }
   Sleep(kSettleMs);
   EXPECT_EQ(BrowserWindows().size(), 2u) << "browser windows after two clicks";
-  EXPECT_EQ(Record(), std::vector<std::string>{}) << "the default browser was opened as well";
+  EXPECT_EQ(Record(), Lines{}) << "the default browser was opened as well";
 
   CloseBrowsers();  // a running browser would serve the next click without its registration
-  // 64-bit Windows registers the object in both registry views, and COM hands a program the
-  // other view's server when its own has none: both go.
-  for (const REGSAM view : {KEY_WOW64_64KEY, KEY_WOW64_32KEY}) {
-    ASSERT_EQ(DeleteTree(HKEY_LOCAL_MACHINE, kAutomationServerKey, view), 0) << view;
-  }
-  ClickAndWait(label13);
+  ASSERT_NO_FATAL_FAILURE(RemoveAutomation());
+  ClickLabel(label13);
+  AwaitRecord(1);
   const HWND about = ClickAbout();
   const HWND label8 = GetDlgItem(about, IDC_ABOUT_LABEL8);
   EXPECT_EQ(TextOf(label8), std::string(" ") + kMakerPage);
-  ClickAndWait(label8);
+  ClickLabel(label8);
+  AwaitRecord(2);
   // Any program may give a window another text; the link keeps its laid-out address.
   DWORD_PTR ignored = 0;
   SendMessageTimeoutA(label8, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(" http://elsewhere.example/"),
                       SMTO_ABORTIFHUNG, kUiTimeoutMs, &ignored);
-  ClickAndWait(label8);
-  ClickAndWait(GetDlgItem(about, IDC_ABOUT_LABEL9));
-  Sleep(kSettleMs);
-  EXPECT_EQ(Record(), (std::vector<std::string>{kMakerPage, kMakerPage, kMakerPage,
-                                                "http://orvane.example/kelvoro/"}));
+  ClickLabel(label8);
+  AwaitRecord(3);
+  ClickLabel(GetDlgItem(about, IDC_ABOUT_LABEL9));
+  EXPECT_EQ(Settled(4), (Lines{kMakerPage, kMakerPage, kMakerPage, kProductPage}));
   EXPECT_TRUE(app_.Close());
 }
 
@@ -136,9 +131,7 @@ TEST_F(Links, EachLinkOpensItsAddressOnceByEitherWay) {
 // is held down, and so does a screen reader's default action. Without the automation object each
 // address lands in the default browser's record.
 TEST_F(Links, TabReachesEachLinkLastAndEnterSpaceOrTheDefaultActionOpensItOnce) {
-  for (const REGSAM view : {KEY_WOW64_64KEY, KEY_WOW64_32KEY}) {
-    ASSERT_EQ(DeleteTree(HKEY_LOCAL_MACHINE, kAutomationServerKey, view), 0) << view;
-  }
+  ASSERT_NO_FATAL_FAILURE(RemoveAutomation());
   ASSERT_TRUE(app_.Start(&main_));
   const HWND link = GetDlgItem(main_, IDC_LABEL13);
   Sleep(kSettleMs);  // painted
@@ -148,6 +141,13 @@ TEST_F(Links, TabReachesEachLinkLastAndEnterSpaceOrTheDefaultActionOpensItOnce) 
     PressKey(from, VK_TAB);
     WaitFor([&] { return FocusOf(window) != from; });
     return GetDlgCtrlID(FocusOf(window));
+  };
+  const auto default_action = [](HWND control) {
+    HRESULT done = E_FAIL;
+    WithAccessible(control, [&](IAccessible& object, VARIANT self) {
+      done = object.accDoDefaultAction(self);
+    });
+    return done;
   };
   ASSERT_TRUE(WaitFor([&] { return FocusOf(main_) == GetDlgItem(main_, IDC_CHECK1); }));
   std::vector<int> order;
@@ -168,11 +168,11 @@ TEST_F(Links, TabReachesEachLinkLastAndEnterSpaceOrTheDefaultActionOpensItOnce) 
                       LPARAM{1} << 30;  // a repeat: the key was down already
   PressKey(link, VK_RETURN);
   PostMessageA(link, WM_KEYDOWN, VK_RETURN, held);
-  WaitFor([&] { return !Record().empty(); }, kBrowserTimeoutMs);
+  AwaitRecord(1);
   PressKey(link, VK_SPACE);
-  WaitFor([&] { return Record().size() >= 2; }, kBrowserTimeoutMs);
-  EXPECT_EQ(DefaultAction(link), S_OK);
-  WaitFor([&] { return Record().size() >= 3; }, kBrowserTimeoutMs);
+  AwaitRecord(2);
+  EXPECT_EQ(default_action(link), S_OK);
+  AwaitRecord(3);
 
   // In the About window Tab moves between its two links.
   const HWND about = ClickAbout();
@@ -180,16 +180,13 @@ TEST_F(Links, TabReachesEachLinkLastAndEnterSpaceOrTheDefaultActionOpensItOnce) 
   for (int press = 0; press < 3; ++press) about_order.push_back(tab(about));
   EXPECT_EQ(about_order, (std::vector<int>{IDC_ABOUT_LABEL9, IDC_ABOUT_LABEL8, IDC_ABOUT_LABEL9}));
   PressKey(GetDlgItem(about, IDC_ABOUT_LABEL9), VK_SPACE);
-  WaitFor([&] { return Record().size() >= 4; }, kBrowserTimeoutMs);
+  AwaitRecord(4);
   tab(about);
   PressKey(GetDlgItem(about, IDC_ABOUT_LABEL8), VK_RETURN);
-  WaitFor([&] { return Record().size() >= 5; }, kBrowserTimeoutMs);
-  EXPECT_EQ(DefaultAction(GetDlgItem(about, IDC_ABOUT_LABEL9)), S_OK);
-  WaitFor([&] { return Record().size() >= 6; }, kBrowserTimeoutMs);
-  Sleep(kSettleMs);
-  const std::string second = "http://orvane.example/kelvoro/";
-  EXPECT_EQ(Record(), (std::vector<std::string>{kMakerPage, kMakerPage, kMakerPage, second,
-                                                kMakerPage, second}));
+  AwaitRecord(5);
+  EXPECT_EQ(default_action(GetDlgItem(about, IDC_ABOUT_LABEL9)), S_OK);
+  EXPECT_EQ(Settled(6),
+            (Lines{kMakerPage, kMakerPage, kMakerPage, kProductPage, kMakerPage, kProductPage}));
   EXPECT_TRUE(app_.Close());
 }
 

@@ -1,12 +1,12 @@
 // kelvoro_e2e.exe [gtest options] [--overwrite-registry] ["path\to\Kelvoro 2.1.exe"]
 // The program in real runs, one launch a scenario: what only a real run shows, the windows, the
 // input, the message boxes and the registry as Windows stores it. The logic behind them belongs to
-// the host unit tests. Plain Win32, so that the driver runs on Windows as under Wine.
+// the host unit tests.
 //
 // Without a path it tests "Kelvoro 2.1.exe" in its own folder. The scenarios overwrite the
 // Recycle Bin's look and sound and the program's settings, so outside Wine the driver runs only
 // when --overwrite-registry says that this machine is there to be tested. Install.* runs only when
-// the filter names it. A run in which no test runs fails.
+// the filter names it: it leaves what it wrote. A run in which no test runs fails.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -34,8 +34,8 @@ int main(int argc, char** argv) {
   }
   if (!overwrite) {
     std::fprintf(stderr,
-                 "kelvoro_e2e: outside Wine this overwrites the Recycle Bin's icons, name and "
-                 "sound; run it on a test machine with --overwrite-registry\n");
+                 "kelvoro_e2e: outside Wine this overwrites the Recycle Bin's icons, name "
+                 "and sound; run it on a test machine with --overwrite-registry\n");
     return 2;
   }
   if (program.empty()) {
@@ -47,7 +47,6 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "kelvoro_e2e: no program at \"%s\"\n", program.c_str());
     return 2;
   }
-  // The install scenario leaves what it wrote: it runs only when the filter names it.
   const std::string filter = GTEST_FLAG_GET(filter);
   if (filter.find("Install.") == std::string::npos) {
     GTEST_FLAG_SET(filter,

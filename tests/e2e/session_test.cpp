@@ -4,13 +4,11 @@
 
 #include <string>
 
-#include "driver.h"
 #include "res/resource.h"
+#include "scenario.h"
 
 namespace kelvoro::e2e {
 namespace {
-
-const char kSettingsKey[] = "Software\\Orvane's Software\\Kelvoro\\2.1";
 
 const char kApplied[] =
     "Kelvoro: The changes have been made to the Recycle Bin successfully. Press 'F5'(Refresh) Key "
@@ -18,9 +16,6 @@ const char kApplied[] =
 const char kRestored[] =
     "Kelvoro: Recycle Bin defaults restored. Press 'F5'(Refresh) Key several times on the Desktop "
     "to Display the changes.\n";
-const char kStockEmpty[] = "%SystemRoot%\\System32\\shell32.dll,31";
-const char kStockFull[] = "%SystemRoot%\\System32\\shell32.dll,32";
-const char kStockSound[] = "%SystemRoot%\\media\\Windows Recycle.wav";
 
 std::string VisibleButtons(HWND main) {
   std::string out;
@@ -32,7 +27,9 @@ std::string VisibleButtons(HWND main) {
   return out;
 }
 
-std::string Voicestat() { return Show(HKEY_CURRENT_USER, kSettingsKey, "Voicestat"); }
+std::string Voicestat() {
+  return Show(HKEY_CURRENT_USER, "Software\\Orvane's Software\\Kelvoro\\2.1", "Voicestat");
+}
 
 // Each family's tests are named by its version.
 std::string FamilyName(const ::testing::TestParamInfo<Family>& info) { return info.param.version; }
@@ -44,9 +41,8 @@ class Session : public Scenario, public ::testing::WithParamInterface<Family> {}
 
 TEST_P(Session, StartApplyEnterRestoreLeavesTheStockLook) {
   const Family& family = GetParam();
-  ASSERT_NO_FATAL_FAILURE(Prepare(family.version));
+  ASSERT_NO_FATAL_FAILURE(Start(family.version));
   if (IsSkipped()) return;
-  ASSERT_TRUE(app_.Start(&main_));
   EXPECT_EQ(VisibleButtons(main_), family.buttons);
   EXPECT_EQ(Voicestat(), Dword(0)) << "the first start makes the settings";
   EXPECT_EQ(Check1(), "unticked");
@@ -55,8 +51,7 @@ TEST_P(Session, StartApplyEnterRestoreLeavesTheStockLook) {
   // Each command writes the icons before its one message and the name after it; on Win32s it
   // changes no appearance and says nothing.
   const bool looks = family.root != nullptr;
-  const std::string& program = TheProgram();
-  const std::string folder = program.substr(0, program.find_last_of("\\/"));
+  const std::string folder = ProgramFolder();
   std::string during;
   const auto seen = [&] { during += looks ? Appearance(family) : "a box"; };
   EXPECT_EQ(Run(family.apply, seen), looks ? kApplied : "");
@@ -91,7 +86,7 @@ TEST_P(Session, StartApplyEnterRestoreLeavesTheStockLook) {
     EXPECT_EQ(Appearance(place), Appearance("Recycle Bin", kStockEmpty, kStockFull))
         << place.version;
   }
-  EXPECT_EQ(CurrentSound(), Text(REG_EXPAND_SZ, kStockSound));
+  EXPECT_EQ(CurrentSound(), Text(REG_EXPAND_SZ, "%SystemRoot%\\media\\Windows Recycle.wav"));
   EXPECT_EQ(Voicestat(), Dword(0));
 }
 
@@ -113,28 +108,22 @@ TEST_P(FarFolder, ApplyNamesTheFolderExactlyOrWritesNoIcon) {
   const Family& family = GetParam();
   ASSERT_NO_FATAL_FAILURE(Prepare(family.version));
   if (IsSkipped()) return;
-  const std::wstring folder = kFarFolder;
-  const std::wstring exe = folder + L"\\Kelvoro 2.1.exe";
-  CreateDirectoryW(folder.c_str(), nullptr);
+  const std::wstring exe = std::wstring(kFarFolder) + L"\\Kelvoro 2.1.exe";
+  CreateDirectoryW(kFarFolder, nullptr);
   ASSERT_TRUE(CopyFileW(Widen(TheProgram()).c_str(), exe.c_str(), FALSE)) << GetLastError();
   ASSERT_TRUE(app_.Start(&main_, exe));
-  const std::string icons = std::string(family.class_key) + "\\DefaultIcon";
-  if (family.root == HKEY_CURRENT_USER) {
-    EXPECT_EQ(Run(family.apply), kApplied);
-    const std::wstring black = folder + L"\\black.ico,0";
-    EXPECT_EQ(ShowWide(family.root, icons, L""), black);
-    EXPECT_EQ(ShowWide(family.root, icons, L"Empty"), black);
-    EXPECT_EQ(ShowWide(family.root, icons, L"Full"), folder + L"\\white.ico,0");
-  } else {
-    EXPECT_EQ(Run(family.apply), kFolderName);
-    EXPECT_EQ(Appearance(family), Appearance("Kelvoro", kStockEmpty, kStockFull));
-  }
+  const std::string folder = Utf8(kFarFolder);
+  const bool nt = family.root == HKEY_CURRENT_USER;
+  EXPECT_EQ(Run(family.apply), nt ? kApplied : kFolderName);
+  EXPECT_EQ(Appearance(family),
+            nt ? Appearance("Kelvoro", folder + "\\black.ico,0", folder + "\\white.ico,0")
+               : Appearance("Kelvoro", kStockEmpty, kStockFull));
   EXPECT_TRUE(app_.Close());
   // The system may hold the file a moment after the process has ended.
   EXPECT_TRUE(WaitFor([&] {
     return DeleteFileW(exe.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND;
   })) << GetLastError();
-  EXPECT_TRUE(WaitFor([&] { return RemoveDirectoryW(folder.c_str()) != FALSE; })) << GetLastError();
+  EXPECT_TRUE(WaitFor([&] { return RemoveDirectoryW(kFarFolder) != FALSE; })) << GetLastError();
 }
 
 INSTANTIATE_TEST_SUITE_P(Families, FarFolder, ::testing::Values(kWin10, kWin98), FamilyName);
@@ -152,7 +141,7 @@ TEST_F(Install, ApplyTickedAndLeaveIt) {
 }
 
 TEST_F(Install, BinNamedAsWindowsNamesIt) {
-  EXPECT_EQ(ShowWide(kWin10.root, kWin10.class_key, L""), SystemBinName());
+  EXPECT_EQ(Show(kWin10.root, kWin10.class_key), Text(REG_SZ, SystemBinName()));
 }
 
 }  // namespace

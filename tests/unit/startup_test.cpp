@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/value_store.h"
+#include "settings/settings_store.h"
 #include "support/fakes.h"
 
 namespace kelvoro {
@@ -56,6 +58,40 @@ TEST_F(StartupTest, StoredStatusTicksOrClearsTheCheckBoxOrLeavesIt) {
     Form_Load(run.ports, run.facts);
     EXPECT_EQ(c.after, run.form1.check1) << "stored " << c.stored.value_or(99) << ", " << c.before;
   }
+}
+
+// The status read and written in a whole run is the runs' property; these are the levels of the
+// settings key and the failure that ends the program.
+TEST_F(StartupTest, FirstRunCreatesEachSettingsLevelUnderItsParentAndARaisedFailureEndsIt) {
+  const std::string maker = "HKCU\\Software\\Orvane's Software", product = maker + "\\Kelvoro";
+  const std::string settings = kSettings;
+  EnsureSettingsKey(h.registry, h.messages, h.system);
+  EXPECT_EQ(
+      (Events{"Open " + settings + " read", "Open HKCU\\Software write", "Open " + maker + " write",
+              "Open " + product + " write", "Open " + settings + " write"}),
+      h.log.Matching("Open "));
+  EXPECT_TRUE(h.log.InOrder({"Create " + maker, "Create " + product, "Create " + settings,
+                             "Set " + settings + ":Voicestat REG_DWORD 0"}))
+      << h.log.Dump();
+  EXPECT_EQ(Events{}, h.messages.Shown());
+
+  Harness failing;
+  failing.registry.AddKey("HKCU\\Software");
+  failing.registry.FailWith("Create " + product, kRaise);
+  EXPECT_THROW(EnsureSettingsKey(failing.registry, failing.messages, failing.system), ProgramEnded);
+  EXPECT_EQ(Events{"Message 48: Unable to create necessary Registry values. Contact "
+                   "support@orvane.exampleInjected failure in: Create " +
+                   product},
+            failing.messages.Shown());
+}
+
+TEST(ValueStore, HoldsTheValueLabelsAloneFromTheirLayoutCaptionsOn) {
+  ValueStore store;
+  EXPECT_EQ("defvoice", store.Get(Control::lbldefvoice));
+  store.Set(Control::txtvoicestat, "1");
+  EXPECT_EQ("1", store.Get(Control::txtvoicestat));
+  EXPECT_THROW(store.Get(Control::Check1), Failure);
+  EXPECT_THROW(store.Set(Control::Form1, "x"), Failure);
 }
 
 }  // namespace

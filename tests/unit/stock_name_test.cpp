@@ -45,7 +45,7 @@ TEST(StockBinName, TakesTheFirstAcceptableSourceInOrder) {
       {"English on 9x", false, 0x0409, answered, u"Trash", {}, en, "Recycle Bin"},
       {"the system's answer", true, kGermany, answered, u"Papier korb", {}, de, "Papier korb"},
       {"any letters", true, 0x0411, answered, u"\u3054\u307F\u7BB1", {}, en, "\u3054\u307F\u7BB1"},
-      {"the longest", true, kGermany, answered, longest, {}, de, Utf8(longest)},
+      {"the longest", true, kGermany, answered, longest, {}, de, ToUtf8(longest)},
       {"overlong", true, kGermany, answered, longest + u'b', {}, de, "Korb"},
       {"empty", true, kGermany, answered, u"", {}, de, "Korb"},
       {"ours", true, kGermany, answered, u"KELVORO", {}, de, "Korb"},
@@ -96,8 +96,8 @@ TEST(StockBinName, RestoreDefaultsWritesItThroughLabel11) {
     h.form1.SetCaption(Control::Label12, "Windows NT");
     h.registry.AddKey(kNTIcon);
     RestoreCommand(h.ports);
-    EXPECT_EQ(Utf8(name), h.form1.Caption(Control::Label11));
-    EXPECT_EQ(FakeSystem::InCodePage(name) ? TextValue(Utf8(name)) : WideTextValue(name),
+    EXPECT_EQ(ToUtf8(name), h.form1.Caption(Control::Label11));
+    EXPECT_EQ(FakeSystem::InCodePage(name) ? TextValue(ToUtf8(name)) : WideTextValue(name),
               h.registry.Get(kNTClass, ""));
   }
 }

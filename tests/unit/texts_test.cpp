@@ -17,19 +17,11 @@ namespace {
 using namespace testing;
 
 std::string ReadCatalogue(std::string_view code) {
-  std::ifstream file(std::string(KELVORO_CATALOGUE_DIR) + "/catalogue-" + std::string(code) +
-                     ".txt");
   std::ostringstream content;
-  content << file.rdbuf();
+  content << std::ifstream(std::string(KELVORO_CATALOGUE_DIR) + "/catalogue-" + std::string(code) +
+                           ".txt")
+                 .rdbuf();
   return content.str();
-}
-
-std::size_t Placeholders(std::string_view text) {
-  std::size_t count = 0;
-  for (std::size_t at = text.find('%'); at != std::string_view::npos; at = text.find('%', at + 1)) {
-    ++count;
-  }
-  return count;
 }
 
 // The texts the program shows in English are the template's, entry for entry and in its order;
@@ -45,7 +37,8 @@ TEST(Catalogues, TheTemplateIsTheProgramsEnglishAndEveryLanguageTranslatesEveryT
     for (const TextEntry& entry : kTexts) {
       const std::string& text = catalogue.Get(entry.id);
       EXPECT_TRUE(catalogue.Translates(entry.id)) << language.code << ": " << entry.key;
-      EXPECT_EQ(Placeholders(text), Placeholders(entry.english))
+      EXPECT_EQ(std::count(text.begin(), text.end(), '%'),
+                std::count(entry.english.begin(), entry.english.end(), '%'))
           << language.code << ": " << entry.key << ": " << text;
     }
   }
@@ -92,7 +85,8 @@ TEST(Texts, Utf16OfWellFormedTextAndReplacementOfWhatIsNot) {
   const std::string every_length =
       "Papierkorb \xC2\x80 \xE3\x81\x94 \xF0\x90\x80\x80 \xF4\x8F\xBF\xBF";
   EXPECT_EQ(ToUtf8(ToUtf16(every_length)), every_length);
-  EXPECT_EQ(ToUtf8(u"\xDC00" u"a\xD800"),
+  EXPECT_EQ(ToUtf8(u"\xDC00"
+                   u"a\xD800"),
             "\xEF\xBF\xBD"
             "a\xEF\xBF\xBD")
       << "lone surrogates";

@@ -12,24 +12,22 @@ namespace {
 enum class Outcome { kOpens, kRefuses, kRaises };
 using Calls = std::vector<std::string>;
 
-class FakeBrowser : public BrowserPort {
- public:
-  FakeBrowser(Outcome automation, Outcome shell) : automation_(automation), shell_(shell) {}
+// Logs each call and answers as told.
+struct FakeBrowser : BrowserPort {
+  FakeBrowser(Outcome automation, Outcome shell) : automation(automation), shell(shell) {}
   bool OpenWithAutomation(const std::string& address) override {
-    return Answer("automation " + address, automation_);
+    return Answer("automation " + address, automation);
   }
   bool OpenWithShell(const std::string& address) override {
-    return Answer("shell " + address, shell_);
+    return Answer("shell " + address, shell);
   }
-  Calls calls;
-
- private:
   bool Answer(std::string call, Outcome outcome) {
     calls.push_back(std::move(call));
     if (outcome == Outcome::kRaises) throw Failure("refused");
     return outcome == Outcome::kOpens;
   }
-  Outcome automation_, shell_;
+  Outcome automation, shell;
+  Calls calls;
 };
 
 constexpr char kAddress[] = "http://orvane.example/";

@@ -84,14 +84,12 @@ class FakeSystem : public SystemPort {
   }
   // The code page is Latin-1: the first 256 characters, one byte each.
   bool ToCodePage(const std::u16string& text, std::string& ansi) override {
-    if (!InCodePage(text)) return false;
-    ansi.assign(text.begin(), text.end());
-    return true;
+    if (InCodePage(text)) ansi.assign(text.begin(), text.end());
+    return InCodePage(text);
   }
   std::u16string FromCodePage(const std::string& text) override {
-    std::u16string wide;
-    for (const unsigned char c : text) wide += static_cast<char16_t>(c);
-    return wide;
+    return std::u16string(reinterpret_cast<const unsigned char*>(text.data()),
+                          reinterpret_cast<const unsigned char*>(text.data()) + text.size());
   }
   static bool InCodePage(const std::u16string& text) {
     return std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x100; });
@@ -154,7 +152,7 @@ class FakeForm1 : public Form1Port {
   static std::string Name(Control control) { return std::string(NameOf(control)); }
   void Enter(const std::string& event, bool logged = true) const {
     for (const std::string& prefix : raise_on_) {
-      if (event.rfind(prefix, 0) == 0) throw Failure("Injected failure in: " + event);
+      if (StartsWith(event, prefix)) throw Failure("Injected failure in: " + event);
     }
     if (logged) log_.Add(event);
   }

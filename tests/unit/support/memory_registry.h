@@ -12,6 +12,7 @@
 
 #include "platform/failure.h"
 #include "platform/ports/registry_port.h"
+#include "texts/catalogue.h"
 
 namespace kelvoro::testing {
 
@@ -26,9 +27,8 @@ struct EventLog {
   void Add(std::string event) { events.push_back(std::move(event)); }
   std::vector<std::string> Matching(const std::string& prefix) const {
     std::vector<std::string> found;
-    for (const std::string& event : events) {
-      if (StartsWith(event, prefix)) found.push_back(event);
-    }
+    std::copy_if(events.begin(), events.end(), std::back_inserter(found),
+                 [&](const std::string& event) { return StartsWith(event, prefix); });
     return found;
   }
   int IndexOf(const std::string& prefix) const {  // -1: none
@@ -85,47 +85,23 @@ struct RegValue {
   }
 };
 
-// A text with its terminating zero, and a REG_DWORD, as the program writes them.
+// Values as the program writes them: a text with its terminating zero, through the narrow or the
+// wide (UTF-16, little-endian) entry point, and a REG_DWORD.
 inline RegValue TextValue(const std::string& text, ValueType type = ValueType::kSz) {
   std::vector<std::uint8_t> bytes(text.begin(), text.end());
   bytes.push_back(0);
   return RegValue{type, std::move(bytes)};
 }
-// A text with its terminating zero as the wide entry point stores it: UTF-16, little-endian.
 inline RegValue WideTextValue(const std::u16string& text, ValueType type = ValueType::kSz) {
   std::vector<std::uint8_t> bytes;
-  for (const char16_t unit : text + u'\0') {
-    bytes.push_back(static_cast<std::uint8_t>(unit));
-    bytes.push_back(static_cast<std::uint8_t>(unit >> 8));
-  }
+  for (const char16_t unit : text + u'\0')
+    bytes.insert(bytes.end(), {std::uint8_t(unit), std::uint8_t(unit >> 8)});
   return RegValue{type, std::move(bytes), true};
 }
-// UTF-8, for the log.
-inline std::string Utf8(const std::u16string& text) {
-  std::string out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    std::uint32_t c = text[i];
-    if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size()) {
-      c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-    }
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += {static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F))};
-    } else if (c < 0x10000) {
-      out += {static_cast<char>(0xE0 | c >> 12), static_cast<char>(0x80 | (c >> 6 & 0x3F)),
-              static_cast<char>(0x80 | (c & 0x3F))};
-    } else {
-      out += {static_cast<char>(0xF0 | c >> 18), static_cast<char>(0x80 | (c >> 12 & 0x3F)),
-              static_cast<char>(0x80 | (c >> 6 & 0x3F)), static_cast<char>(0x80 | (c & 0x3F))};
-    }
-  }
-  return out;
-}
 inline RegValue DwordValue(std::uint32_t n) {
-  return RegValue{ValueType::kDword,
-                  {static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8),
-                   static_cast<std::uint8_t>(n >> 16), static_cast<std::uint8_t>(n >> 24)}};
+  return RegValue{
+      ValueType::kDword,
+      {std::uint8_t(n), std::uint8_t(n >> 8), std::uint8_t(n >> 16), std::uint8_t(n >> 24)}};
 }
 // A path or value name as the registry compares them: A to Z folded to lower case.
 inline std::string Folded(std::string text) {
@@ -136,10 +112,9 @@ inline std::string Folded(std::string text) {
 // An in-memory registry behind the same port as the real one. Paths read "HKCU\..." or "HKLM\...".
 // Every call is logged: "Open <path> read|write", "Create <path>", "Query <path>:<name>",
 // "Set <path>:<name> <type> <text or number>", "SetW <path>:<name> <type> <text in UTF-8>",
-// "Close <path>", "Flush HKCU".
-// It tracks the keys it hands out, so that a test sees a key left open or closed twice, and it
-// refuses writes through a key opened for reading. A successful query leaves 0xCD in the buffer
-// past the data, as nothing promises what lies there.
+// "Close <path>", "Flush HKCU". It tracks the keys it hands out, so that a test sees a key left
+// open or closed twice, and refuses writes through a key opened for reading. A successful query
+// leaves 0xCD in the buffer past the data, as nothing promises what lies there.
 // Faults: a call that reports a status (Open, Create, Set, Query) returns another status, or
 // raises, as a fault chosen by the prefix of its log entry or a plan for the coming calls says.
 class MemoryRegistry : public RegistryPort {
@@ -197,7 +172,7 @@ class MemoryRegistry : public RegistryPort {
   RegStatus CreateKey(KeyHandle parent, const std::string& child, KeyHandle& key) override {
     const std::string full = PathOf(parent) + "\\" + child;
     if (RegStatus fault = Enter("Create " + full)) return fault;
-    if (open_.count(parent) == 0 || !open_.at(parent).second) return kAccessDenied;
+    if (!Writable(parent)) return kAccessDenied;
     AddKey(full);
     return HandOut(full, true, key);
   }
@@ -210,11 +185,7 @@ class MemoryRegistry : public RegistryPort {
     } else if (!shown.empty() && shown.back() == '\0') {
       shown.pop_back();
     }
-    const std::string at = PathOf(key) + ":" + name;
-    if (RegStatus fault = Enter("Set " + at + " " + TypeName(type) + " " + shown)) return fault;
-    if (open_.count(key) == 0 || !open_.at(key).second) return kAccessDenied;
-    keys_[Folded(PathOf(key))][Folded(name)] = RegValue{type, {bytes, bytes + size}};
-    return kRegSuccess;
+    return Store("Set ", key, name, type, shown, RegValue{type, {bytes, bytes + size}});
   }
   RegStatus SetValueW(KeyHandle key, const std::u16string& name, ValueType type, const void* data,
                       std::uint32_t size) override {
@@ -222,13 +193,8 @@ class MemoryRegistry : public RegistryPort {
     std::u16string text;
     for (std::uint32_t i = 0; i + 1 < size; i += 2) text += char16_t(bytes[i] | bytes[i + 1] << 8);
     if (!text.empty() && text.back() == u'\0') text.pop_back();
-    const std::string at = PathOf(key) + ":" + Utf8(name);
-    if (RegStatus fault = Enter("SetW " + at + " " + TypeName(type) + " " + Utf8(text))) {
-      return fault;
-    }
-    if (open_.count(key) == 0 || !open_.at(key).second) return kAccessDenied;
-    keys_[Folded(PathOf(key))][Folded(Utf8(name))] = RegValue{type, {bytes, bytes + size}, true};
-    return kRegSuccess;
+    return Store("SetW ", key, ToUtf8(name), type, ToUtf8(text),
+                 RegValue{type, {bytes, bytes + size}, true});
   }
   RegStatus QueryValue(KeyHandle key, const std::string& name, ValueType& type, void* data,
                        std::uint32_t& size) override {
@@ -269,6 +235,15 @@ class MemoryRegistry : public RegistryPort {
     if (outcome == kRaise) throw Failure("Injected failure in: " + event);
     return outcome;
   }
+  RegStatus Store(const std::string& call, KeyHandle key, const std::string& name, ValueType type,
+                  const std::string& shown, RegValue value) {
+    const std::string at = PathOf(key) + ":" + name;
+    if (RegStatus fault = Enter(call + at + " " + TypeName(type) + " " + shown)) return fault;
+    if (!Writable(key)) return kAccessDenied;
+    keys_[Folded(PathOf(key))][Folded(name)] = std::move(value);
+    return kRegSuccess;
+  }
+  bool Writable(KeyHandle key) const { return open_.count(key) != 0 && open_.at(key).second; }
   std::string PathOf(KeyHandle key) const {
     return open_.count(key) != 0 ? open_.at(key).first : "<no key>";
   }

@@ -15,7 +15,6 @@ class Notification {
   Notification(const Notification&) = delete;
   Notification& operator=(const Notification&) = delete;
   ~Notification() { ::CloseHandle(event_); }
-
   void Notify() { ::SetEvent(event_); }
   void WaitForNotification() { ::WaitForSingleObject(event_, INFINITE); }
 
