@@ -139,20 +139,10 @@ TEST(AppearanceWriter, AFolderOutsideTheCodePageIsWrittenExactlyOnNTAndRefusedOn
   EXPECT_EQ(std::nullopt, h.registry.Get(k9xIcon, ""));
 }
 
-class SoundSwitcherTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    h.registry.Put(kStockSound, "", TextValue(kStock, ValueType::kExpandSz));
-    h.registry.Put(kCurrentSound, "", own);
-  }
-  std::optional<RegValue> Current() const { return h.registry.Get(kCurrentSound, ""); }
-
-  const RegValue own = TextValue("C:\\Users\\me\\own.wav", ValueType::kExpandSz);
-  Harness h;
-};
-
 // The replacement file in any letter case, below a Windows directory that starts with a Z.
-TEST_F(SoundSwitcherTest, TakeBackReplacesOnlyTheReplacementAndLeavesAnyOtherSound) {
+TEST(SoundSwitcher, TakeBackReplacesOnlyTheReplacementAndLeavesAnyOtherSound) {
+  Harness h;
+  const RegValue own = TextValue("C:\\Users\\me\\own.wav", ValueType::kExpandSz);
   const std::string ours = "Z:\\WINDOWS\\media\\dravik.wav";
   const std::pair<RegValue, bool> cases[] = {
       {TextValue(ours), true},
@@ -170,14 +160,17 @@ TEST_F(SoundSwitcherTest, TakeBackReplacesOnlyTheReplacementAndLeavesAnyOtherSou
   for (const auto& [current, replaced] : cases) {
     h.registry.Put(kCurrentSound, "", current);
     TakeBackEmptySound(h.registry, h.form1, "Z:\\WINDOWS");
-    EXPECT_EQ(replaced ? TextValue(kStock, ValueType::kExpandSz) : current, Current()) << current;
+    EXPECT_EQ(replaced ? TextValue(kStock, ValueType::kExpandSz) : current,
+              h.registry.Get(kCurrentSound, ""))
+        << current;
   }
   h.registry.Remove(kCurrentSound, "");
   TakeBackEmptySound(h.registry, h.form1, "Z:\\WINDOWS");
-  EXPECT_EQ(std::nullopt, Current());
+  EXPECT_EQ(std::nullopt, h.registry.Get(kCurrentSound, ""));
 }
 
-TEST_F(SoundSwitcherTest, TakeBackWritesNothingUnlessItCanReadTheReplacementName) {
+TEST(SoundSwitcher, TakeBackWritesNothingUnlessItCanReadTheReplacementName) {
+  Harness h;
   h.form1.store.Set(Control::lbldefvoice, kStock);
   h.registry.Put(kCurrentSound, "", TextValue("\\media\\dravik.wav"));
   TakeBackEmptySound(h.registry, h.form1, "");

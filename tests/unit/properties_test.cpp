@@ -87,7 +87,7 @@ struct Run {
       return;
     }
     for (const Step step : steps) {
-      const int flushes = h.registry.Flushes();
+      const std::size_t flushes = h.log.Matching("Flush ").size();
       if (step == Step::kRestore) {
         RestoreCommand(h.ports);
       } else {
@@ -95,7 +95,7 @@ struct Run {
         ApplyCommand(h.ports, h.facts);
       }
       const auto& events = h.log.events;
-      if (h.registry.Flushes() == flushes + 1 && events.end()[-2] == "Flush HKCU" &&
+      if (h.log.Matching("Flush ").size() == flushes + 1 && events.end()[-2] == "Flush HKCU" &&
           events.back() == "NotifyIconsChanged") {
         ++flushed;
       }
@@ -104,9 +104,7 @@ struct Run {
 
   bool Any(Step step) const { return std::count(steps.begin(), steps.end(), step) != 0; }
   std::optional<RegValue> Before(const std::string& path, const std::string& name) const {
-    const auto key = before.find(Folded(path));
-    if (key == before.end() || key->second.count(Folded(name)) == 0) return std::nullopt;
-    return key->second.at(Folded(name));
+    return MemoryRegistry::Find(before, path, name);
   }
   // The stock sound as start-up reads it: its text up to the first zero, where it fits.
   std::optional<std::string> StockAsRead() const {
