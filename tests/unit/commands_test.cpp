@@ -13,7 +13,6 @@ namespace {
 
 using namespace testing;
 
-using Events = std::vector<std::string>;
 constexpr char kStock[] = "%SystemRoot%\\media\\Windows Recycle.wav";
 
 // The stock look in both families, the stock sound current, voice status 0, the NT family found.
@@ -125,9 +124,8 @@ TEST(AppearanceWriter, AFolderOutsideTheCodePageIsWrittenExactlyOnNTAndRefusedOn
   h.system.program_folder = kFarFolder;
   h.registry.AddKey(kNTIcon);
   ApplyIcons(h.registry, h.system, h.messages, h.form1, kNTKeys);
-  for (const char* name : {"", "Empty"}) {
+  for (const char* name : {"", "Empty"})
     EXPECT_EQ(WideTextValue(kFarFolder + u"\\black.ico,0"), h.registry.Get(kNTIcon, name));
-  }
   EXPECT_EQ(WideTextValue(kFarFolder + u"\\white.ico,0"), h.registry.Get(kNTIcon, "Full"));
   EXPECT_EQ(Events{kApplied}, h.messages.Shown());
 

@@ -42,8 +42,6 @@ TEST(ScalePixels, RoundsLikeMulDiv) {
   EXPECT_EQ(83, ScalePixels(66, 125, 100));
 }
 
-// With high contrast on, backgrounds take the theme's window colour, texts its window text,
-// links its hot-light colour, and buttons its button colours.
 TEST(HighContrastColour, EachRoleTakesTheThemesColourForItsPart) {
   using R = ColourRole;
   using S = SystemColour;

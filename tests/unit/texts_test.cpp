@@ -106,7 +106,7 @@ TEST(Texts, MessagesAndReasonsInTheChosenLanguageAndTheWritesUnchanged) {
   EXPECT_EQ(Describe(Failure(TextId::kFolderNotKnown)), "Ordner unbekannt");
   EXPECT_EQ(Describe(Failure(TextId::kFileNameTooLong)), "The program's file name is too long");
   UseLanguage(Language::kEnglish, Catalogue());
-  EXPECT_EQ(h.messages.Shown(), std::vector<std::string>{"Message 64: Übernommen."});
+  EXPECT_EQ(h.messages.Shown(), Events{"Message 64: Übernommen."});
   EXPECT_EQ(written, TextValue("Kelvoro"));
   EXPECT_EQ(Text(TextId::kAppliedMessage), kTexts[line(TextId::kAppliedMessage)].english);
 }
