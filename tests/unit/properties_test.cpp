@@ -137,9 +137,7 @@ struct Run {
     const std::u16string folder = h.system.program_folder.value_or(u"");
     const std::u16string icon = folder + (name == "Full" ? u"\\white.ico,0" : u"\\black.ico,0");
     std::vector<RegValue> values;
-    if (family_icon && applies && !folder.empty() && id == 2) {
-      values.push_back(WideTextValue(icon));
-    }
+    if (family_icon && applies && !folder.empty() && id == 2) values.push_back(WideTextValue(icon));
     if (family_icon && applies && !folder.empty() && id == 1 && FakeSystem::InCodePage(icon)) {
       values.push_back(TextValue(std::string(icon.begin(), icon.end())));
     }
