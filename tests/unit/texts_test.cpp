@@ -71,9 +71,9 @@ TEST(Languages, WindowsDisplayLanguageMatchedOnItsPrimaryLanguageElseEnglish) {
 
 TEST(Texts, Utf16OfWellFormedTextAndReplacementOfWhatIsNot) {
   const std::string every_length =
-      "Papierkorb \xC2\x80 \xE3\x81\x94 \xF0\x90\x80\x80 \xF4\x8F\xBF\xBF";
+      "Papierkorb \xC2\x80 \xDF\xBF \xE0\xA0\x80 \xE3\x81\x94 \xF0\x90\x80\x80 \xF4\x8F\xBF\xBF";
   const std::pair<std::string, std::u16string> cases[] = {
-      {every_length, u"Papierkorb \u0080 \u3054 \U00010000 \U0010FFFF"},
+      {every_length, u"Papierkorb \u0080 \u07FF \u0800 \u3054 \U00010000 \U0010FFFF"},
       {"a\x80\x62", u"a\uFFFDb"},                                  // a lone continuation byte
       {"a\xE3\x81", u"a\uFFFD\uFFFD"},                             // cut short at the end
       {"\xC0\xAF", u"\uFFFD\uFFFD"},                               // overlong
@@ -81,7 +81,8 @@ TEST(Texts, Utf16OfWellFormedTextAndReplacementOfWhatIsNot) {
       {"\xF4\x90\x80\x80", std::u16string(4, u'\uFFFD')}};         // beyond Unicode
   for (const auto& [utf8, utf16] : cases) EXPECT_EQ(ToUtf16(utf8), utf16) << utf8;
   EXPECT_EQ(ToUtf8(ToUtf16(every_length)), every_length);
-  EXPECT_EQ(ToUtf8(std::u16string{0xDC00, u'a', 0xD800}), "\xEF\xBF\xBD\x61\xEF\xBF\xBD")
+  EXPECT_EQ(ToUtf8(std::u16string{0xDC00, u'a', 0xD800, u'b', 0xD800}),
+            "\xEF\xBF\xBD\x61\xEF\xBF\xBD\x62\xEF\xBF\xBD")
       << "lone surrogates";
   EXPECT_EQ(Fill("Contact %1.", "x@y"), "Contact x@y.");
   EXPECT_EQ(Fill("No placeholder", "x"), "No placeholder");
