@@ -15,14 +15,10 @@ using namespace testing;
 
 constexpr char kStock[] = "%SystemRoot%\\media\\Windows Recycle.wav";
 
-// The stock look in both families, the stock sound current, voice status 0, the NT family found.
+// Both families' keys, the stock sound current, voice status 0, the NT family found.
 void Seed(Harness& h) {
   h.facts = WindowsFacts{2, "C:\\WINDOWS"};
-  for (const char* icon : {kNTIcon, k9xIcon}) {
-    for (const char* name : {"", "Empty", "Full"}) h.registry.Put(icon, name, TextValue("old"));
-  }
-  h.registry.Put(kNTClass, "", TextValue("Recycle Bin"));
-  h.registry.Put(k9xClass, "", TextValue("Recycle Bin"));
+  for (const char* icon : {kNTIcon, k9xIcon}) h.registry.AddKey(icon);  // and its class key
   h.registry.Put(kCurrentSound, "", TextValue(kStock, ValueType::kExpandSz));
   h.registry.Put(kSettings, "Voicestat", DwordValue(0));
   h.form1.store.Set(Control::Label12, "Windows NT");
