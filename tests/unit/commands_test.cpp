@@ -114,8 +114,8 @@ TEST(AppearanceWriter, EachFamilysKeysTakeTheLookWithItsMessageAndARaisedFailure
 }
 
 // NT keeps the exact folder whatever its characters; 9x, whose registry keeps code-page texts
-// only, writes nothing for a folder the code page cannot write and says why.
-TEST(AppearanceWriter, AFolderOutsideTheCodePageIsWrittenExactlyOnNTAndRefusedOn9x) {
+// only, writes nothing for a folder or a name the code page cannot write and says so.
+TEST(AppearanceWriter, TextsOutsideTheCodePageAreWrittenExactlyOnNTAndRefusedOn9x) {
   Harness h;
   h.system.program_folder = kFarFolder;
   h.registry.AddKey(kNTIcon);
@@ -131,6 +131,10 @@ TEST(AppearanceWriter, AFolderOutsideTheCodePageIsWrittenExactlyOnNTAndRefusedOn
   EXPECT_EQ(Events{kFolderName}, h.messages.Shown());
   EXPECT_EQ(-1, h.log.IndexOf("Open ")) << h.log.Dump();
   EXPECT_EQ(std::nullopt, h.registry.Get(k9xIcon, ""));
+  h.form1.SetCaption(Control::Label11, ToUtf8(kFarFolder));
+  RestoreName(h.registry, h.system, h.messages, h.form1, k9xKeys);
+  EXPECT_EQ(std::nullopt, h.registry.Get(k9xClass, ""));
+  EXPECT_EQ((Events{kFolderName, kError}), h.messages.Shown());
 }
 
 // The replacement file in any letter case, below a Windows directory that starts with a Z.
