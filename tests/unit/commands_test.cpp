@@ -13,17 +13,12 @@ namespace {
 
 using namespace testing;
 
-using Events = std::vector<std::string>;
 constexpr char kStock[] = "%SystemRoot%\\media\\Windows Recycle.wav";
 
-// The stock look in both families, the stock sound current, voice status 0, the NT family found.
+// Both families' keys, the stock sound current, voice status 0, the NT family found.
 void Seed(Harness& h) {
   h.facts = WindowsFacts{2, "C:\\WINDOWS"};
-  for (const char* icon : {kNTIcon, k9xIcon}) {
-    for (const char* name : {"", "Empty", "Full"}) h.registry.Put(icon, name, TextValue("old"));
-  }
-  h.registry.Put(kNTClass, "", TextValue("Recycle Bin"));
-  h.registry.Put(k9xClass, "", TextValue("Recycle Bin"));
+  for (const char* icon : {kNTIcon, k9xIcon}) h.registry.AddKey(icon);  // and its class key
   h.registry.Put(kCurrentSound, "", TextValue(kStock, ValueType::kExpandSz));
   h.registry.Put(kSettings, "Voicestat", DwordValue(0));
   h.form1.store.Set(Control::Label12, "Windows NT");
@@ -119,15 +114,14 @@ TEST(AppearanceWriter, EachFamilysKeysTakeTheLookWithItsMessageAndARaisedFailure
 }
 
 // NT keeps the exact folder whatever its characters; 9x, whose registry keeps code-page texts
-// only, writes nothing for a folder the code page cannot write and says why.
-TEST(AppearanceWriter, AFolderOutsideTheCodePageIsWrittenExactlyOnNTAndRefusedOn9x) {
+// only, writes nothing for a folder or a name the code page cannot write and says so.
+TEST(AppearanceWriter, TextsOutsideTheCodePageAreWrittenExactlyOnNTAndRefusedOn9x) {
   Harness h;
   h.system.program_folder = kFarFolder;
   h.registry.AddKey(kNTIcon);
   ApplyIcons(h.registry, h.system, h.messages, h.form1, kNTKeys);
-  for (const char* name : {"", "Empty"}) {
+  for (const char* name : {"", "Empty"})
     EXPECT_EQ(WideTextValue(kFarFolder + u"\\black.ico,0"), h.registry.Get(kNTIcon, name));
-  }
   EXPECT_EQ(WideTextValue(kFarFolder + u"\\white.ico,0"), h.registry.Get(kNTIcon, "Full"));
   EXPECT_EQ(Events{kApplied}, h.messages.Shown());
 
@@ -137,22 +131,16 @@ TEST(AppearanceWriter, AFolderOutsideTheCodePageIsWrittenExactlyOnNTAndRefusedOn
   EXPECT_EQ(Events{kFolderName}, h.messages.Shown());
   EXPECT_EQ(-1, h.log.IndexOf("Open ")) << h.log.Dump();
   EXPECT_EQ(std::nullopt, h.registry.Get(k9xIcon, ""));
+  h.form1.SetCaption(Control::Label11, ToUtf8(kFarFolder));
+  RestoreName(h.registry, h.system, h.messages, h.form1, k9xKeys);
+  EXPECT_EQ(std::nullopt, h.registry.Get(k9xClass, ""));
+  EXPECT_EQ((Events{kFolderName, kError}), h.messages.Shown());
 }
 
-class SoundSwitcherTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    h.registry.Put(kStockSound, "", TextValue(kStock, ValueType::kExpandSz));
-    h.registry.Put(kCurrentSound, "", own);
-  }
-  std::optional<RegValue> Current() const { return h.registry.Get(kCurrentSound, ""); }
-
-  const RegValue own = TextValue("C:\\Users\\me\\own.wav", ValueType::kExpandSz);
-  Harness h;
-};
-
 // The replacement file in any letter case, below a Windows directory that starts with a Z.
-TEST_F(SoundSwitcherTest, TakeBackReplacesOnlyTheReplacementAndLeavesAnyOtherSound) {
+TEST(SoundSwitcher, TakeBackReplacesOnlyTheReplacementAndLeavesAnyOtherSound) {
+  Harness h;
+  const RegValue own = TextValue("C:\\Users\\me\\own.wav", ValueType::kExpandSz);
   const std::string ours = "Z:\\WINDOWS\\media\\dravik.wav";
   const std::pair<RegValue, bool> cases[] = {
       {TextValue(ours), true},
@@ -170,14 +158,17 @@ TEST_F(SoundSwitcherTest, TakeBackReplacesOnlyTheReplacementAndLeavesAnyOtherSou
   for (const auto& [current, replaced] : cases) {
     h.registry.Put(kCurrentSound, "", current);
     TakeBackEmptySound(h.registry, h.form1, "Z:\\WINDOWS");
-    EXPECT_EQ(replaced ? TextValue(kStock, ValueType::kExpandSz) : current, Current()) << current;
+    EXPECT_EQ(replaced ? TextValue(kStock, ValueType::kExpandSz) : current,
+              h.registry.Get(kCurrentSound, ""))
+        << current;
   }
   h.registry.Remove(kCurrentSound, "");
   TakeBackEmptySound(h.registry, h.form1, "Z:\\WINDOWS");
-  EXPECT_EQ(std::nullopt, Current());
+  EXPECT_EQ(std::nullopt, h.registry.Get(kCurrentSound, ""));
 }
 
-TEST_F(SoundSwitcherTest, TakeBackWritesNothingUnlessItCanReadTheReplacementName) {
+TEST(SoundSwitcher, TakeBackWritesNothingUnlessItCanReadTheReplacementName) {
+  Harness h;
   h.form1.store.Set(Control::lbldefvoice, kStock);
   h.registry.Put(kCurrentSound, "", TextValue("\\media\\dravik.wav"));
   TakeBackEmptySound(h.registry, h.form1, "");

@@ -61,8 +61,8 @@ TEST(WindowsVersion, EachIdentifierGivesItsPlatformIdAndFamilyText) {
     EXPECT_EQ(static_cast<std::int32_t>(queried.value_or(0)), platform_id);
     EXPECT_EQ(family, h.form1.store.Get(Control::Label12));
     // Only the family text reports a failed query; GetPlatformId says nothing.
-    const std::vector<std::string> reported{"Message 0: Error Getting Version Information"};
-    EXPECT_EQ(queried ? std::vector<std::string>{} : reported, h.messages.Shown());
+    const Events reported{"Message 0: Error Getting Version Information"};
+    EXPECT_EQ(queried ? Events{} : reported, h.messages.Shown());
   }
 }
 

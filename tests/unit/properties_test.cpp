@@ -87,7 +87,7 @@ struct Run {
       return;
     }
     for (const Step step : steps) {
-      const int flushes = h.registry.Flushes();
+      const std::size_t flushes = h.log.Matching("Flush ").size();
       if (step == Step::kRestore) {
         RestoreCommand(h.ports);
       } else {
@@ -95,7 +95,7 @@ struct Run {
         ApplyCommand(h.ports, h.facts);
       }
       const auto& events = h.log.events;
-      if (h.registry.Flushes() == flushes + 1 && events.end()[-2] == "Flush HKCU" &&
+      if (h.log.Matching("Flush ").size() == flushes + 1 && events.end()[-2] == "Flush HKCU" &&
           events.back() == "NotifyIconsChanged") {
         ++flushed;
       }
@@ -104,9 +104,7 @@ struct Run {
 
   bool Any(Step step) const { return std::count(steps.begin(), steps.end(), step) != 0; }
   std::optional<RegValue> Before(const std::string& path, const std::string& name) const {
-    const auto key = before.find(Folded(path));
-    if (key == before.end() || key->second.count(Folded(name)) == 0) return std::nullopt;
-    return key->second.at(Folded(name));
+    return MemoryRegistry::Find(before, path, name);
   }
   // The stock sound as start-up reads it: its text up to the first zero, where it fits.
   std::optional<std::string> StockAsRead() const {
@@ -139,9 +137,7 @@ struct Run {
     const std::u16string folder = h.system.program_folder.value_or(u"");
     const std::u16string icon = folder + (name == "Full" ? u"\\white.ico,0" : u"\\black.ico,0");
     std::vector<RegValue> values;
-    if (family_icon && applies && !folder.empty() && id == 2) {
-      values.push_back(WideTextValue(icon));
-    }
+    if (family_icon && applies && !folder.empty() && id == 2) values.push_back(WideTextValue(icon));
     if (family_icon && applies && !folder.empty() && id == 1 && FakeSystem::InCodePage(icon)) {
       values.push_back(TextValue(std::string(icon.begin(), icon.end())));
     }

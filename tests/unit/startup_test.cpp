@@ -11,7 +11,6 @@ namespace {
 
 using namespace testing;
 
-using Events = std::vector<std::string>;
 constexpr char kStock[] = "%SystemRoot%\\media\\stock.wav";
 
 // A first run on the NT family: HKCU\Software and the stock sound, nothing else.

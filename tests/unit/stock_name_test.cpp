@@ -31,8 +31,10 @@ struct Source {
   Localized localized;
   std::u16string answer;                  // the system's, where it answers
   std::optional<RegValue> class_default;  // HKLM, read where the system has no loader
-  Language speaking;                      // the program's; German has the word "Korb"
+  Language speaking;                      // the program's
   std::string expected;
+  const char* word = "Korb";  // German's; English, built in, has no catalogue to give one
+  RegStatus query = kRegSuccess;
 };
 
 TEST(StockBinName, TakesTheFirstAcceptableSourceInOrder) {
@@ -60,29 +62,20 @@ TEST(StockBinName, TakesTheFirstAcceptableSourceInOrder) {
       {"a language we lack", true, kNetherlands, answered, u"Prullenbak", {}, en, "Prullenbak"},
       {"a word of another language", true, 0x0411, Localized::kFailed, u"", {}, de, "Recycle Bin"},
       {"9x: our word", false, kGermany, answered, u"Abfall", TextValue("Abfall"), de, "Korb"},
+      {"9x: not in the code page", false, kGermany, none, u"", {}, de, "Recycle Bin", "\xD0\x9A"},
+      {"raises", true, kGermany, none, u"", TextValue("Papierkorb"), de, "Korb", "Korb", kRaise},
   };
   // clang-format on
   for (const Source& source : sources) {
     Harness h;
-    // English is the program's own, built in: it has no catalogue to give a word.
-    Speaking speaking(source.speaking, source.speaking == Language::kEnglish ? "" : "Korb");
+    Speaking speaking(source.speaking, source.speaking == Language::kEnglish ? "" : source.word);
     h.system.display_language = source.display;
     h.system.localized = source.localized;
     h.system.localized_name = source.answer;
     if (source.class_default) h.registry.Put(kMachineClass, "", *source.class_default);
+    if (source.query != kRegSuccess) h.registry.FailWith("Query ", source.query);
     EXPECT_EQ(source.expected, StockBinName(h.registry, h.system, source.nt)) << source.what;
   }
-  Harness h;
-  h.system.display_language = kGermany;
-  h.system.localized = none;
-  h.registry.Put(kMachineClass, "", TextValue("Papierkorb"));
-  h.registry.FailWith("Query ", kRaise);
-  {
-    Speaking speaking(de, "Korb");
-    EXPECT_EQ("Korb", StockBinName(h.registry, h.system, true)) << "a source that raises";
-  }
-  Speaking speaking(de, "\xD0\x9A");  // Cyrillic, which the code page cannot write
-  EXPECT_EQ("Recycle Bin", StockBinName(h.registry, h.system, false)) << "9x";
 }
 
 // Restore Defaults puts the name into Label11 and writes it from there: through the ANSI entry

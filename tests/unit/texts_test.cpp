@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <string>
 
 #include "app/win32/form1_layout.h"
@@ -17,11 +17,9 @@ namespace {
 using namespace testing;
 
 std::string ReadCatalogue(std::string_view code) {
-  std::ostringstream content;
-  content << std::ifstream(std::string(KELVORO_CATALOGUE_DIR) + "/catalogue-" + std::string(code) +
-                           ".txt")
-                 .rdbuf();
-  return content.str();
+  std::ifstream file(std::string(KELVORO_CATALOGUE_DIR) + "/catalogue-" + std::string(code) +
+                     ".txt");
+  return {std::istreambuf_iterator<char>(file), {}};
 }
 
 // The texts the program shows in English are the template's, entry for entry and in its order;
@@ -72,23 +70,19 @@ TEST(Languages, WindowsDisplayLanguageMatchedOnItsPrimaryLanguageElseEnglish) {
 }
 
 TEST(Texts, Utf16OfWellFormedTextAndReplacementOfWhatIsNot) {
-  EXPECT_EQ(ToUtf16("Papierkorb \xC2\x80 \xE3\x81\x94 \xF0\x90\x80\x80 \xF4\x8F\xBF\xBF"),
-            u"Papierkorb \u0080 \u3054 \U00010000 \U0010FFFF");
-  EXPECT_EQ(ToUtf16("a\x80"
-                    "b"),
-            u"a\uFFFDb")
-      << "a lone continuation byte";
-  EXPECT_EQ(ToUtf16("a\xE3\x81"), u"a\uFFFD\uFFFD") << "cut short at the end";
-  EXPECT_EQ(ToUtf16("\xC0\xAF"), u"\uFFFD\uFFFD") << "overlong";
-  EXPECT_EQ(ToUtf16("\xED\xA0\x80\xED\xBF\xBF"), std::u16string(6, u'\uFFFD')) << "surrogates";
-  EXPECT_EQ(ToUtf16("\xF4\x90\x80\x80"), u"\uFFFD\uFFFD\uFFFD\uFFFD") << "beyond Unicode";
   const std::string every_length =
-      "Papierkorb \xC2\x80 \xE3\x81\x94 \xF0\x90\x80\x80 \xF4\x8F\xBF\xBF";
+      "Papierkorb \xC2\x80 \xDF\xBF \xE0\xA0\x80 \xE3\x81\x94 \xF0\x90\x80\x80 \xF4\x8F\xBF\xBF";
+  const std::pair<std::string, std::u16string> cases[] = {
+      {every_length, u"Papierkorb \u0080 \u07FF \u0800 \u3054 \U00010000 \U0010FFFF"},
+      {"a\x80\x62", u"a\uFFFDb"},                                  // a lone continuation byte
+      {"a\xE3\x81", u"a\uFFFD\uFFFD"},                             // cut short at the end
+      {"\xC0\xAF", u"\uFFFD\uFFFD"},                               // overlong
+      {"\xED\xA0\x80\xED\xBF\xBF", std::u16string(6, u'\uFFFD')},  // surrogates
+      {"\xF4\x90\x80\x80", std::u16string(4, u'\uFFFD')}};         // beyond Unicode
+  for (const auto& [utf8, utf16] : cases) EXPECT_EQ(ToUtf16(utf8), utf16) << utf8;
   EXPECT_EQ(ToUtf8(ToUtf16(every_length)), every_length);
-  EXPECT_EQ(ToUtf8(u"\xDC00"
-                   u"a\xD800"),
-            "\xEF\xBF\xBD"
-            "a\xEF\xBF\xBD")
+  EXPECT_EQ(ToUtf8(std::u16string{0xDC00, u'a', 0xD800, u'b', 0xD800}),
+            "\xEF\xBF\xBD\x61\xEF\xBF\xBD\x62\xEF\xBF\xBD")
       << "lone surrogates";
   EXPECT_EQ(Fill("Contact %1.", "x@y"), "Contact x@y.");
   EXPECT_EQ(Fill("No placeholder", "x"), "No placeholder");
@@ -113,7 +107,7 @@ TEST(Texts, MessagesAndReasonsInTheChosenLanguageAndTheWritesUnchanged) {
   EXPECT_EQ(Describe(Failure(TextId::kFolderNotKnown)), "Ordner unbekannt");
   EXPECT_EQ(Describe(Failure(TextId::kFileNameTooLong)), "The program's file name is too long");
   UseLanguage(Language::kEnglish, Catalogue());
-  EXPECT_EQ(h.messages.Shown(), std::vector<std::string>{"Message 64: Übernommen."});
+  EXPECT_EQ(h.messages.Shown(), Events{"Message 64: Übernommen."});
   EXPECT_EQ(written, TextValue("Kelvoro"));
   EXPECT_EQ(Text(TextId::kAppliedMessage), kTexts[line(TextId::kAppliedMessage)].english);
 }

@@ -12,7 +12,6 @@ namespace {
 enum class Outcome { kOpens, kRefuses, kRaises };
 using Calls = std::vector<std::string>;
 
-// Logs each call and answers as told.
 struct FakeBrowser : BrowserPort {
   FakeBrowser(Outcome automation, Outcome shell) : automation(automation), shell(shell) {}
   bool OpenWithAutomation(const std::string& address) override {

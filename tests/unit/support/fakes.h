@@ -18,6 +18,8 @@
 
 namespace kelvoro::testing {
 
+using Events = std::vector<std::string>;
+
 // The registry places the program writes, as the in-memory registry names them.
 inline constexpr char kNTIcon[] =
     "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CLSID\\"

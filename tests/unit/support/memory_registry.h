@@ -139,8 +139,12 @@ class MemoryRegistry : public RegistryPort {
     if (HasKey(path)) keys_[Folded(path)].erase(Folded(name));
   }
   std::optional<RegValue> Get(const std::string& path, const std::string& name) const {
-    const auto key = keys_.find(Folded(path));
-    if (key == keys_.end() || key->second.count(Folded(name)) == 0) return std::nullopt;
+    return Find(keys_, path, name);
+  }
+  static std::optional<RegValue> Find(const Hive& hive, const std::string& path,
+                                      const std::string& name) {
+    const auto key = hive.find(Folded(path));
+    if (key == hive.end() || key->second.count(Folded(name)) == 0) return std::nullopt;
     return key->second.at(Folded(name));
   }
   const Hive& Keys() const { return keys_; }
@@ -150,7 +154,6 @@ class MemoryRegistry : public RegistryPort {
     return paths;
   }
   int StrayCloses() const { return stray_closes_; }  // of keys not open: never, or no longer
-  int Flushes() const { return flushes_; }
 
   // The next `times` calls (all while times < 0) whose log entry starts with `prefix` fail so.
   void FailWith(const std::string& prefix, RegStatus status, int times = -1) {
@@ -212,10 +215,7 @@ class MemoryRegistry : public RegistryPort {
     log_.Add("Close " + PathOf(key));
     if (open_.erase(key) == 0) ++stray_closes_;
   }
-  void FlushCurrentUser() override {
-    log_.Add("Flush HKCU");
-    ++flushes_;
-  }
+  void FlushCurrentUser() override { log_.Add("Flush HKCU"); }
 
  private:
   struct Fault {
@@ -261,7 +261,6 @@ class MemoryRegistry : public RegistryPort {
   std::size_t planned_ = 0;
   KeyHandle next_handle_ = 0x100;  // never reused, so that a second close is seen
   int stray_closes_ = 0;
-  int flushes_ = 0;
 };
 
 }  // namespace kelvoro::testing
