@@ -60,8 +60,7 @@ TEST_F(Access, EachControlReadsWithItsNameRoleAndStateAndTheSoundTextTicksTheBox
 
   // A click on the sound text ticks or clears the box as a click on the box does, a double click
   // twice, and nothing is written until Apply.
-  const char settings[] = "Software\\Orvane's Software\\Kelvoro\\2.1";
-  const std::string stored = Show(HKEY_CURRENT_USER, settings, "Voicestat");
+  const std::string stored = Voicestat();
   const HWND label14 = GetDlgItem(main_, IDC_LABEL14);
   ClickLabel(label14);
   EXPECT_TRUE(WaitFor([&] { return Check1() == "unticked"; })) << Check1();
@@ -71,7 +70,7 @@ TEST_F(Access, EachControlReadsWithItsNameRoleAndStateAndTheSoundTextTicksTheBox
   EXPECT_TRUE(WaitFor([&] { return Check1() == "ticked"; })) << "double click: " << Check1();
   EXPECT_EQ(ReadMain(IDC_CHECK1), "Replace 'Empty Recycle Bin' sound. | check box | checked");
   Sleep(kSettleMs);
-  EXPECT_EQ(Show(HKEY_CURRENT_USER, settings, "Voicestat"), stored);
+  EXPECT_EQ(Voicestat(), stored);
   EXPECT_FALSE(FindMessageBox(app_.Id()));
 
   const HWND about = ClickAbout();

@@ -27,10 +27,6 @@ std::string VisibleButtons(HWND main) {
   return out;
 }
 
-std::string Voicestat() {
-  return Show(HKEY_CURRENT_USER, "Software\\Orvane's Software\\Kelvoro\\2.1", "Voicestat");
-}
-
 // Each family's tests are named by its version.
 std::string FamilyName(const ::testing::TestParamInfo<Family>& info) { return info.param.version; }
 
