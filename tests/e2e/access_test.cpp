@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 
 #include "res/resource.h"
 #include "scenario.h"
@@ -42,21 +43,19 @@ TEST_F(Access, EachControlReadsWithItsNameRoleAndStateAndTheSoundTextTicksTheBox
   EXPECT_EQ(ReadMain(IDC_CHECK1), "Replace 'Empty Recycle Bin' sound. | check box");
   ASSERT_NO_FATAL_FAILURE(ClickCheck1("ticked"));
   EXPECT_EQ(ReadMain(IDC_CHECK1), "Replace 'Empty Recycle Bin' sound. | check box | checked");
-  EXPECT_EQ(ReadMain(IDC_IMAGE6), "Recycle Bin now | graphic");
-  EXPECT_EQ(ReadMain(IDC_IMAGE3), "Recycle Bin when empty, after Apply | graphic");
-  EXPECT_EQ(ReadMain(IDC_IMAGE4), "Recycle Bin when full, after Apply | graphic");
-  for (const int art : {IDC_IMAGE1, IDC_IMAGE5, IDC_IMAGE2}) {
-    EXPECT_EQ(ReadMain(art), " | graphic | skipped") << art;
-  }
-  // The captions without their trailing blank.
-  EXPECT_EQ(ReadMain(IDC_COMMAND7), "Apply | button");
-  EXPECT_EQ(ReadMain(IDC_COMMAND1), "Apply | button | skipped") << "the set that start-up hides";
-  EXPECT_EQ(ReadMain(IDC_COMMAND6), "Restore Defaults | button");
-  EXPECT_EQ(ReadMain(IDC_COMMAND5), "About | button");
-  EXPECT_EQ(ReadMain(IDC_LABEL13), "http://orvane.example/ | link");
-  // A text is read by the system's own object for it, by its text.
-  EXPECT_EQ(ReadMain(IDC_LABEL5),
-            "Click 'Apply' to make the changes to the Recycle Bin. | the system's role");
+  // The captions without their trailing blank; a text is read by the system's own object for it.
+  // clang-format off
+  const std::pair<int, const char*> reads[] = {
+      {IDC_IMAGE6, "Recycle Bin now | graphic"}, {IDC_IMAGE1, " | graphic | skipped"},
+      {IDC_IMAGE3, "Recycle Bin when empty, after Apply | graphic"},
+      {IDC_IMAGE4, "Recycle Bin when full, after Apply | graphic"},
+      {IDC_IMAGE5, " | graphic | skipped"}, {IDC_IMAGE2, " | graphic | skipped"},
+      {IDC_COMMAND7, "Apply | button"}, {IDC_COMMAND1, "Apply | button | skipped"},  // hidden set
+      {IDC_COMMAND6, "Restore Defaults | button"}, {IDC_COMMAND5, "About | button"},
+      {IDC_LABEL13, "http://orvane.example/ | link"},
+      {IDC_LABEL5, "Click 'Apply' to make the changes to the Recycle Bin. | the system's role"}};
+  // clang-format on
+  for (const auto& [id, read] : reads) EXPECT_EQ(ReadMain(id), read) << "control " << id;
 
   // A click on the sound text ticks or clears the box as a click on the box does, a double click
   // twice, and nothing is written until Apply.

@@ -134,9 +134,7 @@ TEST_P(Language, EveryTextFromItsCatalogueFitsAndApplyWritesWhatEnglishWrites) {
 
   ASSERT_NO_FATAL_FAILURE(ClickCheck1("ticked"));
   EXPECT_EQ(Run(IDC_COMMAND7), "Kelvoro: " + texts[kApplied] + "\n");
-  const std::string folder = ProgramFolder();
-  EXPECT_EQ(Appearance(kWin10),
-            Appearance("Kelvoro", folder + "\\black.ico,0", folder + "\\white.ico,0"));
+  EXPECT_EQ(Appearance(kWin10), NewLook("Kelvoro"));
   EXPECT_EQ(CurrentSound(), ReplacementSound(REG_EXPAND_SZ));
 
   const HWND about = ClickAbout();
@@ -147,7 +145,7 @@ TEST_P(Language, EveryTextFromItsCatalogueFitsAndApplyWritesWhatEnglishWrites) {
   // Restore Defaults gives the bin the name Windows gives it here, and the rest as in English.
   Run(IDC_COMMAND6);
   std::cout << "the system's name for the bin: " << SystemBinName() << "\n";
-  EXPECT_EQ(Appearance(kWin10), Appearance(SystemBinName(), kStockEmpty, kStockFull));
+  EXPECT_EQ(Appearance(kWin10), StockLook(SystemBinName()));
   EXPECT_TRUE(app_.Close());
 }
 

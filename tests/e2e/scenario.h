@@ -145,10 +145,15 @@ inline std::string Appearance(const std::string& name, const std::string& empty,
   return Text(REG_SZ, name) + "; " + Text(REG_SZ, empty) + ", " + Text(REG_SZ, empty) + ", " +
          Text(REG_SZ, full);
 }
-
-// The stock icons, as Restore Defaults writes them.
-inline constexpr char kStockEmpty[] = "%SystemRoot%\\System32\\shell32.dll,31";
-inline constexpr char kStockFull[] = "%SystemRoot%\\System32\\shell32.dll,32";
+// Named `name`, with the program's icons in `folder`, or with the stock ones as Restore Defaults
+// writes them.
+inline std::string NewLook(const std::string& name, const std::string& folder = ProgramFolder()) {
+  return Appearance(name, folder + "\\black.ico,0", folder + "\\white.ico,0");
+}
+inline std::string StockLook(const std::string& name) {
+  return Appearance(name, "%SystemRoot%\\System32\\shell32.dll,31",
+                    "%SystemRoot%\\System32\\shell32.dll,32");
+}
 
 // The name this display language's Windows gives the Recycle Bin (UTF-8): the class's
 // LocalizedString as the system resolves it, read as the shell reads it; "Recycle Bin" in English
