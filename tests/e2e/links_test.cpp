@@ -76,8 +76,7 @@ class Links : public Scenario {
     for (std::string line; std::getline(file, line);) lines.push_back(line);
     return lines;
   }
-  // Waits until the record holds `count` addresses; Settled then gives any more time and returns
-  // it.
+  // Waits until the record holds `count` addresses; Settled lets any more come and reads it.
   void AwaitRecord(std::size_t count) const {
     WaitFor([&] { return Record().size() >= count; }, kBrowserTimeoutMs);
   }

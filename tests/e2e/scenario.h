@@ -145,8 +145,7 @@ inline std::string Appearance(const std::string& name, const std::string& empty,
   return Text(REG_SZ, name) + "; " + Text(REG_SZ, empty) + ", " + Text(REG_SZ, empty) + ", " +
          Text(REG_SZ, full);
 }
-// Named `name`, with the program's icons in `folder`, or with the stock ones as Restore Defaults
-// writes them.
+// Named `name`, with the program's icons in `folder` or with the stock ones.
 inline std::string NewLook(const std::string& name, const std::string& folder = ProgramFolder()) {
   return Appearance(name, folder + "\\black.ico,0", folder + "\\white.ico,0");
 }

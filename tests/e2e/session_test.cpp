@@ -27,7 +27,6 @@ std::string VisibleButtons(HWND main) {
   return out;
 }
 
-// Each family's tests are named by its version.
 std::string FamilyName(const ::testing::TestParamInfo<Family>& info) { return info.param.version; }
 
 // ---- Per family, a session: the start, Apply with the sound ticked (by a click, then by Enter
