@@ -1,12 +1,9 @@
 // The About window: one, brought to the front by a second click, taking no input behind
 // Apply's message, centred when reopened, living on after the main window; the program ends with
 // it.
-#include <windows.h>
-
 #include <cstdlib>
 #include <string>
 
-#include "res/resource.h"
 #include "scenario.h"
 
 namespace kelvoro::e2e {

@@ -1,12 +1,9 @@
 // What a screen reader reads of each control, from this process as a screen reader reads it
 // (Microsoft Active Accessibility: the object each control gives for its client area), and the
 // sound text as the box's label. The links by keyboard are in links_test.cpp.
-#include <windows.h>
-
 #include <string>
 #include <utility>
 
-#include "res/resource.h"
 #include "scenario.h"
 
 namespace kelvoro::e2e {

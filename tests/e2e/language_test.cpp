@@ -1,8 +1,6 @@
 // The program in the display language this driver runs in, which it inherits (under Wine the one
 // LANG names; test.sh runs this once in each of the program's languages): the texts of that
 // language's catalogue, every control in its place, and Apply's writes as in English.
-#include <windows.h>
-
 #include <algorithm>
 #include <iostream>
 #include <iterator>
@@ -10,21 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "res/resource.h"
 #include "scenario.h"
 
 namespace kelvoro::e2e {
 namespace {
 
 // A catalogue line for each text, in the program's order of its texts.
-enum Line {
-  kSoundOption = 3,
-  kApply = 5,
-  kBinName = 8,
-  kAboutTitle = 12,
-  kFreeware = 13,
-  kApplied = 20
-};
+constexpr int kSoundOption = 3, kApply = 5, kBinName = 8;
+constexpr int kAboutTitle = 12, kFreeware = 13, kApplied = 20;
 
 // The languages of the program's catalogues, its resources IDR_CATALOGUE_DE onwards in this
 // order; English is built in.

@@ -1,8 +1,6 @@
 // The web links, under Wine only: its scratch prefix may lose the browser automation object.
 // The default browser is a script that records each address it is given (test.sh names it and
 // its record, as Unix paths, in KELVORO_BROWSER_RECORDER and KELVORO_BROWSER_RECORD).
-#include <windows.h>
-
 #include <algorithm>
 #include <cstddef>
 #include <cstdlib>
@@ -10,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "res/resource.h"
 #include "scenario.h"
 
 namespace kelvoro::e2e {

@@ -1,14 +1,11 @@
 // Display scales, under Wine only (Windows takes a new scale at the next sign-in): started at
 // 96, 144 and 192 dpi, the main window lays its controls out at that DPI and draws each picture at
 // its size there; a WM_DPICHANGED lays the running window out again for the new DPI.
-#include <windows.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "res/resource.h"
 #include "scenario.h"
 
 namespace kelvoro::e2e {

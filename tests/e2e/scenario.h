@@ -1,7 +1,8 @@
 #pragma once
 
-// What the scenarios share: the registry as the program's runs leave it, the registry of a first
-// run, and the Scenario fixture with the Windows families it runs under.
+// What the scenarios share, with the driver and the program's control identifiers: the registry
+// as the program's runs leave it, the registry of a first run, and the Scenario fixture with the
+// Windows families it runs under.
 #include <fstream>
 #include <string>
 

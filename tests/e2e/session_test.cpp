@@ -1,10 +1,7 @@
 // Per family, a session of the program and Apply from a folder of any name; and the install
 // test's scenario.
-#include <windows.h>
-
 #include <string>
 
-#include "res/resource.h"
 #include "scenario.h"
 
 namespace kelvoro::e2e {
