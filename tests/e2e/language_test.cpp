@@ -96,14 +96,11 @@ TEST_P(Language, EveryTextFromItsCatalogueFitsAndApplyWritesWhatEnglishWrites) {
   const int catalogue_id = CatalogueId();
   std::cout << "display language " << std::hex << GetUserDefaultUILanguage() << std::dec
             << ", catalogue " << catalogue_id << "\n";
-  std::map<int, std::string> texts{
-      {kSoundOption, "Replace 'Empty Recycle Bin' sound."},
-      {kApply, "Apply "},
-      {kAboutTitle, "About"},
-      {kFreeware, "Freeware"},
-      {kApplied,
-       "The changes have been made to the Recycle Bin successfully. Press 'F5'(Refresh) Key "
-       "several times on the Desktop to Display the changes."}};
+  std::map<int, std::string> texts{{kSoundOption, "Replace 'Empty Recycle Bin' sound."},
+                                   {kApply, "Apply "},
+                                   {kAboutTitle, "About"},
+                                   {kFreeware, "Freeware"},
+                                   {kApplied, kAppliedMessage}};
   if (catalogue_id != 0) {
     const std::vector<std::string> catalogue = CatalogueOf(catalogue_id);
     ASSERT_GT(catalogue.size(), static_cast<std::size_t>(kApplied));

@@ -107,6 +107,11 @@ inline std::string Voicestat() {
   return Show(HKEY_CURRENT_USER, "Software\\Orvane's Software\\Kelvoro\\2.1", "Voicestat");
 }
 
+// Apply's message in English.
+inline constexpr char kAppliedMessage[] =
+    "The changes have been made to the Recycle Bin successfully. Press 'F5'(Refresh) Key several "
+    "times on the Desktop to Display the changes.";
+
 // The "Empty Recycle Bin" sound as it is now, and as Apply with the box ticked makes it.
 inline std::string CurrentSound() {
   return Show(HKEY_CURRENT_USER, "AppEvents\\Schemes\\Apps\\Explorer\\EmptyRecycleBin\\.Current");

@@ -7,9 +7,7 @@
 namespace kelvoro::e2e {
 namespace {
 
-const char kApplied[] =
-    "Kelvoro: The changes have been made to the Recycle Bin successfully. Press 'F5'(Refresh) Key "
-    "several times on the Desktop to Display the changes.\n";
+const std::string kApplied = "Kelvoro: " + std::string(kAppliedMessage) + "\n";
 const char kRestored[] =
     "Kelvoro: Recycle Bin defaults restored. Press 'F5'(Refresh) Key several times on the Desktop "
     "to Display the changes.\n";
