@@ -46,27 +46,23 @@ reg_get() {
   python3 - "$WINEPREFIX/drive_c/reg_get.reg" "${2:-}" <<'PY'
 import re, sys
 text = re.sub(r"\\\n\s*", "", open(sys.argv[1], encoding="utf-16").read())
-def unquote(text):  # a quoted .reg string without its opening quote: (its text, what follows "=")
-    out, i = "", 0
-    while text[i] != '"':
-        i += text[i] == "\\"
-        out, i = out + text[i], i + 1
-    return out, text[i + 2:]
+quoted = r'"((?:[^"\\]|\\.)*)"'  # a .reg string: its backslashes and quotes escaped
+def unescape(string):
+    return re.sub(r"\\(.)", r"\1", string)
 for line in text.split("\n[")[1].split("\n")[1:]:  # the key's own values, up to its first subkey
-    if not line.startswith(("@=", '"')):
+    value = re.fullmatch(r'(?:@|%s)=(?:%s|dword:(\w+)|hex\(2\):(.*)|(.*))' % (quoted, quoted), line)
+    if not value or unescape(value[1] or "").lower() != sys.argv[2].lower():
         continue
-    name, data = ("", line[2:]) if line[0] == "@" else unquote(line[1:])
-    if name.lower() != sys.argv[2].lower():
-        continue
-    if data.startswith('"'):
-        print("REG_SZ|" + unquote(data[1:])[0])
-    elif data.startswith("dword:"):
-        print("REG_DWORD|0x%x" % int(data[6:], 16))
-    elif data.startswith("hex(2):"):
-        text = bytes.fromhex(data[7:].replace(",", "")).decode("utf-16-le")
+    string, dword, expand, other = value.groups()[1:]
+    if string is not None:
+        print("REG_SZ|" + unescape(string))
+    elif dword:
+        print("REG_DWORD|0x%x" % int(dword, 16))
+    elif expand is not None:
+        text = bytes.fromhex(expand.replace(",", "")).decode("utf-16-le")
         print("REG_EXPAND_SZ|" + text.rstrip("\0"))
     else:
-        print("other|" + data)
+        print("other|" + other)
     sys.exit()
 print("<missing>")
 PY
