@@ -7,16 +7,9 @@ fail() { failed=$((failed + 1)); echo "FAIL: $1${2:+ ($2)}"; }
 expect() { # DESCRIPTION ACTUAL EXPECTED
   if [ "$2" = "$3" ]; then pass "$1"; else fail "$1" "got '$2', want '$3'"; fi
 }
-check() { # DESCRIPTION COMMAND...: passes when the command succeeds
-  local what=$1
-  shift
-  if "$@" >/dev/null 2>&1; then pass "$what"; else fail "$what"; fi
-}
-refute() { # DESCRIPTION COMMAND...: passes when the command fails
-  local what=$1
-  shift
-  if "$@" >/dev/null 2>&1; then fail "$what"; else pass "$what"; fi
-}
+# DESCRIPTION COMMAND...: check passes when the command succeeds, refute when it fails.
+check() { if "${@:2}" >/dev/null 2>&1; then pass "$1"; else fail "$1"; fi; }
+refute() { if "${@:2}" >/dev/null 2>&1; then fail "$1"; else pass "$1"; fi; }
 all_hold() { # DESCRIPTION TEST ITEM...: one check that TEST ITEM succeeds for every ITEM
   local what=$1 test=$2 item bad=()
   shift 2

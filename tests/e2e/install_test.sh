@@ -1,27 +1,20 @@
 #!/usr/bin/env bash
-# End-to-end check of a setup and its uninstaller under Wine:
-#   tests/e2e/install_test.sh win32|win64|wow64
-# win32 and win64 test that build's setup in a prefix of its own bitness; wow64 tests the 32-bit
-# setup in the 64-bit prefix, as most users run it on 64-bit Windows (it needs a host that runs
-# 32-bit code: elsewhere it prints "SKIPPED: <reason>" and exits 77), and there the 64-bit setup
-# beside it. The setup comes from build/package (KELVORO_SETUP names another); the scratch prefix
-# is build/wine/install-test-<suite>. Rounds of silent install, Apply and silent uninstall, each
-# described where it starts. Prints PASS/FAIL lines and "N passed, M failed"; exits non-zero on
-# any failure.
+# End-to-end check of a setup and its uninstaller under Wine: install_test.sh win32|win64|wow64.
+# win32 and win64 test that build's setup in a prefix of its own bitness; wow64 the 32-bit setup in
+# the 64-bit prefix, as most users run it (on a host that runs no 32-bit code it prints "SKIPPED:
+# <reason>" and exits 77), then the 64-bit setup beside it. The setup comes from build/package
+# (KELVORO_SETUP names another), the scratch prefix is build/wine/install-test-<suite>. Rounds of
+# silent install, Apply and silent uninstall, each described where it starts; PASS/FAIL lines and
+# "N passed, M failed", a non-zero exit on any failure.
 set -uo pipefail
 
 root=$(cd "$(dirname "$0")/../.." && pwd)
 # shellcheck source=../../scripts/wine-env.sh
 source "$root/scripts/wine-env.sh"
 suite=${1:?usage: install_test.sh win32|win64|wow64}
-case $suite in
-  win32 | win64) use_build "$suite" ;;
-  wow64)
-    host_runs_32bit || { echo "SKIPPED: wow64 install test: $(kelvoro_no_32bit_reason)"; exit 77; }
-    use_build win64
-    ;;
-  *) use_build "$suite" || exit 2 ;;
-esac
+[ "$suite" != wow64 ] || host_runs_32bit ||
+  { echo "SKIPPED: wow64 install test: $(kelvoro_no_32bit_reason)"; exit 77; }
+use_build "${suite/#wow64/win64}" || exit 2
 # shellcheck source=../checks.sh
 source "$root/tests/checks.sh"
 # Folder names and registry data pass between Linux and Wine as UTF-8.
@@ -34,13 +27,10 @@ UNINSTALL32='HKEY_LOCAL_MACHINE\Software\Wow6432Node\Microsoft\Windows\CurrentVe
 # use_setup x86|x64: the setup the rounds work with, its program's test driver, where it installs
 # and registers, and its Add/Remove name (which its shortcut carries too).
 use_setup() {
-  local package=$root/build/package
-  if [ "$1" = x64 ]; then
-    setup=$package/Kelvoro-2.1-x64-setup.exe driver=$root/build/win64/e2e/kelvoro_e2e.exe
-    arp="$UNINSTALL\\Kelvoro 2.1" program_files='C:\Program Files' display='Kelvoro 2.1 (64-bit)'
-  else
-    setup=$package/Kelvoro-2.1-setup.exe driver=$root/build/win32/e2e/kelvoro_e2e.exe
-    arp="$UNINSTALL\\Kelvoro 2.1" program_files='C:\Program Files' display='Kelvoro 2.1'
+  setup=$root/build/package/Kelvoro-2.1-x64-setup.exe driver=$root/build/win64/e2e/kelvoro_e2e.exe
+  arp="$UNINSTALL\\Kelvoro 2.1" program_files='C:\Program Files' display='Kelvoro 2.1 (64-bit)'
+  if [ "$1" = x86 ]; then
+    setup=${setup/-x64-setup/-setup} driver=${driver/\/win64\//\/win32\/} display='Kelvoro 2.1'
     [ "$suite" = wow64 ] && arp="$UNINSTALL32\\Kelvoro 2.1" program_files='C:\Program Files (x86)'
   fi
   [ "$1" != "$main_setup" ] || setup=${KELVORO_SETUP:-$setup}
@@ -55,35 +45,24 @@ reg_get() {
   wine reg export "$1" 'C:\reg_get.reg' /y >/dev/null 2>&1 || { echo "<no key>"; return; }
   python3 - "$WINEPREFIX/drive_c/reg_get.reg" "${2:-}" <<'PY'
 import re, sys
-lines = re.sub(r"\\\n\s*", "", open(sys.argv[1], encoding="utf-16").read()).split("\n")
-def unquote(text):  # a quoted .reg string without its opening quote: (its text, what follows)
-    out, i = "", 0
-    while text[i] != '"':
-        i += text[i] == "\\"
-        out, i = out + text[i], i + 1
-    return out, text[i + 1:]
-start = next(n for n, line in enumerate(lines) if line.startswith("["))
-for line in lines[start + 1:]:  # the key's own values, up to its first subkey
-    if line.startswith("["):
-        break
-    if not line.startswith(("@=", '"')):
+text = re.sub(r"\\\n\s*", "", open(sys.argv[1], encoding="utf-16").read())
+quoted = r'"((?:[^"\\]|\\.)*)"'  # a .reg string: its backslashes and quotes escaped
+def unescape(string):
+    return re.sub(r"\\(.)", r"\1", string)
+for line in text.split("\n[")[1].split("\n")[1:]:  # the key's own values, up to its first subkey
+    value = re.fullmatch(r'(?:@|%s)=(?:%s|dword:(\w+)|hex\(2\):(.*)|(.*))' % (quoted, quoted), line)
+    if not value or unescape(value[1] or "").lower() != sys.argv[2].lower():
         continue
-    if line.startswith("@="):
-        name, data = "", line[2:]
-    else:
-        name, data = unquote(line[1:])
-        data = data[1:]  # after the "="
-    if name.lower() != sys.argv[2].lower():
-        continue
-    if data.startswith('"'):
-        print("REG_SZ|" + unquote(data[1:])[0])
-    elif data.startswith("dword:"):
-        print("REG_DWORD|0x%x" % int(data[6:], 16))
-    elif data.startswith("hex(2):"):
-        text = bytes.fromhex(data[7:].replace(",", "")).decode("utf-16-le")
+    string, dword, expand, other = value.groups()[1:]
+    if string is not None:
+        print("REG_SZ|" + unescape(string))
+    elif dword:
+        print("REG_DWORD|0x%x" % int(dword, 16))
+    elif expand is not None:
+        text = bytes.fromhex(expand.replace(",", "")).decode("utf-16-le")
         print("REG_EXPAND_SZ|" + text.rstrip("\0"))
     else:
-        print("other|" + data)
+        print("other|" + other)
     sys.exit()
 print("<missing>")
 PY
@@ -129,13 +108,10 @@ exists() { [ -e "$1" ]; }
 gone() { [ ! -e "$1" ]; }
 key_gone() { ! wine reg query "$1" >/dev/null 2>&1; }
 signed() { osslsigncode verify -CAfile "$cafile" -in "$1"; }
-# The Add/Remove entries whose name starts with Kelvoro, in both registry views, one a line.
+# The Add/Remove entries whose name starts with Kelvoro, in both registry views: "KEY|NAME" lines.
 kelvoro_entries() {
-  local view
-  for view in "$UNINSTALL" "$UNINSTALL32"; do
-    wine reg query "$view" /s 2>/dev/null | tr -d '\r' |
-      awk '/^HKEY/ { key = $0 } /^    DisplayName    REG_SZ    Kelvoro/ { print key }'
-  done
+  { wine reg query "$UNINSTALL" /s; wine reg query "$UNINSTALL32" /s; } 2>/dev/null | tr -d '\r' |
+    awk -F'    ' '/^HKEY/ { key = $0 } $2 == "DisplayName" && $4 ~ /^Kelvoro/ { print key "|" $4 }'
 }
 # Where the setup in use installed, once its entry names the folder: instdir (Windows path),
 # instdir_unix, and files: the program folder's files and the Start menu shortcut.
@@ -195,6 +171,13 @@ uninstall_silently() { # [inplace] [shared]
   fi
 }
 
+# Wine keeps a key made under HKEY_USERS only while its wineserver runs, so one must stay up from
+# then on. Debian's Wine starts its server with -p0 (it ends as soon as Wine is idle), and
+# "wineserver -p" changes nothing while that one runs: let it end, then start one that stays.
+keep_server() { # LABEL
+  timeout 180 wineserver -w
+  wineserver -p || fail "$1: a wineserver that keeps running"
+}
 # The installed files' checksums and the Add/Remove entry's, as exported.
 installed_state() {
   (cd "$instdir_unix" && sha256sum -- *) && sha256sum <"$wav"
@@ -231,16 +214,16 @@ if entry=$(python3 "$root/tests/package/winget_test.py" arp "$main_setup" "${arp
   expect_values "A: the Add/Remove entry is the winget manifest's, value for value" <<<"$entry"
 else fail "A: the winget manifest names the setup's Add/Remove entry" "$entry"; fi
 english=$(installed_state)
-all_hold "A: setup, installed program and uninstaller signed" signed \
-  "$setup" "$instdir_unix/Kelvoro 2.1.exe" "$instdir_unix/uninstall.exe"
+all_hold "A: installed program and uninstaller signed" signed \
+  "$instdir_unix/"{"Kelvoro 2.1.exe",uninstall.exe}
 size_kb=$((($(cat "$instdir_unix"/* "$wav" | wc -c) + 1023) / 1024)) # with dravik.wav
 apply_installed A
 # Over the installed program and what it applied, as an upgrade or a repair goes.
 run_setup "A, again"
-expect "A: one Add/Remove entry after two installs" "$(kelvoro_entries)" "$arp"
+expect "A: one Add/Remove entry, with its name, after two installs" "$(kelvoro_entries)" \
+  "$arp|$display"
 all_hold "A: files and shortcut still installed" exists "$wav" "${files[@]}"
 expect_values "A: Add/Remove entry (size in KB); Apply wrote the icon, name and sound" <<EOF
-$arp|DisplayName|REG_SZ|$display
 $arp|UninstallString|REG_SZ|"$instdir\\uninstall.exe"
 $arp|QuietUninstallString|REG_SZ|"$instdir\\uninstall.exe" /S
 $arp|EstimatedSize|REG_DWORD|$(printf '0x%x' "$size_kb")
@@ -296,11 +279,7 @@ install_round C "a folder the code page cannot write, applied from; %SystemRoot%
 apply_installed C
 expect_values "C: Apply wrote the exact folder" < <(apply_icons "$BIN_NT" "$instdir")
 wine reg delete "$SOUND\\.Default" /ve /f >/dev/null 2>&1
-# Wine keeps a key made under HKEY_USERS only while its wineserver runs, so one must stay up from
-# here on. Debian's Wine starts its server with -p0 (it ends as soon as Wine is idle), and
-# "wineserver -p" changes nothing while that one runs: let it end, then start one that stays.
-timeout 180 wineserver -w
-wineserver -p || fail "C: a wineserver that keeps running"
+keep_server C
 set_values <<EOF
 $SOUND\\.Current||REG_EXPAND_SZ|%SystemRoot%\\media\\dravik.wav
 $(apply_icons "$OTHER\\$BIN_KEY" "$instdir")
@@ -321,36 +300,25 @@ EOF
 wineserver -k # it would keep "wineserver -w" waiting; the registry is saved
 # Both setups on one machine: each program applies, and each uninstaller leaves the other's
 # install, and the files and sound it shares, working.
-use_setup x64
-arp64=$arp
-use_setup x86
 arp32=$arp
 install_round D "the 32-bit setup, then the 64-bit one beside it"
 use_setup x64
 run_setup "D, 64-bit"
 find_install
-instdir64=$instdir
+instdir64=$instdir arp64=$arp
 all_hold "D: 64-bit files and shortcut installed, the 32-bit ones kept" exists "${files[@]}" \
   "$(find "$WINEPREFIX/drive_c" -ipath '*/start menu/programs/kelvoro 2.1.lnk')" \
   "$(winepath -u 'C:\Program Files (x86)\Kelvoro 2.1\Kelvoro 2.1.exe')"
-expect "D: two Add/Remove entries, one in each view" "$(kelvoro_entries)" "$arp64
-$arp32"
-expect_values "D: each entry names its build" <<EOF
-$arp64|DisplayName|REG_SZ|Kelvoro 2.1 (64-bit)
-$arp32|DisplayName|REG_SZ|Kelvoro 2.1
-EOF
-use_setup x86
-find_install
+expect "D: two Add/Remove entries, one in each view, each naming its build" "$(kelvoro_entries)" \
+  "$arp64|Kelvoro 2.1 (64-bit)
+$arp32|Kelvoro 2.1"
+use_setup x86 && find_install
 label="D (32-bit first)"
 apply_installed "$label"
-# Another signed-in account applied the 64-bit program; its key needs a wineserver that stays
-# (see round C).
-timeout 180 wineserver -w
-wineserver -p || fail "D: a wineserver that keeps running"
+keep_server D # another signed-in account applied the 64-bit program
 set_values < <(apply_icons "$OTHER\\$BIN_KEY" "$instdir64")
 uninstall_silently inplace shared
-use_setup x64
-find_install
+use_setup x64 && find_install
 all_hold "D: the 64-bit install intact" exists "${files[@]}"
 expect_values "D: its own icons and name back; the other program's look and the sound kept" <<EOF
 $(stock_bin "$BIN_NT")

@@ -1,23 +1,11 @@
 #!/usr/bin/env python3
 """Checks the winget manifest that scripts/package.sh writes beside the setups (build/package, or
 KELVORO_PACKAGE_DIR): YAML of one package version and schema, hashes of the setups packaged with it,
-a locale for each catalogue with the program's own tagline.
+a locale for each catalogue with the program's own tagline. "winget_test.py arp ARCH UNINSTALL"
+prints instead the values of the Add/Remove entry that ARCH's installer names under the UNINSTALL
+key, as install_test.sh's "KEY|NAME|TYPE|DATA" lines."""
 
-    winget_test.py                     the checks (test.sh runs them through scripts/results.py)
-    winget_test.py arp ARCH UNINSTALL  the values of the Add/Remove entry that ARCH's installer
-                                       names under the UNINSTALL key, as install_test.sh's
-                                       "KEY|NAME|TYPE|DATA" lines
-"""
-
-import glob
-import hashlib
-import json
-import os
-import re
-import struct
-import sys
-import unittest
-
+import glob, hashlib, json, os, pathlib, re, struct, sys, unittest
 import yaml
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
@@ -27,16 +15,17 @@ REQUIRED = {"version": {"DefaultLocale"}, "installer": {"Installers"}, "locale":
             "defaultLocale": {"Publisher", "PackageName", "License", "ShortDescription"}}
 
 
+def text(*path):
+    return pathlib.Path(*path).read_text(encoding="utf-8")
+
+
 def manifest():
     """(version, {file name: (first line, document)}) of the package's one version folder."""
     folders = glob.glob(os.path.join(PACKAGE, "manifests", "o", "Orvane", "Kelvoro", "*"))
     if len(folders) != 1:
         raise AssertionError("not one version folder of Orvane.Kelvoro: %s" % folders)
-    files = {}
-    for path in glob.glob(os.path.join(folders[0], "*")):
-        with open(path, encoding="utf-8") as source:
-            text = source.read()
-        files[os.path.basename(path)] = (text.split("\n", 1)[0], yaml.safe_load(text))
+    texts = {os.path.basename(path): text(path) for path in glob.glob(folders[0] + "/*")}
+    files = {name: (t.split("\n", 1)[0], yaml.safe_load(t)) for name, t in texts.items()}
     return os.path.basename(folders[0]), files
 
 
@@ -72,13 +61,12 @@ class WingetManifest(unittest.TestCase):
 
     def test_installers_are_the_setups_packaged_with_them(self):
         installer, = of_type(self.files, "installer")
-        with open(os.path.join(PACKAGE, "SHA256SUMS")) as sums:
-            listed = {name.strip(): digest for digest, name in (l.split(None, 1) for l in sums)}
+        sums = text(PACKAGE, "SHA256SUMS").splitlines()
+        listed = {name.strip(): digest for digest, name in (l.split(None, 1) for l in sums)}
         machines = {}
         for setup in installer["Installers"]:
             name = setup["InstallerUrl"].rsplit("/", 1)[1]
-            with open(os.path.join(PACKAGE, name), "rb") as artefact:
-                data = artefact.read()
+            data = pathlib.Path(PACKAGE, name).read_bytes()
             digest = setup["InstallerSha256"].lower()
             self.assertEqual((digest, digest), (hashlib.sha256(data).hexdigest(), listed[name]))
             self.assertIn(b"NullsoftInst", data)  # the data header of an NSIS setup
@@ -95,11 +83,9 @@ class WingetManifest(unittest.TestCase):
         def language(tag):  # the catalogue of a locale: pt-BR -> pt_BR, de-DE -> de
             full = tag.replace("-", "_")
             return full if os.path.exists(os.path.join(LANG, full + ".po")) else tag.split("-")[0]
-        with open(os.path.join(LANG, "kelvoro.pot"), encoding="utf-8") as pot:
-            wanted = {"en": tagline(pot.read(), 1)}
-        for path in glob.glob(os.path.join(LANG, "*.po")):
-            with open(path, encoding="utf-8") as po:
-                wanted[os.path.basename(path)[:-3]] = tagline(po.read(), 2)
+        wanted = {os.path.basename(path)[:-3]: tagline(text(path), 2)
+                  for path in glob.glob(os.path.join(LANG, "*.po"))}
+        wanted["en"] = tagline(text(LANG, "kelvoro.pot"), 1)
         docs = of_type(self.files, "defaultLocale") + of_type(self.files, "locale")
         self.assertEqual(len(docs), len(wanted))
         got = {language(d["PackageLocale"]): d["ShortDescription"] for d in docs}

@@ -2,13 +2,7 @@
 """Tests of check_pe.py: well-made executables pass, 32-bit and 64-bit, and each deliberate flaw
 fails the check that names it. Built by MinGW-w64 in a throwaway folder. Run: python3 <this file>"""
 
-import os
-import pathlib
-import shutil
-import subprocess
-import sys
-import tempfile
-import unittest
+import os, pathlib, shutil, subprocess, sys, tempfile, unittest
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 CHECKER = str(ROOT / "scripts" / "check_pe.py")
