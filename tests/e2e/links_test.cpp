@@ -1,6 +1,8 @@
 // The web links, under Wine only: its scratch prefix may lose the browser automation object.
 // The default browser is a script that records each address it is given (test.sh names it and
 // its record, as Unix paths, in KELVORO_BROWSER_RECORDER and KELVORO_BROWSER_RECORD).
+#include <windows.h>
+
 #include <algorithm>
 #include <cstddef>
 #include <cstdlib>
@@ -8,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "res/resource.h"
 #include "scenario.h"
 
 namespace kelvoro::e2e {
@@ -73,11 +76,15 @@ class Links : public Scenario {
     for (std::string line; std::getline(file, line);) lines.push_back(line);
     return lines;
   }
-  // Waits until the record holds `count` addresses; Settled lets any more come and reads it.
+  // Waits until the record holds `count` addresses; and, settled, returns it.
   void AwaitRecord(std::size_t count) const {
     WaitFor([&] { return Record().size() >= count; }, kBrowserTimeoutMs);
   }
-  Lines Settled(std::size_t count) const { return AwaitRecord(count), Sleep(kSettleMs), Record(); }
+  Lines Settled(std::size_t count) const {
+    AwaitRecord(count);
+    Sleep(kSettleMs);
+    return Record();
+  }
 
   std::string record_;
   std::vector<HWND> before_;
@@ -109,7 +116,9 @@ TEST_F(Links, EachLinkOpensItsAddressOnceByEitherWay) {
   ClickLabel(label8);
   AwaitRecord(2);
   // Any program may give a window another text; the link keeps its laid-out address.
-  Send(label8, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L" http://elsewhere.example/"));
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutA(label8, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(" http://elsewhere.example/"),
+                      SMTO_ABORTIFHUNG, kUiTimeoutMs, &ignored);
   ClickLabel(label8);
   AwaitRecord(3);
   ClickLabel(GetDlgItem(about, IDC_ABOUT_LABEL9));
