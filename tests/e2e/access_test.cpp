@@ -1,11 +1,9 @@
 // What a screen reader reads of each control, from this process as a screen reader reads it
 // (Microsoft Active Accessibility: the object each control gives for its client area), and the
 // sound text as the box's label. The links by keyboard are in links_test.cpp.
-#include <windows.h>
-
 #include <string>
+#include <utility>
 
-#include "res/resource.h"
 #include "scenario.h"
 
 namespace kelvoro::e2e {
@@ -42,26 +40,23 @@ TEST_F(Access, EachControlReadsWithItsNameRoleAndStateAndTheSoundTextTicksTheBox
   EXPECT_EQ(ReadMain(IDC_CHECK1), "Replace 'Empty Recycle Bin' sound. | check box");
   ASSERT_NO_FATAL_FAILURE(ClickCheck1("ticked"));
   EXPECT_EQ(ReadMain(IDC_CHECK1), "Replace 'Empty Recycle Bin' sound. | check box | checked");
-  EXPECT_EQ(ReadMain(IDC_IMAGE6), "Recycle Bin now | graphic");
-  EXPECT_EQ(ReadMain(IDC_IMAGE3), "Recycle Bin when empty, after Apply | graphic");
-  EXPECT_EQ(ReadMain(IDC_IMAGE4), "Recycle Bin when full, after Apply | graphic");
-  for (const int art : {IDC_IMAGE1, IDC_IMAGE5, IDC_IMAGE2}) {
-    EXPECT_EQ(ReadMain(art), " | graphic | skipped") << art;
-  }
-  // The captions without their trailing blank.
-  EXPECT_EQ(ReadMain(IDC_COMMAND7), "Apply | button");
-  EXPECT_EQ(ReadMain(IDC_COMMAND1), "Apply | button | skipped") << "the set that start-up hides";
-  EXPECT_EQ(ReadMain(IDC_COMMAND6), "Restore Defaults | button");
-  EXPECT_EQ(ReadMain(IDC_COMMAND5), "About | button");
-  EXPECT_EQ(ReadMain(IDC_LABEL13), "http://orvane.example/ | link");
-  // A text is read by the system's own object for it, by its text.
-  EXPECT_EQ(ReadMain(IDC_LABEL5),
-            "Click 'Apply' to make the changes to the Recycle Bin. | the system's role");
+  // The captions without their trailing blank; a text is read by the system's own object for it.
+  // clang-format off
+  const std::pair<int, const char*> reads[] = {
+      {IDC_IMAGE6, "Recycle Bin now | graphic"}, {IDC_IMAGE1, " | graphic | skipped"},
+      {IDC_IMAGE3, "Recycle Bin when empty, after Apply | graphic"},
+      {IDC_IMAGE4, "Recycle Bin when full, after Apply | graphic"},
+      {IDC_IMAGE5, " | graphic | skipped"}, {IDC_IMAGE2, " | graphic | skipped"},
+      {IDC_COMMAND7, "Apply | button"}, {IDC_COMMAND1, "Apply | button | skipped"},  // hidden set
+      {IDC_COMMAND6, "Restore Defaults | button"}, {IDC_COMMAND5, "About | button"},
+      {IDC_LABEL13, "http://orvane.example/ | link"},
+      {IDC_LABEL5, "Click 'Apply' to make the changes to the Recycle Bin. | the system's role"}};
+  // clang-format on
+  for (const auto& [id, read] : reads) EXPECT_EQ(ReadMain(id), read) << "control " << id;
 
   // A click on the sound text ticks or clears the box as a click on the box does, a double click
   // twice, and nothing is written until Apply.
-  const char settings[] = "Software\\Orvane's Software\\Kelvoro\\2.1";
-  const std::string stored = Show(HKEY_CURRENT_USER, settings, "Voicestat");
+  const std::string stored = Voicestat();
   const HWND label14 = GetDlgItem(main_, IDC_LABEL14);
   ClickLabel(label14);
   EXPECT_TRUE(WaitFor([&] { return Check1() == "unticked"; })) << Check1();
@@ -71,7 +66,7 @@ TEST_F(Access, EachControlReadsWithItsNameRoleAndStateAndTheSoundTextTicksTheBox
   EXPECT_TRUE(WaitFor([&] { return Check1() == "ticked"; })) << "double click: " << Check1();
   EXPECT_EQ(ReadMain(IDC_CHECK1), "Replace 'Empty Recycle Bin' sound. | check box | checked");
   Sleep(kSettleMs);
-  EXPECT_EQ(Show(HKEY_CURRENT_USER, settings, "Voicestat"), stored);
+  EXPECT_EQ(Voicestat(), stored);
   EXPECT_FALSE(FindMessageBox(app_.Id()));
 
   const HWND about = ClickAbout();

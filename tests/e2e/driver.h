@@ -58,12 +58,19 @@ inline bool WaitFor(const std::function<bool()>& done, DWORD timeout_ms = kUiTim
   return true;
 }
 
-// A window's text in UTF-8, asked with a timeout: a hung program must not hang the driver.
+// Sent with a timeout: a hung program must not hang the driver. False if it was not answered.
+inline bool Send(HWND window, UINT message, WPARAM wparam = 0, LPARAM lparam = 0,
+                 DWORD_PTR* result = nullptr) {
+  DWORD_PTR ignored = 0;
+  return SendMessageTimeoutW(window, message, wparam, lparam, SMTO_ABORTIFHUNG, kUiTimeoutMs,
+                             result ? result : &ignored) != 0;
+}
+
+// A window's text in UTF-8.
 inline std::string TextOf(HWND window) {
   wchar_t text[1024] = {};
   DWORD_PTR length = 0;
-  SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
-                      kUiTimeoutMs, &length);
+  Send(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), &length);
   return Utf8(std::wstring(text, std::min<DWORD_PTR>(length, 1023)));
 }
 

@@ -1,28 +1,21 @@
 // The program in the display language this driver runs in, which it inherits (under Wine the one
 // LANG names; test.sh runs this once in each of the program's languages): the texts of that
 // language's catalogue, every control in its place, and Apply's writes as in English.
-#include <windows.h>
-
+#include <algorithm>
 #include <iostream>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
 
-#include "res/resource.h"
 #include "scenario.h"
 
 namespace kelvoro::e2e {
 namespace {
 
 // A catalogue line for each text, in the program's order of its texts.
-enum Line {
-  kSoundOption = 3,
-  kApply = 5,
-  kBinName = 8,
-  kAboutTitle = 12,
-  kFreeware = 13,
-  kApplied = 20
-};
+constexpr int kSoundOption = 3, kApply = 5, kBinName = 8;
+constexpr int kAboutTitle = 12, kFreeware = 13, kApplied = 20;
 
 // The languages of the program's catalogues, its resources IDR_CATALOGUE_DE onwards in this
 // order; English is built in.
@@ -32,40 +25,32 @@ constexpr WORD kCatalogueLanguages[] = {LANG_GERMAN,     LANG_FRENCH,   LANG_SPA
 
 // The lines of the program's catalogue `resource` in UTF-8, escapes resolved.
 std::vector<std::string> CatalogueOf(int resource) {
-  std::vector<std::string> lines;
+  std::vector<std::string> lines{""};
   const HMODULE program =
       LoadLibraryExW(Widen(TheProgram()).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  const HRSRC found = program != nullptr
-                          ? FindResourceW(program, MAKEINTRESOURCEW(resource), MAKEINTRESOURCEW(10))
-                          : nullptr;
-  const HGLOBAL loaded = found != nullptr ? LoadResource(program, found) : nullptr;
-  const std::string data = loaded != nullptr
-                               ? std::string(static_cast<const char*>(LockResource(loaded)),
-                                             SizeofResource(program, found))
-                               : "";
-  std::string line;
-  for (std::size_t i = 0; i < data.size(); ++i) {
-    if (data[i] == '\\' && i + 1 < data.size()) {
-      line += data[++i] == 'n' ? '\n' : data[i];
-    } else if (data[i] != '\n') {
-      line += data[i];
+  const HRSRC found =
+      program ? FindResourceW(program, MAKEINTRESOURCEW(resource), MAKEINTRESOURCEW(10)) : nullptr;
+  const HGLOBAL loaded = found ? LoadResource(program, found) : nullptr;
+  const char* data = loaded ? static_cast<const char*>(LockResource(loaded)) : "";
+  const DWORD size = loaded ? SizeofResource(program, found) : 0;
+  for (DWORD i = 0; i < size; ++i) {
+    if (data[i] == '\n') {
+      lines.emplace_back();
     } else {
-      lines.push_back(line);
-      line.clear();
+      lines.back() +=
+          data[i] == '\\' && i + 1 < size ? (data[++i] == 'n' ? '\n' : data[i]) : data[i];
     }
   }
-  if (program != nullptr) FreeLibrary(program);
+  if (program) FreeLibrary(program);
   return lines;
 }
 
 // The program's catalogue of this display language; 0 for English.
 int CatalogueId() {
-  for (int i = 0; i < 11; ++i) {
-    if (kCatalogueLanguages[i] == PRIMARYLANGID(GetUserDefaultUILanguage())) {
-      return IDR_CATALOGUE_DE + i;
-    }
-  }
-  return 0;
+  const auto* const end = std::end(kCatalogueLanguages);
+  const auto* found =
+      std::find(kCatalogueLanguages, end, PRIMARYLANGID(GetUserDefaultUILanguage()));
+  return found == end ? 0 : IDR_CATALOGUE_DE + static_cast<int>(found - kCatalogueLanguages);
 }
 
 // The program sizes each label to its text, wraps what its room cannot hold and widens a button
@@ -105,37 +90,17 @@ std::string Misfits(HWND window, const RECT& frame) {
   return misfits;
 }
 
-// At each display scale under Wine; on Windows at the scale the user signed in with.
-class Language : public ScaledScenario, public ::testing::WithParamInterface<int> {
- protected:
-  void SetUp() override {
-    if (RunningUnderWine()) {
-      ScaledScenario::SetUp();
-    } else if (GetParam() != 96) {
-      GTEST_SKIP() << "Windows takes a new display scale at sign-in";
-    }
-  }
-  void StartHere() {
-    if (RunningUnderWine()) {
-      StartAt(GetParam());
-    } else {
-      Start();
-    }
-  }
-};
+using Language = ScaledScenario;
 
 TEST_P(Language, EveryTextFromItsCatalogueFitsAndApplyWritesWhatEnglishWrites) {
   const int catalogue_id = CatalogueId();
   std::cout << "display language " << std::hex << GetUserDefaultUILanguage() << std::dec
             << ", catalogue " << catalogue_id << "\n";
-  std::map<int, std::string> texts{
-      {kSoundOption, "Replace 'Empty Recycle Bin' sound."},
-      {kApply, "Apply "},
-      {kAboutTitle, "About"},
-      {kFreeware, "Freeware"},
-      {kApplied,
-       "The changes have been made to the Recycle Bin successfully. Press 'F5'(Refresh) Key "
-       "several times on the Desktop to Display the changes."}};
+  std::map<int, std::string> texts{{kSoundOption, "Replace 'Empty Recycle Bin' sound."},
+                                   {kApply, "Apply "},
+                                   {kAboutTitle, "About"},
+                                   {kFreeware, "Freeware"},
+                                   {kApplied, kAppliedMessage}};
   if (catalogue_id != 0) {
     const std::vector<std::string> catalogue = CatalogueOf(catalogue_id);
     ASSERT_GT(catalogue.size(), static_cast<std::size_t>(kApplied));
@@ -144,23 +109,20 @@ TEST_P(Language, EveryTextFromItsCatalogueFitsAndApplyWritesWhatEnglishWrites) {
       text = catalogue[line];
     }
   }
-  ASSERT_NO_FATAL_FAILURE(StartHere());
+  ASSERT_NO_FATAL_FAILURE(StartAt(GetParam()));
   EXPECT_EQ(TextOf(GetDlgItem(main_, IDC_LABEL14)), texts[kSoundOption]);
   EXPECT_EQ(TextOf(GetDlgItem(main_, IDC_COMMAND7)), texts[kApply]);
   // The preview's outline (240, 1440, 6255 x 2535 twips), inside its one-pixel line.
   const HDC screen = GetDC(nullptr);
   const int dpi = RunningUnderWine() ? GetParam() : GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
-  const auto pixels = [dpi](int twips) { return MulDiv(twips, dpi, 1440); };
-  EXPECT_EQ(Misfits(main_, RECT{pixels(240) + 1, pixels(1440) + 1, pixels(240 + 6255) - 1,
-                                pixels(1440 + 2535) - 1}),
+  EXPECT_EQ(Misfits(main_, RECT{Pixels(240, dpi) + 1, Pixels(1440, dpi) + 1,
+                                Pixels(240 + 6255, dpi) - 1, Pixels(1440 + 2535, dpi) - 1}),
             "");
 
   ASSERT_NO_FATAL_FAILURE(ClickCheck1("ticked"));
   EXPECT_EQ(Run(IDC_COMMAND7), "Kelvoro: " + texts[kApplied] + "\n");
-  const std::string folder = ProgramFolder();
-  EXPECT_EQ(Appearance(kWin10),
-            Appearance("Kelvoro", folder + "\\black.ico,0", folder + "\\white.ico,0"));
+  EXPECT_EQ(Appearance(kWin10), NewLook("Kelvoro"));
   EXPECT_EQ(CurrentSound(), ReplacementSound(REG_EXPAND_SZ));
 
   const HWND about = ClickAbout();
@@ -171,18 +133,16 @@ TEST_P(Language, EveryTextFromItsCatalogueFitsAndApplyWritesWhatEnglishWrites) {
   // Restore Defaults gives the bin the name Windows gives it here, and the rest as in English.
   Run(IDC_COMMAND6);
   std::cout << "the system's name for the bin: " << SystemBinName() << "\n";
-  EXPECT_EQ(Appearance(kWin10), Appearance(SystemBinName(), kStockEmpty, kStockFull));
+  EXPECT_EQ(Appearance(kWin10), StockLook(SystemBinName()));
   EXPECT_TRUE(app_.Close());
 }
 
 // On the 9x family, which has no MUI strings, Restore Defaults names the bin by the program's own
 // word for the language (the one its stock picture shows), in the system's code page.
-class LanguageNineX : public Scenario {};
-
+using LanguageNineX = Scenario;
 TEST_F(LanguageNineX, RestoreNamesTheBinInTheLanguage) {
-  ASSERT_NO_FATAL_FAILURE(Prepare("win98"));
+  ASSERT_NO_FATAL_FAILURE(Start("win98"));
   if (IsSkipped()) return;
-  ASSERT_TRUE(app_.Start(&main_));
   Run(IDC_COMMAND1);
   EXPECT_EQ(Show(kWin98.root, kWin98.class_key), Text(REG_SZ, "Kelvoro"));
   Run(IDC_COMMAND2);

@@ -1,8 +1,6 @@
 // The web links, under Wine only: its scratch prefix may lose the browser automation object.
 // The default browser is a script that records each address it is given (test.sh names it and
 // its record, as Unix paths, in KELVORO_BROWSER_RECORDER and KELVORO_BROWSER_RECORD).
-#include <windows.h>
-
 #include <algorithm>
 #include <cstddef>
 #include <cstdlib>
@@ -10,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "res/resource.h"
 #include "scenario.h"
 
 namespace kelvoro::e2e {
@@ -76,15 +73,11 @@ class Links : public Scenario {
     for (std::string line; std::getline(file, line);) lines.push_back(line);
     return lines;
   }
-  // Waits until the record holds `count` addresses; and, settled, returns it.
+  // Waits until the record holds `count` addresses; Settled lets any more come and reads it.
   void AwaitRecord(std::size_t count) const {
     WaitFor([&] { return Record().size() >= count; }, kBrowserTimeoutMs);
   }
-  Lines Settled(std::size_t count) const {
-    AwaitRecord(count);
-    Sleep(kSettleMs);
-    return Record();
-  }
+  Lines Settled(std::size_t count) const { return AwaitRecord(count), Sleep(kSettleMs), Record(); }
 
   std::string record_;
   std::vector<HWND> before_;
@@ -116,9 +109,7 @@ TEST_F(Links, EachLinkOpensItsAddressOnceByEitherWay) {
   ClickLabel(label8);
   AwaitRecord(2);
   // Any program may give a window another text; the link keeps its laid-out address.
-  DWORD_PTR ignored = 0;
-  SendMessageTimeoutA(label8, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(" http://elsewhere.example/"),
-                      SMTO_ABORTIFHUNG, kUiTimeoutMs, &ignored);
+  Send(label8, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L" http://elsewhere.example/"));
   ClickLabel(label8);
   AwaitRecord(3);
   ClickLabel(GetDlgItem(about, IDC_ABOUT_LABEL9));

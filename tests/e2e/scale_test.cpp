@@ -1,20 +1,15 @@
 // Display scales, under Wine only (Windows takes a new scale at the next sign-in): started at
 // 96, 144 and 192 dpi, the main window lays its controls out at that DPI and draws each picture at
 // its size there; a WM_DPICHANGED lays the running window out again for the new DPI.
-#include <windows.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "res/resource.h"
 #include "scenario.h"
 
 namespace kelvoro::e2e {
 namespace {
-
-int Pixels(int twips, int dpi) { return MulDiv(twips, dpi, 1440); }
 
 std::string Box(const RECT& r) {
   return std::to_string(r.left) + "," + std::to_string(r.top) + " " +
@@ -82,21 +77,20 @@ std::string PicturesNotScaled(HWND main, int dpi) {
     const RECT box = BoxOf(main, GetDlgItem(main, e.id));
     const int w = box.right - box.left, h = box.bottom - box.top;
     std::vector<DWORD> pixels = PixelsOf(GetDlgItem(main, e.id));
-    RECT drawn{w, h, -1, -1};
-    for (int y = 0; y < h; ++y) {
-      for (int x = 0; x < w; ++x) {
-        if (pixels[y * w + x] == pixels[0]) continue;
-        drawn = {std::min<LONG>(drawn.left, x), std::min<LONG>(drawn.top, y),
-                 std::max<LONG>(drawn.right, x + 1), std::max<LONG>(drawn.bottom, y + 1)};
-      }
+    int left = w, top = h, right = 0, bottom = 0;
+    for (int i = 0; i < w * h; ++i) {
+      if (pixels[i] == pixels[0]) continue;
+      left = std::min(left, i % w), right = std::max(right, i % w + 1);
+      top = std::min(top, i / w), bottom = std::max(bottom, i / w + 1);
     }
-    if (drawn.right < 0) drawn = {};
+    const int drawn_width = std::max(0, right - left), drawn_height = std::max(0, bottom - top);
     std::sort(pixels.begin(), pixels.end());
     const auto colours = std::unique(pixels.begin(), pixels.end()) - pixels.begin();
-    const int width = MulDiv(e.width, dpi, 96), height = MulDiv(e.height, dpi, 96);
-    const int drawn_width = drawn.right - drawn.left, drawn_height = drawn.bottom - drawn.top;
-    if (std::abs(drawn_width - width) > (e.bin ? std::max(2, width / 10) : 2) ||
-        std::abs(drawn_height - height) > (e.bin ? std::max(2, height / 10) : 2) ||
+    const auto off = [&](int drawn, int extent) {
+      const int scaled = MulDiv(extent, dpi, 96);
+      return std::abs(drawn - scaled) > (e.bin ? std::max(2, scaled / 10) : 2);
+    };
+    if (off(drawn_width, e.width) || off(drawn_height, e.height) ||
         (e.bin && dpi > 96 && colours <= 256)) {
       out += std::to_string(e.id) + ": drawn " + std::to_string(drawn_width) + "x" +
              std::to_string(drawn_height) + ", " + std::to_string(colours) + " colours; ";
@@ -105,7 +99,7 @@ std::string PicturesNotScaled(HWND main, int dpi) {
   return out;
 }
 
-class Scale : public ScaledScenario, public ::testing::WithParamInterface<int> {
+class Scale : public ScaledScenario {
  protected:
   void SetUp() override {
     if (!RunningUnderWine()) GTEST_SKIP() << "Windows takes a new display scale at sign-in";
@@ -123,12 +117,10 @@ class Scale : public ScaledScenario, public ::testing::WithParamInterface<int> {
     HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, app_.Id());
     ASSERT_NE(process, nullptr);
     void* remote = VirtualAllocEx(process, nullptr, sizeof frame, MEM_COMMIT, PAGE_READWRITE);
-    DWORD_PTR ignored = 0;
     const bool sent = remote != nullptr &&
                       WriteProcessMemory(process, remote, &frame, sizeof frame, nullptr) &&
-                      SendMessageTimeoutA(window, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi),
-                                          reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG,
-                                          kUiTimeoutMs, &ignored);
+                      Send(window, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi),
+                           reinterpret_cast<LPARAM>(remote));
     if (remote != nullptr) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
     CloseHandle(process);
     ASSERT_TRUE(sent);

@@ -1,7 +1,8 @@
 #pragma once
 
-// What the scenarios share: the registry as the program's runs leave it, the registry of a first
-// run, and the Scenario fixture with the Windows families it runs under.
+// What the scenarios share, with the driver and the program's control identifiers: the registry
+// as the program's runs leave it, the registry of a first run, and the Scenario fixture with the
+// Windows families it runs under.
 #include <fstream>
 #include <string>
 
@@ -102,6 +103,15 @@ inline ::testing::AssertionResult PrepareFirstRun(const char* wine_version) {
 
 // ---- What the program wrote
 
+inline std::string Voicestat() {
+  return Show(HKEY_CURRENT_USER, "Software\\Orvane's Software\\Kelvoro\\2.1", "Voicestat");
+}
+
+// Apply's message in English.
+inline constexpr char kAppliedMessage[] =
+    "The changes have been made to the Recycle Bin successfully. Press 'F5'(Refresh) Key several "
+    "times on the Desktop to Display the changes.";
+
 // The "Empty Recycle Bin" sound as it is now, and as Apply with the box ticked makes it.
 inline std::string CurrentSound() {
   return Show(HKEY_CURRENT_USER, "AppEvents\\Schemes\\Apps\\Explorer\\EmptyRecycleBin\\.Current");
@@ -141,10 +151,14 @@ inline std::string Appearance(const std::string& name, const std::string& empty,
   return Text(REG_SZ, name) + "; " + Text(REG_SZ, empty) + ", " + Text(REG_SZ, empty) + ", " +
          Text(REG_SZ, full);
 }
-
-// The stock icons, as Restore Defaults writes them.
-inline constexpr char kStockEmpty[] = "%SystemRoot%\\System32\\shell32.dll,31";
-inline constexpr char kStockFull[] = "%SystemRoot%\\System32\\shell32.dll,32";
+// Named `name`, with the program's icons in `folder` or with the stock ones.
+inline std::string NewLook(const std::string& name, const std::string& folder = ProgramFolder()) {
+  return Appearance(name, folder + "\\black.ico,0", folder + "\\white.ico,0");
+}
+inline std::string StockLook(const std::string& name) {
+  return Appearance(name, "%SystemRoot%\\System32\\shell32.dll,31",
+                    "%SystemRoot%\\System32\\shell32.dll,32");
+}
 
 // The name this display language's Windows gives the Recycle Bin (UTF-8): the class's
 // LocalizedString as the system resolves it, read as the shell reads it; "Recycle Bin" in English
@@ -167,28 +181,25 @@ inline std::string SystemBinName() {
 
 // ---- The scenarios
 
+inline int Pixels(int twips, int dpi) { return MulDiv(twips, dpi, 1440); }
+
 class Scenario : public ::testing::Test {
  protected:
   void Prepare(const char* version) {
-    if (std::string(version) != "win10" && RunningOnWow64()) {
-      GTEST_SKIP() << "the " << version << " family cannot occur on 64-bit Windows";
-    }
-    if (!RunningUnderWine() && std::string(version) != "win10") {
-      GTEST_SKIP() << "only Wine lets one program see another Windows family";
+    if (std::string(version) != "win10" && (RunningOnWow64() || !RunningUnderWine())) {
+      GTEST_SKIP() << "the " << version << " family occurs only under Wine, on 32-bit Windows";
     }
     ASSERT_TRUE(PrepareFirstRun(version));
   }
   void Start(const char* version = "win10") {
     ASSERT_NO_FATAL_FAILURE(Prepare(version));
-    if (!IsSkipped()) {
-      ASSERT_TRUE(app_.Start(&main_));
-    }
+    if (IsSkipped()) return;
+    ASSERT_TRUE(app_.Start(&main_));
   }
 
   std::string Check1() {
     DWORD_PTR state = 3;
-    SendMessageTimeoutA(GetDlgItem(main_, IDC_CHECK1), BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG,
-                        kUiTimeoutMs, &state);
+    Send(GetDlgItem(main_, IDC_CHECK1), BM_GETCHECK, 0, 0, &state);
     return state == BST_CHECKED ? "ticked" : state == BST_UNCHECKED ? "unticked" : "unknown";
   }
   void ClickCheck1(const char* until) {
@@ -227,9 +238,7 @@ class Scenario : public ::testing::Test {
   // Clicks About (its handler shows the window modeless and returns, so the click may be sent)
   // and returns the one visible About window.
   HWND ClickAbout() {
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutA(GetDlgItem(main_, IDC_COMMAND5), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG,
-                        kUiTimeoutMs, &ignored);
+    Send(GetDlgItem(main_, IDC_COMMAND5), BM_CLICK);
     WaitFor([&] { return !VisibleWindows(app_.Id(), "KelvoroForm2").empty(); });
     Sleep(kSettleMs);
     const auto found = VisibleWindows(app_.Id(), "KelvoroForm2");
@@ -241,29 +250,30 @@ class Scenario : public ::testing::Test {
   HWND main_ = nullptr;
 };
 
-// A scenario whose program starts at a display scale of its own, under Wine, where the scale is
-// LogPixels at the program's start; the value is put back afterwards. The driver sees the
+// A scenario whose program starts at the display scale of its parameter. Under Wine the scale is
+// LogPixels at the program's start, put back afterwards; Windows takes a new scale only at
+// sign-in, so there only the case of 96 runs, at the scale signed in with. The driver sees the
 // program's windows in real pixels, whatever its own scale.
-class ScaledScenario : public Scenario {
+class ScaledScenario : public Scenario, public ::testing::WithParamInterface<int> {
  protected:
   void SetUp() override {
+    if (!RunningUnderWine() && GetParam() != 96) GTEST_SKIP() << "Windows scales at sign-in";
     SetProcessDPIAware();
-    saved_ = Show(HKEY_CURRENT_USER, kDesktopKey, "LogPixels");
+    if (RunningUnderWine()) saved_ = Show(HKEY_CURRENT_USER, kDesktopKey, "LogPixels");
   }
   void TearDown() override {
     if (saved_ == "missing") {
       RegDeleteKeyValueA(HKEY_CURRENT_USER, kDesktopKey, "LogPixels");
     } else if (!saved_.empty()) {
-      SetLogPixels(static_cast<DWORD>(std::stoul(saved_.substr(saved_.find(' ') + 1))));
+      EXPECT_EQ(SetLogPixels(std::stoul(saved_.substr(saved_.find(' ') + 1))), ERROR_SUCCESS);
     }
   }
-  static void SetLogPixels(DWORD dpi) {
-    ASSERT_EQ(
-        RegSetKeyValueA(HKEY_CURRENT_USER, kDesktopKey, "LogPixels", REG_DWORD, &dpi, sizeof dpi),
-        ERROR_SUCCESS);
+  static LONG SetLogPixels(DWORD dpi) {
+    return RegSetKeyValueA(HKEY_CURRENT_USER, kDesktopKey, "LogPixels", REG_DWORD, &dpi,
+                           sizeof dpi);
   }
   void StartAt(int dpi) {
-    ASSERT_NO_FATAL_FAILURE(SetLogPixels(static_cast<DWORD>(dpi)));
+    ASSERT_EQ(RunningUnderWine() ? SetLogPixels(dpi) : ERROR_SUCCESS, ERROR_SUCCESS);
     ASSERT_NO_FATAL_FAILURE(Start());
     Sleep(kSettleMs);  // painted
   }

@@ -1,18 +1,13 @@
 // Per family, a session of the program and Apply from a folder of any name; and the install
 // test's scenario.
-#include <windows.h>
-
 #include <string>
 
-#include "res/resource.h"
 #include "scenario.h"
 
 namespace kelvoro::e2e {
 namespace {
 
-const char kApplied[] =
-    "Kelvoro: The changes have been made to the Recycle Bin successfully. Press 'F5'(Refresh) Key "
-    "several times on the Desktop to Display the changes.\n";
+const std::string kApplied = "Kelvoro: " + std::string(kAppliedMessage) + "\n";
 const char kRestored[] =
     "Kelvoro: Recycle Bin defaults restored. Press 'F5'(Refresh) Key several times on the Desktop "
     "to Display the changes.\n";
@@ -27,11 +22,6 @@ std::string VisibleButtons(HWND main) {
   return out;
 }
 
-std::string Voicestat() {
-  return Show(HKEY_CURRENT_USER, "Software\\Orvane's Software\\Kelvoro\\2.1", "Voicestat");
-}
-
-// Each family's tests are named by its version.
 std::string FamilyName(const ::testing::TestParamInfo<Family>& info) { return info.param.version; }
 
 // ---- Per family, a session: the start, Apply with the sound ticked (by a click, then by Enter
@@ -51,13 +41,10 @@ TEST_P(Session, StartApplyEnterRestoreLeavesTheStockLook) {
   // Each command writes the icons before its one message and the name after it; on Win32s it
   // changes no appearance and says nothing.
   const bool looks = family.root != nullptr;
-  const std::string folder = ProgramFolder();
   std::string during;
   const auto seen = [&] { during += looks ? Appearance(family) : "a box"; };
   EXPECT_EQ(Run(family.apply, seen), looks ? kApplied : "");
-  EXPECT_EQ(
-      during,
-      looks ? Appearance("Recycle Bin", folder + "\\black.ico,0", folder + "\\white.ico,0") : "");
+  EXPECT_EQ(during, looks ? NewLook("Recycle Bin") : "");
   EXPECT_EQ(CurrentSound(), ReplacementSound(family.sound_type));
   EXPECT_EQ(Voicestat(), Dword(1));
   EXPECT_EQ(Check1(), "ticked");
@@ -76,15 +63,14 @@ TEST_P(Session, StartApplyEnterRestoreLeavesTheStockLook) {
 
   during.clear();
   EXPECT_EQ(Run(family.restore, seen), looks ? kRestored : "");
-  EXPECT_EQ(during, looks ? Appearance("Kelvoro", kStockEmpty, kStockFull) : "");
+  EXPECT_EQ(during, looks ? StockLook("Kelvoro") : "");
   EXPECT_EQ(Check1(), "unticked");
   EXPECT_TRUE(app_.Close());
 
   // Both families' places hold the stock look, the "%SystemRoot%" stock sound is back byte for
   // byte, and the settings remain.
   for (const Family& place : {kWin10, kWin98}) {
-    EXPECT_EQ(Appearance(place), Appearance("Recycle Bin", kStockEmpty, kStockFull))
-        << place.version;
+    EXPECT_EQ(Appearance(place), StockLook("Recycle Bin")) << place.version;
   }
   EXPECT_EQ(CurrentSound(), Text(REG_EXPAND_SZ, "%SystemRoot%\\media\\Windows Recycle.wav"));
   EXPECT_EQ(Voicestat(), Dword(0));
@@ -112,12 +98,9 @@ TEST_P(FarFolder, ApplyNamesTheFolderExactlyOrWritesNoIcon) {
   CreateDirectoryW(kFarFolder, nullptr);
   ASSERT_TRUE(CopyFileW(Widen(TheProgram()).c_str(), exe.c_str(), FALSE)) << GetLastError();
   ASSERT_TRUE(app_.Start(&main_, exe));
-  const std::string folder = Utf8(kFarFolder);
   const bool nt = family.root == HKEY_CURRENT_USER;
   EXPECT_EQ(Run(family.apply), nt ? kApplied : kFolderName);
-  EXPECT_EQ(Appearance(family),
-            nt ? Appearance("Kelvoro", folder + "\\black.ico,0", folder + "\\white.ico,0")
-               : Appearance("Kelvoro", kStockEmpty, kStockFull));
+  EXPECT_EQ(Appearance(family), nt ? NewLook("Kelvoro", Utf8(kFarFolder)) : StockLook("Kelvoro"));
   EXPECT_TRUE(app_.Close());
   // The system may hold the file a moment after the process has ended.
   EXPECT_TRUE(WaitFor([&] {

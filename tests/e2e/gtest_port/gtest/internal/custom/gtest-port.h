@@ -1,7 +1,6 @@
 // GoogleTest's port customisation for the driver's toolchain. Its win32 threading model has no
 // std::mutex, which GoogleTest's own Notification uses; this one waits on a Win32 event instead.
-#ifndef GOOGLETEST_INCLUDE_GTEST_INTERNAL_CUSTOM_GTEST_PORT_H_
-#define GOOGLETEST_INCLUDE_GTEST_INTERNAL_CUSTOM_GTEST_PORT_H_
+#pragma once
 
 #include <windows.h>
 
@@ -23,5 +22,3 @@ class Notification {
 };
 
 }  // namespace testing::internal
-
-#endif  // GOOGLETEST_INCLUDE_GTEST_INTERNAL_CUSTOM_GTEST_PORT_H_
