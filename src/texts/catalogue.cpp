@@ -32,9 +32,12 @@ bool Unescape(std::string_view escaped, std::string& text) {
 }  // namespace
 
 Language LanguageFor(std::uint16_t ui_language) {
+  for (const SublanguageChoice& choice : kSublanguages) {
+    if (choice.ui_language == ui_language) return choice.language;
+  }
   const std::uint16_t primary = ui_language & 0x3FF;
   for (const LanguageInfo& info : kLanguages) {
-    if (info.primary == primary) return info.language;
+    if (info.primary == primary && info.match == Match::kPrimary) return info.language;
   }
   return Language::kEnglish;
 }

@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "texts/languages.h"
+
 namespace kelvoro {
 
 enum class TextId : std::uint8_t {
@@ -98,68 +100,6 @@ constexpr bool EveryTextInItsPlace() {
   return true;
 }
 static_assert(EveryTextInItsPlace(), "kTexts is indexed by TextId");
-
-// The languages the program speaks. English is the default and the fallback.
-enum class Language : std::uint8_t {
-  kEnglish,
-  kGerman,
-  kFrench,
-  kSpanish,
-  kItalian,
-  kPortugueseBrazil,
-  kRussian,
-  kPolish,
-  kTurkish,
-  kChineseSimplified,
-  kJapanese,
-  kKorean,
-};
-
-// The letters a language is written in, and with them the fonts that can show it: the Western
-// letters of the design fonts, the same fonts' Cyrillic, Central European and Turkish letters, or
-// one of the East Asian scripts that the design fonts do not have.
-enum class Script : std::uint8_t {
-  kWestern,
-  kCyrillic,
-  kCentralEuropean,
-  kTurkish,
-  kSimplifiedChinese,
-  kJapanese,
-  kKorean,
-};
-
-struct LanguageInfo {
-  Language language;
-  std::uint16_t primary;  // Windows' primary language identifier
-  std::string_view code;  // the catalogue's name, res/lang/<code>.po
-  Script script;
-};
-
-// clang-format off
-inline constexpr std::array<LanguageInfo, 12> kLanguages{{
-    {Language::kEnglish, 0x09, "en", Script::kWestern},
-    {Language::kGerman, 0x07, "de", Script::kWestern},
-    {Language::kFrench, 0x0C, "fr", Script::kWestern},
-    {Language::kSpanish, 0x0A, "es", Script::kWestern},
-    {Language::kItalian, 0x10, "it", Script::kWestern},
-    {Language::kPortugueseBrazil, 0x16, "pt_BR", Script::kWestern},
-    {Language::kRussian, 0x19, "ru", Script::kCyrillic},
-    {Language::kPolish, 0x15, "pl", Script::kCentralEuropean},
-    {Language::kTurkish, 0x1F, "tr", Script::kTurkish},
-    {Language::kChineseSimplified, 0x04, "zh_CN", Script::kSimplifiedChinese},
-    {Language::kJapanese, 0x11, "ja", Script::kJapanese},
-    {Language::kKorean, 0x12, "ko", Script::kKorean},
-}};
-// clang-format on
-
-constexpr const LanguageInfo& InfoOf(Language language) {
-  return kLanguages[static_cast<std::size_t>(language)];
-}
-
-// The language for Windows' user-interface language identifier, matched on its primary language
-// (any Portuguese reads Brazilian Portuguese, any Chinese Simplified Chinese); English for any
-// other.
-Language LanguageFor(std::uint16_t ui_language);
 
 // The texts of one language. A catalogue is read from its compact form, which the build makes from
 // the language's .po file: a line for each text in the order of kTexts, UTF-8, with "\n" and "\\"

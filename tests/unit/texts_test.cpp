@@ -58,15 +58,38 @@ TEST(Catalogues, WhatALineDoesNotGiveStaysEnglish) {
   EXPECT_FALSE(longer.Translates(TextId::kTagline));
 }
 
-TEST(Languages, WindowsDisplayLanguageMatchedOnItsPrimaryLanguageElseEnglish) {
-  // Each language's own (0x0407, 0x0411, ...) the end-to-end tests start the program with.
-  EXPECT_EQ(LanguageFor(0x0807), Language::kGerman) << "Swiss German";
-  EXPECT_EQ(LanguageFor(0x0816), Language::kPortugueseBrazil) << "Portuguese (Portugal)";
-  EXPECT_EQ(LanguageFor(0x0404), Language::kChineseSimplified) << "Chinese (Taiwan)";
-  EXPECT_EQ(LanguageFor(0x0809), Language::kEnglish);
-  EXPECT_EQ(LanguageFor(0x0413), Language::kEnglish) << "Dutch has no catalogue";
-  EXPECT_EQ(LanguageFor(0x0000), Language::kEnglish);
-  for (const LanguageInfo& info : kLanguages) EXPECT_EQ(&InfoOf(info.language), &info);
+TEST(Languages, TheSublanguageChoosesWhereWindowsHasTwoScriptsOrStandardsElseThePrimary) {
+  const std::pair<std::uint16_t, Language> cases[] = {
+      {0x0404, Language::kChineseTraditional},  // Taiwan
+      {0x0C04, Language::kChineseTraditional},  // Hong Kong
+      {0x1404, Language::kChineseTraditional},  // Macao
+      {0x7C04, Language::kChineseTraditional},  // Traditional Chinese
+      {0x0804, Language::kChineseSimplified},   // China
+      {0x1004, Language::kChineseSimplified},   // Singapore
+      {0x0816, Language::kPortuguesePortugal},
+      {0x0416, Language::kPortugueseBrazil},
+      {0x241A, Language::kSerbianLatin},  // Serbia, Latin
+      {0x281A, Language::kSerbianLatin},  // Serbia, Cyrillic
+      {0x0C1A, Language::kSerbianLatin},  // Serbia and Montenegro, Cyrillic
+      {0x041A, Language::kCroatian},
+      {0x141A, Language::kCroatian},  // Bosnian
+      {0x0807, Language::kGerman},
+      {0x0C0C, Language::kFrench},  // Canada
+      {0x080A, Language::kSpanish},
+      {0x0814, Language::kNorwegian},  // Nynorsk
+      {0x0401, Language::kArabic},
+      {0x140C, Language::kFrench},
+      {0x0809, Language::kEnglish},
+      {0x0000, Language::kEnglish},
+      {0x0436, Language::kEnglish},  // Afrikaans has no catalogue
+  };
+  for (const auto& [ui_language, language] : cases) {
+    EXPECT_EQ(LanguageFor(ui_language), language) << std::hex << ui_language;
+  }
+  for (const LanguageInfo& info : kLanguages) {
+    EXPECT_EQ(&InfoOf(info.language), &info);
+    if (info.match == Match::kPrimary) EXPECT_EQ(LanguageFor(info.primary | 0x400), info.language);
+  }
 }
 
 TEST(Texts, Utf16OfWellFormedTextAndReplacementOfWhatIsNot) {

@@ -33,6 +33,18 @@ ScriptFont ScriptFontOf(Script script) {
       return {SHIFTJIS_CHARSET, L"MS UI Gothic", 932};
     case Script::kKorean:
       return {HANGUL_CHARSET, L"Gulim", 949};
+    case Script::kGreek:
+      return {GREEK_CHARSET, nullptr, 1253};
+    case Script::kBaltic:
+      return {BALTIC_CHARSET, nullptr, 1257};
+    case Script::kArabic:
+      return {ARABIC_CHARSET, L"Tahoma", 1256};
+    case Script::kHebrew:
+      return {HEBREW_CHARSET, L"Tahoma", 1255};
+    case Script::kThai:
+      return {THAI_CHARSET, L"Tahoma", 874};
+    case Script::kTraditionalChinese:
+      return {CHINESEBIG5_CHARSET, L"PMingLiU", 950};
   }
   return {ANSI_CHARSET, nullptr, 1252};
 }
