@@ -8,8 +8,8 @@
 #
 # The program and its setup speak the Windows display language, which Wine takes from the Unix
 # locale, and only from a locale that glibc has generated: those of their languages are generated
-# here, and a font with Chinese, Japanese and Korean letters (WenQuanYi Micro Hei, 5 MB) is
-# installed for Wine.
+# here. Fonts for Wine's letters beyond its own: Chinese, Japanese and Korean (WenQuanYi Micro Hei,
+# 5 MB), Arabic and Hebrew (DejaVu Sans) and Thai (Loma, Thai's counterpart of Tahoma).
 set -euo pipefail
 
 packages=(
@@ -18,10 +18,13 @@ packages=(
   wine wine64
   xvfb imagemagick x11-utils xdotool
   nsis osslsigncode openssl sox zip python3 python3-yaml
-  locales fonts-wqy-microhei
+  locales fonts-wqy-microhei fonts-dejavu-core fonts-tlwg-loma-ttf
 )
 # The UTF-8 locales of the languages of the program and its setup (res/lang, installer/languages.nsh).
-locales=(en_US de_DE fr_FR es_ES it_IT pt_BR ru_RU pl_PL tr_TR zh_CN ja_JP ko_KR)
+# Each is named as /etc/locale.gen names it, less its " UTF-8".
+locales=(en_US de_DE fr_FR es_ES it_IT pt_BR ru_RU pl_PL tr_TR zh_CN ja_JP ko_KR
+  ar_SA bg_BG zh_TW hr_HR cs_CZ da_DK nl_NL et_EE fi_FI el_GR he_IL hu_HU lv_LV lt_LT nb_NO pt_PT
+  ro_RO sr_RS@latin sk_SK sl_SI sv_SE th_TH uk_UA)
 
 # Whether this kernel runs 32-bit x86 code at all, asked of the kernel itself: a minimal static
 # 32-bit ELF program that only exits 0. Nothing 32-bit needs to be installed to ask.
@@ -65,19 +68,24 @@ if [ ${#missing[@]} -gt 0 ]; then
   "${sudo[@]}" apt-get install -y -q "${missing[@]}"
 fi
 
-# locale -a names them "de_DE.utf8"; locale-gen builds those enabled in /etc/locale.gen.
+# locale -a names them "de_DE.utf8" and "sr_RS.utf8@latin"; /etc/locale.gen "de_DE.UTF-8 UTF-8"
+# and "sr_RS@latin UTF-8". locale-gen builds those enabled there.
 have=$(locale -a 2>/dev/null | tr '[:upper:]' '[:lower:]')
 absent=()
 for loc in "${locales[@]}"; do
-  grep -qx "${loc,,}.utf8" <<<"$have" || absent+=("$loc")
+  name=${loc%%@*}.utf8
+  [[ $loc == *@* ]] && name+="@${loc#*@}"
+  grep -qx "${name,,}" <<<"$have" || absent+=("$loc")
 done
 [ ${#absent[@]} -eq 0 ] && exit 0
-echo "deps: generating the locales ${absent[*]/%/.UTF-8}"
+echo "deps: generating the locales ${absent[*]}"
 for loc in "${absent[@]}"; do
-  if grep -q "^# *$loc.UTF-8 UTF-8" /etc/locale.gen; then
-    "${sudo[@]}" sed -i "s/^# *\($loc.UTF-8 UTF-8\)/\1/" /etc/locale.gen
-  elif ! grep -q "^$loc.UTF-8 UTF-8" /etc/locale.gen; then
-    echo "$loc.UTF-8 UTF-8" | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+  line="$loc.UTF-8 UTF-8"
+  [[ $loc == *@* ]] && line="$loc UTF-8"
+  if grep -q "^# *$line" /etc/locale.gen; then
+    "${sudo[@]}" sed -i "s/^# *\($line\)/\1/" /etc/locale.gen
+  elif ! grep -q "^$line" /etc/locale.gen; then
+    echo "$line" | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
   fi
 done
 "${sudo[@]}" locale-gen

@@ -10,6 +10,7 @@
 #include "appearance/appearance_writer.h"
 #include "support/fakes.h"
 #include "texts/catalogue.h"
+#include "texts/line_breaks.h"
 
 namespace kelvoro {
 namespace {
@@ -88,8 +89,23 @@ TEST(Languages, TheSublanguageChoosesWhereWindowsHasTwoScriptsOrStandardsElseThe
   }
   for (const LanguageInfo& info : kLanguages) {
     EXPECT_EQ(&InfoOf(info.language), &info);
-    if (info.match == Match::kPrimary) EXPECT_EQ(LanguageFor(info.primary | 0x400), info.language);
+    // Any sublanguage that chooses no language of its own (here the fifth) reads the primary's.
+    if (info.match == Match::kPrimary) {
+      EXPECT_EQ(LanguageFor(info.primary | 0x1000), info.language) << info.code;
+    }
   }
+}
+
+// A line of Thai breaks only at its marks (or blanks), as late as its width allows; every letter
+// is a pixel wide here.
+TEST(LineBreaks, AsManyWordsALineAsItHoldsBrokenOnlyAtMarksAndBlanks) {
+  const auto width_of = [](std::u16string_view line) { return static_cast<int>(line.size()); };
+  const std::u16string text = u"ab\u200Bcd\u200Befg hi\nj\u200Bklmnop\u200Bq";
+  EXPECT_EQ(WithoutBreakMarks(text), u"abcdefg hi\njklmnopq");
+  EXPECT_EQ(BrokenAtMarks(text, 4, width_of), u"abcd\r\nefg\r\nhi\nj\r\nklmnop\r\nq");
+  EXPECT_EQ(BrokenAtMarks(text, 7, width_of), u"abcdefg\r\nhi\njklmnop\r\nq");
+  EXPECT_EQ(BrokenAtMarks(text, 100, width_of), WithoutBreakMarks(text));
+  EXPECT_FALSE(HasBreakMarks(u"abc def"));
 }
 
 TEST(Texts, Utf16OfWellFormedTextAndReplacementOfWhatIsNot) {

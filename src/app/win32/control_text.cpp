@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "texts/line_breaks.h"
 #include "platform/win32/gdi_scope.h"
 #include "platform/win32/wide_text.h"
 
@@ -87,7 +88,9 @@ UniqueHFont CreateFontFor(const LayoutFont& font, int dpi, const std::u16string&
 
 }  // namespace
 
-std::u16string TextOf(const Caption& caption) { return ToUtf16(caption.In(Texts())); }
+std::u16string TextOf(const Caption& caption) { return WithoutBreakMarks(MarkedTextOf(caption)); }
+
+std::u16string MarkedTextOf(const Caption& caption) { return ToUtf16(caption.In(Texts())); }
 
 std::u16string WideWindowText(HWND window) {
   const int length = ::GetWindowTextLengthW(window);
@@ -118,14 +121,28 @@ Extent MeasuredText::Line() const { return Measure(0); }
 
 int MeasuredText::WrappedHeight(int width) const { return Measure(width).height; }
 
+std::u16string MeasuredText::Shown(int wrap_width) const {
+  if (wrap_width <= 0 || !HasBreakMarks(text_)) return WithoutBreakMarks(text_);
+  const WindowDc dc(window_);
+  const SelectedObject selected(dc.get(), font_);
+  return BrokenAtMarks(text_, wrap_width, [&dc](std::u16string_view line) {
+    SIZE size{};
+    ::GetTextExtentPoint32W(dc.get(), reinterpret_cast<LPCWSTR>(line.data()),
+                            static_cast<int>(line.size()), &size);
+    return static_cast<int>(size.cx);
+  });
+}
+
 Extent MeasuredText::Measure(int wrap_width) const {
+  const std::u16string shown = Shown(wrap_width);
   const WindowDc dc(window_);
   if (dc.get() == nullptr) return Extent{0, 0};
   const SelectedObject selected(dc.get(), font_);
   RECT extent{0, 0, wrap_width, 0};
-  ::DrawTextW(
-      dc.get(), WidePointer(text_), static_cast<int>(text_.size()), &extent,
-      DT_CALCRECT | DT_NOPREFIX | DT_LEFT | (wrap_width > 0 ? DT_WORDBREAK : DT_SINGLELINE));
+  // A text broken at its marks has its lines already; the system breaks any other.
+  const UINT wrapping = wrap_width <= 0 ? DT_SINGLELINE : HasBreakMarks(text_) ? 0 : DT_WORDBREAK;
+  ::DrawTextW(dc.get(), WidePointer(shown), static_cast<int>(shown.size()), &extent,
+              DT_CALCRECT | DT_NOPREFIX | DT_LEFT | wrapping);
   return Extent{extent.right - extent.left, extent.bottom - extent.top};
 }
 

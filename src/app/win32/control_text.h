@@ -15,8 +15,10 @@
 
 namespace kelvoro::win32 {
 
-// The text of a caption in the user's language.
+// The text of a caption in the user's language, as it shows; with the marks where its lines may
+// break (see texts/line_breaks.h), for a label that breaks it itself.
 std::u16string TextOf(const Caption& caption);
+std::u16string MarkedTextOf(const Caption& caption);
 
 // The whole text of a window or control, in the ANSI code page.
 std::string WindowText(HWND window);
@@ -37,6 +39,9 @@ class MeasuredText final : public TextMeasure {
       : window_(window), font_(font), text_(std::move(text)) {}
   Extent Line() const override;
   int WrappedHeight(int width) const override;
+  // The text as it shows wrapped at `wrap_width` (0: on one line): without its break marks, and
+  // broken at them where it has any.
+  std::u16string Shown(int wrap_width) const;
 
  private:
   // Wrapped at `wrap_width` pixels, or on one line (0).

@@ -4,8 +4,11 @@
 // return. A control that cannot be made fails the window's creation; Require of a name the
 // window does not have raises a Failure.
 
+#include <algorithm>
 #include <string>
 
+#include "texts/line_breaks.h"
+#include "app/win32/control_text.h"
 #include "app/win32/window.h"
 #include "platform/failure.h"
 #include "platform/win32/wide_text.h"
@@ -47,6 +50,15 @@ constexpr UINT kKeepOrder = SWP_NOZORDER | SWP_NOACTIVATE;
 void MoveTo(HWND window, const PixelRect& box) {
   ::SetWindowPos(window, nullptr /* keep the z-order */, box.left, box.top, box.Width(),
                  box.Height(), kKeepOrder);
+}
+
+// `text` without its blanks and line breaks: the same for a text and for that text broken at its
+// marks and blanks.
+std::u16string Unbroken(std::u16string text) {
+  text.erase(std::remove_if(text.begin(), text.end(),
+                            [](char16_t c) { return c == u' ' || c == u'\r' || c == u'\n'; }),
+             text.end());
+  return text;
 }
 
 }  // namespace
@@ -99,7 +111,13 @@ void Window::LayOut(Control& control) {
 
 void Window::PlaceLabel(const Control& control) const {
   const ControlLayout& layout = *control.layout;
-  const MeasuredText text(control.window, control.font.get(), WideWindowText(control.window));
+  // A label that shows its catalogue text in a language whose lines break at marks is measured
+  // and broken from the marked text; any other from what it shows.
+  const std::u16string showing = WideWindowText(control.window);
+  const std::u16string marked = layout.text.translated ? MarkedTextOf(layout.text) : u"";
+  const bool breaks_itself =
+      HasBreakMarks(marked) && Unbroken(showing) == Unbroken(TextOf(layout.text));
+  const MeasuredText text(control.window, control.font.get(), breaks_itself ? marked : showing);
   const bool may_move = layout.text.translated && Texts().Translates(layout.text.id);
   RECT now{};
   ::GetWindowRect(control.window, &now);
@@ -111,6 +129,10 @@ void Window::PlaceLabel(const Control& control) const {
     // Wider than its room: the static control wraps it at the room's width.
     const LONG_PTR style = ::GetWindowLongPtrW(control.window, GWL_STYLE);
     ::SetWindowLongPtrW(control.window, GWL_STYLE, (style & ~SS_TYPEMASK) | SS_LEFT);
+  }
+  if (breaks_itself) {
+    const std::u16string shown = text.Shown(place.wraps ? place.box.Width() : 0);
+    if (shown != showing) ::SetWindowTextW(control.window, WidePointer(shown));
   }
   if (!(place.box == box)) MoveTo(control.window, place.box);
 }

@@ -4,6 +4,7 @@
 
 #include "platform/win32/wide_text.h"
 #include "texts/catalogue.h"
+#include "texts/line_breaks.h"
 
 namespace kelvoro::win32 {
 namespace {
@@ -56,7 +57,7 @@ void MessageWin32::Show(const std::string& text, MessageStyle style) {
   HWND owner = IsShown(main_window_) ? main_window_ : ::GetActiveWindow();
   if (!IsShown(owner)) owner = nullptr;
   const OtherWindowsDisabled others(owner);
-  const std::u16string wide = ToUtf16(text);
+  const std::u16string wide = WithoutBreakMarks(ToUtf16(text));
   const std::u16string title = ToUtf16(kAppTitle);
   ::MessageBoxW(owner, WidePointer(wide), WidePointer(title),
                 MB_OK | MB_APPLMODAL | static_cast<UINT>(style));
