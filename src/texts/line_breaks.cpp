@@ -14,32 +14,31 @@ std::u16string WithoutBreakMarks(std::u16string_view text) {
   return shown;
 }
 
-std::u16string BrokenAtMarks(std::u16string_view text, int width,
-                             const std::function<int(std::u16string_view)>& width_of) {
+std::u16string BrokenAtMarks(std::u16string_view text, int width, const LineWidth& width_of) {
   std::u16string broken;
-  std::u16string line;  // the line being filled, its last word's separator kept at its end
-  std::size_t start = 0;
-  while (start <= text.size()) {
+  std::size_t line = 0;    // where the line being filled begins in `broken`
+  char16_t separator = 0;  // what stood before the next word: a blank, a mark or nothing
+  for (std::size_t start = 0;;) {
     const std::size_t end = std::min(text.find_first_of(u"\u200B \n", start), text.size());
     const std::u16string_view word = text.substr(start, end - start);
-    // The word joins the line it fits on, or begins the next one in place of the separator.
-    std::u16string joined = line + std::u16string(word);
-    if (!line.empty() && width_of(WithoutBreakMarks(joined)) > width) {
-      line.pop_back();
-      broken += WithoutBreakMarks(line) + u"\r\n";
-      joined = std::u16string(word);
+    // The word joins the line it fits on, or begins the next one in place of its separator.
+    const std::size_t before = broken.size();
+    if (separator == u' ') broken += u' ';
+    broken += word;
+    if (before > line && width_of.Of(std::u16string_view(broken).substr(line)) > width) {
+      broken.resize(before);
+      broken += u"\r\n";
+      line = broken.size();
+      broken += word;
     }
-    line = std::move(joined);
-    if (end == text.size()) break;
-    if (text[end] == u'\n') {
-      broken += WithoutBreakMarks(line) + u"\n";
-      line.clear();
-    } else {
-      line += text[end];
+    if (end == text.size()) return broken;
+    separator = text[end];
+    if (separator == u'\n') {
+      broken += u'\n';
+      line = broken.size();
     }
     start = end + 1;
   }
-  return broken + WithoutBreakMarks(line);
 }
 
 }  // namespace kelvoro

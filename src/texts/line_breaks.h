@@ -6,7 +6,6 @@
 // every system, into lines that its room holds; any other text shows without its marks, and the
 // system wraps it where it must.
 
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -17,11 +16,19 @@ inline constexpr char16_t kBreakMark = u'\u200B';
 bool HasBreakMarks(std::u16string_view text);
 std::u16string WithoutBreakMarks(std::u16string_view text);
 
+// The width of a line of text, in pixels, as the font it shows in measures it.
+class LineWidth {
+ public:
+  virtual int Of(std::u16string_view line) const = 0;
+
+ protected:
+  ~LineWidth() = default;
+};
+
 // `text` without its marks, in lines of at most `width` pixels as `width_of` measures a line:
 // as many words on a line as it holds (a word wider than the line has a line of its own), a line
 // break ("\r\n") in place of the mark or blank where a line ends, and the text's own line breaks
 // kept.
-std::u16string BrokenAtMarks(std::u16string_view text, int width,
-                             const std::function<int(std::u16string_view)>& width_of);
+std::u16string BrokenAtMarks(std::u16string_view text, int width, const LineWidth& width_of);
 
 }  // namespace kelvoro

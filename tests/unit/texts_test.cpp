@@ -99,7 +99,9 @@ TEST(Languages, TheSublanguageChoosesWhereWindowsHasTwoScriptsOrStandardsElseThe
 // A line of Thai breaks only at its marks (or blanks), as late as its width allows; every letter
 // is a pixel wide here.
 TEST(LineBreaks, AsManyWordsALineAsItHoldsBrokenOnlyAtMarksAndBlanks) {
-  const auto width_of = [](std::u16string_view line) { return static_cast<int>(line.size()); };
+  struct : LineWidth {
+    int Of(std::u16string_view line) const override { return static_cast<int>(line.size()); }
+  } width_of;
   const std::u16string text = u"ab\u200Bcd\u200Befg hi\nj\u200Bklmnop\u200Bq";
   EXPECT_EQ(WithoutBreakMarks(text), u"abcdefg hi\njklmnopq");
   EXPECT_EQ(BrokenAtMarks(text, 4, width_of), u"abcd\r\nefg\r\nhi\nj\r\nklmnop\r\nq");

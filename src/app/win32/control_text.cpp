@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "texts/line_breaks.h"
 #include "platform/win32/gdi_scope.h"
 #include "platform/win32/wide_text.h"
+#include "texts/line_breaks.h"
 
 namespace kelvoro::win32 {
 namespace {
@@ -86,6 +86,21 @@ UniqueHFont CreateFontFor(const LayoutFont& font, int dpi, const std::u16string&
   return UniqueHFont(::CreateFontIndirectW(&description));
 }
 
+// A line's width as `dc`'s font measures it.
+class LineWidthIn final : public LineWidth {
+ public:
+  explicit LineWidthIn(HDC dc) noexcept : dc_(dc) {}
+  int Of(std::u16string_view line) const override {
+    SIZE size{};
+    ::GetTextExtentPoint32W(dc_, reinterpret_cast<LPCWSTR>(line.data()),
+                            static_cast<int>(line.size()), &size);
+    return static_cast<int>(size.cx);
+  }
+
+ private:
+  HDC dc_;
+};
+
 }  // namespace
 
 std::u16string TextOf(const Caption& caption) { return WithoutBreakMarks(MarkedTextOf(caption)); }
@@ -125,12 +140,7 @@ std::u16string MeasuredText::Shown(int wrap_width) const {
   if (wrap_width <= 0 || !HasBreakMarks(text_)) return WithoutBreakMarks(text_);
   const WindowDc dc(window_);
   const SelectedObject selected(dc.get(), font_);
-  return BrokenAtMarks(text_, wrap_width, [&dc](std::u16string_view line) {
-    SIZE size{};
-    ::GetTextExtentPoint32W(dc.get(), reinterpret_cast<LPCWSTR>(line.data()),
-                            static_cast<int>(line.size()), &size);
-    return static_cast<int>(size.cx);
-  });
+  return BrokenAtMarks(text_, wrap_width, LineWidthIn(dc.get()));
 }
 
 Extent MeasuredText::Measure(int wrap_width) const {
