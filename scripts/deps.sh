@@ -24,7 +24,7 @@ packages=(
 # Each is named as /etc/locale.gen names it, less its " UTF-8".
 locales=(en_US de_DE fr_FR es_ES it_IT pt_BR ru_RU pl_PL tr_TR zh_CN ja_JP ko_KR
   ar_SA bg_BG zh_TW hr_HR cs_CZ da_DK nl_NL et_EE fi_FI el_GR he_IL hu_HU lv_LV lt_LT nb_NO pt_PT
-  ro_RO sr_RS@latin sk_SK sl_SI sv_SE th_TH uk_UA)
+  ro_RO sr_RS@latin zh_HK sk_SK sl_SI sv_SE th_TH uk_UA)
 
 # Whether this kernel runs 32-bit x86 code at all, asked of the kernel itself: a minimal static
 # 32-bit ELF program that only exits 0. Nothing 32-bit needs to be installed to ask.
