@@ -26,6 +26,9 @@
 !insertmacro MUI_LANGUAGE "SimpChinese"
 !insertmacro MUI_LANGUAGE "Japanese"
 !insertmacro MUI_LANGUAGE "Korean"
+!insertmacro MUI_LANGUAGE "Arabic"
+!insertmacro MUI_LANGUAGE "Hebrew"
+!insertmacro MUI_LANGUAGE "Thai"
 
 Var Who
 Var IconValue
@@ -256,4 +259,61 @@ LangString NotSignedIn3     ${L} "비우기 소리가 나지 않습니다. 제�
 LangString NotSignedIn4     ${L} "클릭하거나, 제거 후에는 포터블 버전에서 클릭하십시오."
 LangString KeptForOther1    ${L} "$OtherFolder에 있는 다른 ${PRODUCT}를 위해 유지됨: $WINDIR\media\${WAV_NAME},"
 LangString KeptForOther2    ${L} "휴지통 비우기 소리 및 이 계정의 설정"
+!undef L
+
+!define L ${LANG_ARABIC}
+LangString SetupCaption     ${L} "إعداد ${PRODUCT}"
+LangString UninstallCaption ${L} "إلغاء تثبيت ${PRODUCT}"
+LangString WhoThisAccount   ${L} "هذا الحساب"
+LangString WhoAccount       ${L} "الحساب $R0"
+LangString WhoAll9x         ${L} "كل الحسابات (فئة Windows 95/98)"
+LangString RestoringIcon    ${L} "جارٍ استعادة رمز سلة المحذوفات الافتراضي ($IconValue) في $Who"
+LangString RestoringName    ${L} "جارٍ استعادة اسم سلة المحذوفات الافتراضي في $Who"
+LangString BinName          ${L} "سلة المحذوفات"
+LangString RestoringSound   ${L} "جارٍ استعادة صوت «إفراغ سلة المحذوفات» الافتراضي في $Who"
+LangString ClearingSound    ${L} "جارٍ مسح صوت «إفراغ سلة المحذوفات» في $Who (لم يتم تعيين صوت افتراضي)"
+LangString NotSignedIn1     ${L} "لم تتم استعادة الحسابات غير المسجل دخولها الآن: إذا طبّق أحدها Kelvoro،"
+LangString NotSignedIn2     ${L} "فستحتفظ سلة المحذوفات فيه بالاسم «Kelvoro» وبرموزه (فارغة بعد حذف الملفات)،"
+LangString NotSignedIn3     ${L} "ويبقى «إفراغ سلة المحذوفات» بلا صوت. انقر فوق «استعادة الافتراضيات» في Kelvoro"
+LangString NotSignedIn4     ${L} "في ذلك الحساب قبل إلغاء التثبيت، أو بعده من النسخة المحمولة."
+LangString KeptForOther1    ${L} "تم الاحتفاظ بما يلي لنسخة ${PRODUCT} الأخرى في $OtherFolder: $WINDIR\media\${WAV_NAME}،"
+LangString KeptForOther2    ${L} "وصوت «إفراغ سلة المحذوفات» وإعدادات هذا الحساب"
+!undef L
+
+!define L ${LANG_HEBREW}
+LangString SetupCaption     ${L} "התקנת ${PRODUCT}"
+LangString UninstallCaption ${L} "הסרת ${PRODUCT}"
+LangString WhoThisAccount   ${L} "חשבון זה"
+LangString WhoAccount       ${L} "החשבון $R0"
+LangString WhoAll9x         ${L} "כל החשבונות (מחלקת Windows 95/98)"
+LangString RestoringIcon    ${L} "משחזר את סמל ברירת המחדל של סל המיחזור ($IconValue) עבור $Who"
+LangString RestoringName    ${L} "משחזר את שם ברירת המחדל של סל המיחזור עבור $Who"
+LangString BinName          ${L} "סל המיחזור"
+LangString RestoringSound   ${L} "משחזר את צליל ברירת המחדל של $\"רוקן את סל המיחזור$\" עבור $Who"
+LangString ClearingSound    ${L} "מנקה את הצליל של $\"רוקן את סל המיחזור$\" עבור $Who (לא הוגדר צליל ברירת מחדל)"
+LangString NotSignedIn1     ${L} "חשבונות שאינם מחוברים כעת לא שוחזרו: אם באחד מהם הוחל Kelvoro, סל המיחזור שלו"
+LangString NotSignedIn2     ${L} "שומר על השם $\"Kelvoro$\" ועל הסמלים (ריקים לאחר שהקבצים נמחקו), והצליל של"
+LangString NotSignedIn3     ${L} "$\"רוקן את סל המיחזור$\" יהיה שקט. לחץ על $\"שחזר ברירות מחדל$\" ב-Kelvoro באותו חשבון"
+LangString NotSignedIn4     ${L} "לפני הסרת ההתקנה, או לאחר מכן מהעותק הנייד."
+LangString KeptForOther1    ${L} "נשמרו עבור ${PRODUCT} האחר שב-$OtherFolder: $WINDIR\media\${WAV_NAME},"
+LangString KeptForOther2    ${L} "הצליל של $\"רוקן את סל המיחזור$\" וההגדרות של חשבון זה"
+!undef L
+
+!define L ${LANG_THAI}
+LangString SetupCaption     ${L} "การติดตั้ง ${PRODUCT}"
+LangString UninstallCaption ${L} "การถอนการติดตั้ง ${PRODUCT}"
+LangString WhoThisAccount   ${L} "บัญชีนี้"
+LangString WhoAccount       ${L} "บัญชี $R0"
+LangString WhoAll9x         ${L} "ทุกบัญชี (คลาสของ Windows 95/98)"
+LangString RestoringIcon    ${L} "กำลังคืนค่าไอคอนเริ่มต้นของถังรีไซเคิล ($IconValue) สำหรับ$Who"
+LangString RestoringName    ${L} "กำลังคืนค่าชื่อเริ่มต้นของถังรีไซเคิลสำหรับ$Who"
+LangString BinName          ${L} "ถังรีไซเคิล"
+LangString RestoringSound   ${L} "กำลังคืนค่าเสียงเริ่มต้นของ “ล้างถังรีไซเคิล” สำหรับ$Who"
+LangString ClearingSound    ${L} "กำลังลบเสียง “ล้างถังรีไซเคิล” สำหรับ$Who (ไม่ได้ตั้งค่าเสียงเริ่มต้นไว้)"
+LangString NotSignedIn1     ${L} "ไม่ได้คืนค่าบัญชีที่ไม่ได้ลงชื่อเข้าใช้อยู่ในขณะนี้ หากบัญชีใดเคยนำ Kelvoro ไปใช้"
+LangString NotSignedIn2     ${L} "ถังรีไซเคิลของบัญชีนั้นจะยังคงชื่อ Kelvoro และไอคอนไว้ (ว่างเปล่าเมื่อไฟล์ถูกลบ)"
+LangString NotSignedIn3     ${L} "และ “ล้างถังรีไซเคิล” จะไม่มีเสียง ในบัญชีนั้นให้คลิก “คืนค่าเริ่มต้น” ใน Kelvoro"
+LangString NotSignedIn4     ${L} "ก่อนถอนการติดตั้ง หรือหลังจากนั้นในฉบับพกพา"
+LangString KeptForOther1    ${L} "เก็บไว้สำหรับ ${PRODUCT} อีกชุดใน $OtherFolder: $WINDIR\media\${WAV_NAME}"
+LangString KeptForOther2    ${L} "เสียง “ล้างถังรีไซเคิล” และการตั้งค่าของบัญชีนี้"
 !undef L

@@ -36,7 +36,8 @@ DEFAULT_LOCALE = "en-US"
 SCHEMA = "https://aka.ms/winget-manifest.%s." + MANIFEST_VERSION + ".schema.json"
 # The region of each catalogue named by its language alone, for its locale tag (pt_BR -> pt-BR).
 REGIONS = {"de": "DE", "fr": "FR", "es": "ES", "it": "IT", "ru": "RU", "pl": "PL", "tr": "TR",
-           "ja": "JP", "ko": "KR", "en": "US"}
+           "ja": "JP", "ko": "KR", "en": "US",
+           "ar": "SA", "he": "IL", "th": "TH"}
 # What the setup's RequestExecutionLevel means to winget: "admin" asks Windows for elevation
 # (the UAC prompt) when started without it.
 ELEVATION = {"admin": "elevatesSelf"}
