@@ -29,6 +29,9 @@
 !insertmacro MUI_LANGUAGE "Arabic"
 !insertmacro MUI_LANGUAGE "Hebrew"
 !insertmacro MUI_LANGUAGE "Thai"
+!insertmacro MUI_LANGUAGE "Greek"
+!insertmacro MUI_LANGUAGE "Ukrainian"
+!insertmacro MUI_LANGUAGE "Bulgarian"
 
 Var Who
 Var IconValue
@@ -316,4 +319,61 @@ LangString NotSignedIn3     ${L} "และ “ล้างถังรีไซ
 LangString NotSignedIn4     ${L} "ก่อนถอนการติดตั้ง หรือหลังจากนั้นในฉบับพกพา"
 LangString KeptForOther1    ${L} "เก็บไว้สำหรับ ${PRODUCT} อีกชุดใน $OtherFolder: $WINDIR\media\${WAV_NAME}"
 LangString KeptForOther2    ${L} "เสียง “ล้างถังรีไซเคิล” และการตั้งค่าของบัญชีนี้"
+!undef L
+
+!define L ${LANG_GREEK}
+LangString SetupCaption     ${L} "Εγκατάσταση του ${PRODUCT}"
+LangString UninstallCaption ${L} "Κατάργηση εγκατάστασης του ${PRODUCT}"
+LangString WhoThisAccount   ${L} "αυτόν τον λογαριασμό"
+LangString WhoAccount       ${L} "τον λογαριασμό $R0"
+LangString WhoAll9x         ${L} "όλους τους λογαριασμούς (κλάση των Windows 95/98)"
+LangString RestoringIcon    ${L} "Επαναφορά του προεπιλεγμένου εικονιδίου του Κάδου Ανακύκλωσης ($IconValue) για $Who"
+LangString RestoringName    ${L} "Επαναφορά του προεπιλεγμένου ονόματος του Κάδου Ανακύκλωσης για $Who"
+LangString BinName          ${L} "Κάδος Ανακύκλωσης"
+LangString RestoringSound   ${L} "Επαναφορά του προεπιλεγμένου ήχου «Άδειασμα Κάδου Ανακύκλωσης» για $Who"
+LangString ClearingSound    ${L} "Κατάργηση του ήχου «Άδειασμα Κάδου Ανακύκλωσης» για $Who (δεν έχει οριστεί προεπιλεγμένος ήχος)"
+LangString NotSignedIn1     ${L} "Δεν έγινε επαναφορά για λογαριασμούς χωρίς σύνδεση: αν σε κάποιον εφαρμόστηκε το Kelvoro,"
+LangString NotSignedIn2     ${L} "ο Κάδος Ανακύκλωσής του κρατά το όνομα «Kelvoro» και τα εικονίδια (κενά χωρίς τα αρχεία)"
+LangString NotSignedIn3     ${L} "και το «Άδειασμα Κάδου Ανακύκλωσης» μένει βουβό. Πατήστε «Επαναφορά προεπιλογών» στο"
+LangString NotSignedIn4     ${L} "Kelvoro σε εκείνον τον λογαριασμό πριν από την κατάργηση ή μετά, στη φορητή έκδοση."
+LangString KeptForOther1    ${L} "Διατηρήθηκαν για το άλλο ${PRODUCT} στο $OtherFolder: $WINDIR\media\${WAV_NAME},"
+LangString KeptForOther2    ${L} "ο ήχος «Άδειασμα Κάδου Ανακύκλωσης» και οι ρυθμίσεις αυτού του λογαριασμού"
+!undef L
+
+!define L ${LANG_UKRAINIAN}
+LangString SetupCaption     ${L} "Інсталяція ${PRODUCT}"
+LangString UninstallCaption ${L} "Видалення ${PRODUCT}"
+LangString WhoThisAccount   ${L} "цього облікового запису"
+LangString WhoAccount       ${L} "облікового запису $R0"
+LangString WhoAll9x         ${L} "усіх облікових записів (клас Windows 95/98)"
+LangString RestoringIcon    ${L} "Відновлення стандартного значка кошика ($IconValue) для $Who"
+LangString RestoringName    ${L} "Відновлення стандартного імені кошика для $Who"
+LangString BinName          ${L} "Кошик"
+LangString RestoringSound   ${L} "Відновлення стандартного звуку «Очищення кошика» для $Who"
+LangString ClearingSound    ${L} "Вимкнення звуку «Очищення кошика» для $Who (стандартний звук не задано)"
+LangString NotSignedIn1     ${L} "Облікові записи, у які зараз не виконано вхід, не відновлено: якщо в одному з них"
+LangString NotSignedIn2     ${L} "застосовано Kelvoro, його кошик збереже ім’я «Kelvoro» і значки (порожні без файлів),"
+LangString NotSignedIn3     ${L} "а «Очищення кошика» залишиться без звуку. Натисніть «За замовчуванням» у Kelvoro в цьому"
+LangString NotSignedIn4     ${L} "обліковому записі до видалення програми або після нього в портативній версії."
+LangString KeptForOther1    ${L} "Збережено для іншої копії ${PRODUCT} у $OtherFolder: $WINDIR\media\${WAV_NAME},"
+LangString KeptForOther2    ${L} "звук «Очищення кошика» та параметри цього облікового запису"
+!undef L
+
+!define L ${LANG_BULGARIAN}
+LangString SetupCaption     ${L} "Инсталиране на ${PRODUCT}"
+LangString UninstallCaption ${L} "Деинсталиране на ${PRODUCT}"
+LangString WhoThisAccount   ${L} "този акаунт"
+LangString WhoAccount       ${L} "акаунта $R0"
+LangString WhoAll9x         ${L} "всички акаунти (клас на Windows 95/98)"
+LangString RestoringIcon    ${L} "Възстановяване на стандартната икона на кошчето ($IconValue) за $Who"
+LangString RestoringName    ${L} "Възстановяване на стандартното име на кошчето за $Who"
+LangString BinName          ${L} "Кошче"
+LangString RestoringSound   ${L} "Възстановяване на стандартния звук за „Изпразване на кошчето“ за $Who"
+LangString ClearingSound    ${L} "Премахване на звука за „Изпразване на кошчето“ за $Who (няма зададен стандартен звук)"
+LangString NotSignedIn1     ${L} "Акаунтите, в които сега няма влезли потребители, не са възстановени: ако в някой от тях"
+LangString NotSignedIn2     ${L} "е приложен Kelvoro, кошчето му запазва името „Kelvoro“ и иконите (празни без файловете),"
+LangString NotSignedIn3     ${L} "а „Изпразване на кошчето“ остава без звук. Щракнете върху „По подразбиране“ в Kelvoro в"
+LangString NotSignedIn4     ${L} "този акаунт преди деинсталирането или след това в преносимата версия."
+LangString KeptForOther1    ${L} "Запазени за другия ${PRODUCT} в $OtherFolder: $WINDIR\media\${WAV_NAME},"
+LangString KeptForOther2    ${L} "звукът за „Изпразване на кошчето“ и настройките на този акаунт"
 !undef L

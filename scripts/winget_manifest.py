@@ -37,7 +37,7 @@ SCHEMA = "https://aka.ms/winget-manifest.%s." + MANIFEST_VERSION + ".schema.json
 # The region of each catalogue named by its language alone, for its locale tag (pt_BR -> pt-BR).
 REGIONS = {"de": "DE", "fr": "FR", "es": "ES", "it": "IT", "ru": "RU", "pl": "PL", "tr": "TR",
            "ja": "JP", "ko": "KR", "en": "US",
-           "ar": "SA", "he": "IL", "th": "TH"}
+           "ar": "SA", "he": "IL", "th": "TH", "el": "GR", "uk": "UA", "bg": "BG"}
 # What the setup's RequestExecutionLevel means to winget: "admin" asks Windows for elevation
 # (the UAC prompt) when started without it.
 ELEVATION = {"admin": "elevatesSelf"}
