@@ -80,8 +80,8 @@ class WingetManifest(unittest.TestCase):
         self.assertEqual(machines, {"x86": 0x14C, "x64": 0x8664})
 
     def test_a_locale_for_each_catalogue_with_its_tagline(self):
-        def language(tag):  # the catalogue of a locale: pt-BR -> pt_BR, de-DE -> de
-            full = tag.replace("-", "_")
+        def language(tag):  # its catalogue: pt-BR -> pt_BR, sr-Latn-RS -> sr_Latn, de-DE -> de
+            full = "_".join(tag.split("-")[:2])
             return full if os.path.exists(os.path.join(LANG, full + ".po")) else tag.split("-")[0]
         wanted = {os.path.basename(path)[:-3]: tagline(text(path), 2)
                   for path in glob.glob(os.path.join(LANG, "*.po"))}
