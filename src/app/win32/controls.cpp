@@ -22,12 +22,29 @@ struct ControlClass {
   DWORD style;
 };
 
-ControlClass ClassOf(const ControlLayout& layout) {
+// The static style that shows a label's text where the mirroring rules put the design's
+// left-aligned text. A mirrored control (the window's layout passes to its controls) measures
+// left and right from its own right edge: there the left-aligned style shows it on the right.
+DWORD LabelAlignment(const ControlLayout& layout, const Mirroring& mirroring) {
+  const Alignment shown = ShownAlignment(Alignment::kLeft, mirroring);
+  const Alignment in_control = mirroring.mirrored ? ShownAlignment(shown, mirroring) : shown;
+  switch (in_control) {
+    case Alignment::kLeft:
+      // Sized-to-text labels do not wrap: their box is one line of their text.
+      return (layout.flags & kSizedToText) != 0 ? SS_LEFTNOWORDWRAP : SS_LEFT;
+    case Alignment::kCentre:
+      return SS_CENTER;
+    case Alignment::kRight:
+      break;
+  }
+  return SS_RIGHT;
+}
+
+ControlClass ClassOf(const ControlLayout& layout, const Mirroring& mirroring) {
   DWORD style = WS_CHILD | WS_VISIBLE;
   switch (layout.kind) {
     case ControlKind::kLabel:
-      // Sized-to-text labels do not wrap: their box is one line of their text.
-      style |= ((layout.flags & kSizedToText) != 0 ? SS_LEFTNOWORDWRAP : SS_LEFT) | SS_NOPREFIX;
+      style |= LabelAlignment(layout, mirroring) | SS_NOPREFIX;
       // Only a clickable label reacts to the mouse; the others let clicks through to the window.
       if ((layout.flags & kClickable) != 0) style |= SS_NOTIFY;
       if ((layout.flags & kOpensPage) != 0) style |= WS_TABSTOP;
@@ -65,7 +82,7 @@ std::u16string Unbroken(std::u16string text) {
 
 bool Window::CreateControl(Control& control) {
   const ControlLayout& layout = *control.layout;
-  const ControlClass window_class = ClassOf(layout);
+  const ControlClass window_class = ClassOf(layout, MirroringOf());
   const RECT box = ToPixels(layout.rect);
   const std::u16string text = TextOf(layout.text);
   control.window = ::CreateWindowExW(0 /* no extended style */, window_class.name,
@@ -74,6 +91,13 @@ bool Window::CreateControl(Control& control) {
                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)),
                                      instance_, nullptr /* no creation data */);
   if (control.window == nullptr) return false;
+  // A fixed text (a name, an address) in a mirrored window reads left to right: its control
+  // lies where the mirror puts it but draws in a layout of its own, left to right.
+  if (layout.kind == ControlKind::kLabel && MirroringOf().mirrored &&
+      !ReadsRightToLeft(layout.text.translated, MirroringOf())) {
+    ::SetWindowLongPtrW(control.window, GWL_EXSTYLE,
+                        ::GetWindowLongPtrW(control.window, GWL_EXSTYLE) & ~WS_EX_LAYOUTRTL);
+  }
   if ((layout.flags & kOpensPage) != 0 || AccessibleOf(layout) != nullptr) {
     // The control's own user data (the system's controls leave it to the program) leads back
     // to this window.

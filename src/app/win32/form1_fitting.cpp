@@ -118,7 +118,8 @@ void Form1::DrawImage(const DRAWITEMSTRUCT& item, const Control& control) const 
   {
     const SavedDcState saved(dc);
     ::IntersectClipRect(dc, parts.art.left, parts.art.top, parts.art.right, parts.art.bottom);
-    stock_picture_.Draw(dc, ToRect(parts.picture), false /* its own size */);
+    stock_picture_.Draw(dc, ToRect(parts.picture), false /* its own size */,
+                        DrawnMirrored(Art::kThing, MirroringOf()));
   }
   const SavedDcState saved(dc);
   const SelectedObject font(dc, bin_name_font_.get());
@@ -127,7 +128,8 @@ void Form1::DrawImage(const DRAWITEMSTRUCT& item, const Control& control) const 
   const std::u16string name = TextOf(kBinName.text);
   RECT text = ToRect(parts.name);
   ::DrawTextW(dc, WidePointer(name), static_cast<int>(name.size()), &text,
-              DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
+              DT_CENTER | DT_WORDBREAK | DT_NOPREFIX |
+                  (ReadsRightToLeft(kBinName.text.translated, MirroringOf()) ? DT_RTLREADING : 0U));
 }
 
 }  // namespace kelvoro::win32

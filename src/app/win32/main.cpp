@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "app/mirroring.h"
 #include "app/win32/form1_window.h"
 #include "platform/ports/ports.h"
 #include "platform/win32/browser_win32.h"
@@ -105,6 +106,9 @@ int Run(HINSTANCE instance, int show_command) {
   kelvoro::win32::MessageWin32 messages;
   kelvoro::WindowsFacts facts;
   UseDisplayLanguage(instance);
+  messages.SetRightToLeft(
+      kelvoro::MirroringFor(kelvoro::InfoOf(kelvoro::CurrentLanguage()).direction)
+          .right_to_left_reading);
   kelvoro::win32::Form1 form1(instance, shell, browser);
   if (!form1.Create()) return 1;
   messages.SetMainWindow(form1.Handle());

@@ -15,7 +15,7 @@ constexpr LRESULT kHideFocus = 0x1;  // UISF_HIDEFOCUS
 }  // namespace
 
 void DrawFlatButton(const DRAWITEMSTRUCT& item, HFONT font, HBRUSH face_brush, HBRUSH frame,
-                    COLORREF text_colour) {
+                    COLORREF text_colour, bool right_to_left) {
   const HDC dc = item.hDC;
   const SavedDcState saved(dc);
   RECT face = item.rcItem;
@@ -30,7 +30,7 @@ void DrawFlatButton(const DRAWITEMSTRUCT& item, HFONT font, HBRUSH face_brush, H
   ::SetTextColor(dc, text_colour);
   const std::u16string text = WideWindowText(item.hwndItem);
   ::DrawTextW(dc, WidePointer(text), static_cast<int>(text.size()), &caption,
-              DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | (right_to_left ? DT_RTLREADING : 0U));
 
   if ((item.itemState & ODS_FOCUS) != 0) {
     RECT focus = face;
@@ -39,9 +39,10 @@ void DrawFlatButton(const DRAWITEMSTRUCT& item, HFONT font, HBRUSH face_brush, H
   }
 }
 
-void DrawPicture(const DRAWITEMSTRUCT& item, HBRUSH surface, const Picture* picture, bool stretch) {
+void DrawPicture(const DRAWITEMSTRUCT& item, HBRUSH surface, const Picture* picture, bool stretch,
+                 bool mirrored) {
   ::FillRect(item.hDC, &item.rcItem, surface);
-  if (picture != nullptr) picture->Draw(item.hDC, item.rcItem, stretch);
+  if (picture != nullptr) picture->Draw(item.hDC, item.rcItem, stretch, mirrored);
 }
 
 void DrawLinkFocus(HWND link) {

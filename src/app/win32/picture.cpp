@@ -14,6 +14,30 @@ SIZE Scaled(SIZE size, int dpi, int base) {
 
 bool operator==(SIZE a, SIZE b) { return a.cx == b.cx && a.cy == b.cy; }
 
+// A mirrored DC mirrors every bitmap and icon drawn on it. While this lives, one that is to keep
+// its orientation blits as designed: the DC's layout preserves bitmap orientation, which both
+// Windows and Wine honour in BitBlt, StretchBlt and DrawIconEx (Wine ignores DI_NOMIRROR), and
+// the blits say NOMIRRORBITMAP as well. On a DC that is not mirrored it changes nothing.
+class OrientationKept {
+ public:
+  OrientationKept(HDC dc, bool mirrored) noexcept
+      : dc_(dc), layout_(::GetLayout(dc)), kept_(!mirrored && (layout_ & LAYOUT_RTL) != 0) {
+    if (kept_) ::SetLayout(dc_, layout_ | LAYOUT_BITMAPORIENTATIONPRESERVED);
+  }
+  ~OrientationKept() {
+    if (kept_) ::SetLayout(dc_, layout_);
+  }
+  OrientationKept(const OrientationKept&) = delete;
+  OrientationKept& operator=(const OrientationKept&) = delete;
+
+  DWORD Copy() const noexcept { return kept_ ? SRCCOPY | NOMIRRORBITMAP : SRCCOPY; }
+
+ private:
+  HDC dc_;
+  DWORD layout_;
+  bool kept_;
+};
+
 // A top-down 32-bit DIB section of `size`; null on failure.
 HBITMAP CreateBitmap32(HDC dc, SIZE size) {
   BITMAPINFO info{};
@@ -102,7 +126,8 @@ Picture Picture::Resampled(SIZE size) const {
   return picture;
 }
 
-void Picture::Draw(HDC dc, const RECT& box, bool stretch) const {
+void Picture::Draw(HDC dc, const RECT& box, bool stretch, bool mirrored) const {
+  const OrientationKept orientation(dc, mirrored);
   const int width = stretch ? box.right - box.left : size_.cx;
   const int height = stretch ? box.bottom - box.top : size_.cy;
   if (icon_) {
@@ -118,10 +143,10 @@ void Picture::Draw(HDC dc, const RECT& box, bool stretch) const {
     const int previous_mode = ::SetStretchBltMode(dc, HALFTONE);
     ::SetBrushOrgEx(dc, 0, 0, nullptr);  // HALFTONE wants the brush origin reset
     ::StretchBlt(dc, box.left, box.top, width, height, memory.get(), 0, 0, size_.cx, size_.cy,
-                 SRCCOPY);
+                 orientation.Copy());
     ::SetStretchBltMode(dc, previous_mode);
   } else {
-    ::BitBlt(dc, box.left, box.top, width, height, memory.get(), 0, 0, SRCCOPY);
+    ::BitBlt(dc, box.left, box.top, width, height, memory.get(), 0, 0, orientation.Copy());
   }
 }
 

@@ -29,7 +29,8 @@ class Picture {
   bool Empty() const noexcept { return !icon_ && !bitmap_; }
   SIZE Size() const noexcept { return size_; }
   // Draws the picture into `box`: stretched to it, or at its own size from its top left corner.
-  void Draw(HDC dc, const RECT& box, bool stretch) const;
+  // On a mirrored DC it shows as its mirror image where `mirrored` says so, else as designed.
+  void Draw(HDC dc, const RECT& box, bool stretch, bool mirrored) const;
 
  private:
   // This picture drawn at `size`, smoothly scaled, as a new bitmap picture; empty on failure.

@@ -69,6 +69,7 @@ bool Window::Create(const wchar_t* class_name, WNDPROC procedure, void* self,
       dpi_y_ = ::GetDeviceCaps(screen.get(), LOGPIXELSY);
     }
   }
+  mirroring_ = MirroringFor(InfoOf(CurrentLanguage()).direction);
   colours_.Refresh();
   LoadPictures(dpi_y_);
   if (!big_icon_) {
@@ -92,11 +93,14 @@ bool Window::Create(const wchar_t* class_name, WNDPROC procedure, void* self,
     return false;
   }
 
-  const SIZE outer = OuterSize(frame, dpi_x_, dpi_y_);
+  // Mirrored, the window and (inheriting the layout) every control of it.
+  WindowFrame laid_out = frame;
+  if (mirroring_.mirrored) laid_out.ex_style |= WS_EX_LAYOUTRTL;
+  const SIZE outer = OuterSize(laid_out, dpi_x_, dpi_y_);
   const POINT origin =
       centred ? CentredOnScreen(outer.cx, outer.cy) : POINT{CW_USEDEFAULT, CW_USEDEFAULT};
   const std::u16string title = TextOf(frame.title);
-  const HWND created = ::CreateWindowExW(frame.ex_style, class_name, WidePointer(title),
+  const HWND created = ::CreateWindowExW(laid_out.ex_style, class_name, WidePointer(title),
                                          frame.style, origin.x, origin.y, outer.cx, outer.cy, owner,
                                          nullptr /* no menu */, instance_, self);
   // A window that failed half-way is gone already, whatever it had been told.
@@ -110,7 +114,7 @@ bool Window::Create(const wchar_t* class_name, WNDPROC procedure, void* self,
   if (dpi > 0 && (dpi != dpi_x_ || dpi != dpi_y_)) {
     RECT frame_rect{};
     ::GetWindowRect(created, &frame_rect);
-    const SIZE size = OuterSize(frame, dpi, dpi);
+    const SIZE size = OuterSize(laid_out, dpi, dpi);
     OnDpiChanged(dpi, RECT{frame_rect.left, frame_rect.top, frame_rect.left + size.cx,
                            frame_rect.top + size.cy});
   }
@@ -219,6 +223,12 @@ LRESULT Window::OnControlColour(UINT message, HDC dc, HWND window) {
   if (control == nullptr) {
     return Default(message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(window));
   }
+  // A label in the user's language reads right to left where the language does: Windows reads a
+  // mirrored DC so by itself, Wine's static control only through the DC's text alignment.
+  if (message == WM_CTLCOLORSTATIC && control->layout->kind == ControlKind::kLabel &&
+      ReadsRightToLeft(control->layout->text.translated, mirroring_)) {
+    ::SetTextAlign(dc, ::GetTextAlign(dc) | TA_RTLREADING);
+  }
   return reinterpret_cast<LRESULT>(colours_.PrepareControl(
       dc, message == WM_CTLCOLORSTATIC, *control->layout, control->back_brush.get()));
 }
@@ -231,7 +241,8 @@ void Window::OnDrawItem(const DRAWITEMSTRUCT& item) const {
       DrawFlatButton(item, control->font.get(),
                      colours_.ControlBrush(control->layout->kind, control->back_brush.get()),
                      colours_.ButtonFrameBrush(),
-                     colours_.ColourOf(ColourRole::kButtonText, ::GetSysColor(COLOR_BTNTEXT)));
+                     colours_.ColourOf(ColourRole::kButtonText, ::GetSysColor(COLOR_BTNTEXT)),
+                     mirroring_.right_to_left_reading);
       break;
     case ControlKind::kImage:
       DrawImage(item, *control);
@@ -242,8 +253,9 @@ void Window::OnDrawItem(const DRAWITEMSTRUCT& item) const {
 }
 
 void Window::DrawImage(const DRAWITEMSTRUCT& item, const Control& control) const {
+  const Art art = control.layout->picture == DesignPicture::kArrow ? Art::kArrow : Art::kThing;
   DrawPicture(item, SurfaceBrush(control.layout->surface), control.picture,
-              control.layout->fit == PictureFit::kStretch);
+              control.layout->fit == PictureFit::kStretch, DrawnMirrored(art, mirroring_));
 }
 
 bool Window::OnSetCursor(HWND over, int hit_test) const {

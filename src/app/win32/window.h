@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/layout_rules.h"
+#include "app/mirroring.h"
 #include "app/win32/accessible.h"
 #include "app/win32/colours.h"
 #include "app/win32/control_text.h"
@@ -120,6 +121,9 @@ class Window {
   // The font of a control of `layout` at the window's DPI.
   UniqueHFont FontOf(const ControlLayout& layout) const { return win32::FontOf(layout, dpi_y_); }
 
+  // How the window shows the user's language: mirrored (and its texts read right to left) in a
+  // right-to-left one; decided when the window is created.
+  const Mirroring& MirroringOf() const noexcept { return mirroring_; }
   int DpiX() const noexcept { return dpi_x_; }
   int DpiY() const noexcept { return dpi_y_; }
   RECT ToPixels(const TwipsRect& rect) const noexcept {
@@ -172,6 +176,7 @@ class Window {
 
   int dpi_x_ = 96;
   int dpi_y_ = 96;
+  Mirroring mirroring_{false, false};
   UniqueHIcon big_icon_;
   UniqueHIcon small_icon_;
   UniqueHCursor hand_cursor_;

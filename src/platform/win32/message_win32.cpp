@@ -59,8 +59,9 @@ void MessageWin32::Show(const std::string& text, MessageStyle style) {
   const OtherWindowsDisabled others(owner);
   const std::u16string wide = WithoutBreakMarks(ToUtf16(text));
   const std::u16string title = ToUtf16(kAppTitle);
+  const UINT reading = right_to_left_ ? MB_RTLREADING | MB_RIGHT : 0U;
   ::MessageBoxW(owner, WidePointer(wide), WidePointer(title),
-                MB_OK | MB_APPLMODAL | static_cast<UINT>(style));
+                MB_OK | MB_APPLMODAL | reading | static_cast<UINT>(style));
 }
 
 }  // namespace kelvoro::win32

@@ -15,11 +15,15 @@ class MessageWin32 final : public MessagePort {
  public:
   // The main window, once it exists; until then every box stands alone.
   void SetMainWindow(HWND window) noexcept { main_window_ = window; }
+  // Every box from now on reads right to left, right-aligned (MB_RTLREADING | MB_RIGHT), or as
+  // the system reads it (false, the default).
+  void SetRightToLeft(bool right_to_left) noexcept { right_to_left_ = right_to_left; }
 
   void Show(const std::string& text, MessageStyle style) override;
 
  private:
   HWND main_window_ = nullptr;
+  bool right_to_left_ = false;
 };
 
 }  // namespace kelvoro::win32
