@@ -41,6 +41,55 @@
 Var Who
 Var IconValue
 
+; Chooses the setup's language as the program chooses its own (src/texts/languages.h), where NSIS
+; alone would choose otherwise: Chinese of Taiwan, Hong Kong, Macao and Traditional Chinese itself
+; read Traditional Chinese, any other Chinese Simplified; Portugal's Portuguese reads Portuguese,
+; any other Brazil's; Serbian in either script reads Serbian (Latin), and Croatian and Bosnian read
+; Croatian. Any other display language is left as NSIS chose it: the language itself, else one of
+; its primary language, else English. Called first in .onInit and un.onInit; NSIS has already put
+; its own choice in $LANGUAGE there, and takes the one left there when the function returns.
+!macro ChooseLanguageFunction UN
+  Function ${UN}ChooseLanguage
+    Push $0
+    Push $1
+    System::Call 'kernel32::GetUserDefaultUILanguage() i .r0'
+    ${If} $0 != "error"
+      IntOp $1 $0 >> 10  ; the sublanguage
+      IntOp $0 $0 & 0x3FF  ; the primary language
+      ${If} $0 = 0x04
+        StrCpy $LANGUAGE 2052  ; SimpChinese
+        ${If} $1 = 1  ; Taiwan
+        ${OrIf} $1 = 3  ; Hong Kong
+        ${OrIf} $1 = 5  ; Macao
+        ${OrIf} $1 = 31  ; Traditional Chinese
+          StrCpy $LANGUAGE 1028  ; TradChinese
+        ${EndIf}
+      ${ElseIf} $0 = 0x16
+        StrCpy $LANGUAGE 1046  ; PortugueseBR
+        ${If} $1 = 2  ; Portugal
+          StrCpy $LANGUAGE 2070  ; Portuguese
+        ${EndIf}
+      ${ElseIf} $0 = 0x1A
+        StrCpy $LANGUAGE 1050  ; Croatian
+        ${Switch} $1  ; Serbian, Latin or Cyrillic: Serbia and Montenegro, Bosnia, Serbia, Montenegro
+          ${Case} 2
+          ${Case} 3
+          ${Case} 6
+          ${Case} 7
+          ${Case} 9
+          ${Case} 10
+          ${Case} 11
+          ${Case} 12
+            StrCpy $LANGUAGE 2074  ; SerbianLatin
+        ${EndSwitch}
+      ${EndIf}
+    ${EndIf}
+    Pop $1
+    Pop $0
+  FunctionEnd
+!macroend
+!insertmacro ChooseLanguageFunction ""
+!insertmacro ChooseLanguageFunction "un."
 
 !define L ${LANG_ENGLISH}
 LangString SetupCaption     ${L} "${PRODUCT} Setup"
