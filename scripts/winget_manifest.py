@@ -34,9 +34,13 @@ IDENTIFIER = "Orvane.Kelvoro"
 MANIFEST_VERSION = "1.10.0"
 DEFAULT_LOCALE = "en-US"
 SCHEMA = "https://aka.ms/winget-manifest.%s." + MANIFEST_VERSION + ".schema.json"
-# The region of each catalogue named by its language alone, for its locale tag (pt_BR -> pt-BR).
+# The region of each catalogue named by its language alone, or by its language and script, for
+# its locale tag (de -> de-DE, sr_Latn -> sr-Latn-RS); one named by language and region needs none
+# (pt_BR -> pt-BR).
 REGIONS = {"de": "DE", "fr": "FR", "es": "ES", "it": "IT", "ru": "RU", "pl": "PL", "tr": "TR",
-           "ja": "JP", "ko": "KR", "en": "US"}
+           "ja": "JP", "ko": "KR", "en": "US",
+           "nl": "NL", "sv": "SE", "da": "DK", "nb": "NO", "fi": "FI", "et": "EE", "lv": "LV",
+           "lt": "LT", "ro": "RO", "sr_Latn": "RS"}
 # What the setup's RequestExecutionLevel means to winget: "admin" asks Windows for elevation
 # (the UAC prompt) when started without it.
 ELEVATION = {"admin": "elevatesSelf"}
@@ -151,12 +155,12 @@ def translated(entries, english, context):
 
 
 def locale_tag(language):
-    if "_" in language:
+    if "_" in language and language not in REGIONS:
         return language.replace("_", "-")
     if language not in REGIONS:
         raise ManifestError("res/lang/%s.po: add its country to REGIONS in %s"
                             % (language, os.path.basename(__file__)))
-    return language + "-" + REGIONS[language]
+    return language.replace("_", "-") + "-" + REGIONS[language]
 
 
 def c_string(text, name, source):

@@ -80,9 +80,11 @@ class WingetManifest(unittest.TestCase):
         self.assertEqual(machines, {"x86": 0x14C, "x64": 0x8664})
 
     def test_a_locale_for_each_catalogue_with_its_tagline(self):
-        def language(tag):  # the catalogue of a locale: pt-BR -> pt_BR, de-DE -> de
+        def language(tag):  # the catalogue of a locale: pt-BR -> pt_BR, sr-Latn-RS -> sr_Latn
             full = tag.replace("-", "_")
-            return full if os.path.exists(os.path.join(LANG, full + ".po")) else tag.split("-")[0]
+            while "_" in full and not os.path.exists(os.path.join(LANG, full + ".po")):
+                full = full.rsplit("_", 1)[0]
+            return full
         wanted = {os.path.basename(path)[:-3]: tagline(text(path), 2)
                   for path in glob.glob(os.path.join(LANG, "*.po"))}
         wanted["en"] = tagline(text(LANG, "kelvoro.pot"), 1)
