@@ -168,6 +168,7 @@ Var OtherFolder  ; the other build's install folder, which keeps the shared file
 ; Install
 
 Function .onInit
+  Call ChooseLanguage
   ; The Start menu shortcut is for everyone on the machine, like the program folder.
   SetShellVarContext all
   !insertmacro UseRegistryView
@@ -229,6 +230,7 @@ Var PrefixLong   ; "$INSTDIR\"
 Var PrefixShort  ; the same folder in its short (8.3) form, or empty
 
 Function un.onInit
+  Call un.ChooseLanguage
   SetShellVarContext all
   !insertmacro UseRegistryView
   StrCpy $PrefixLong "$INSTDIR\"

@@ -38,9 +38,70 @@
 !insertmacro MUI_LANGUAGE "Slovak"
 !insertmacro MUI_LANGUAGE "Czech"
 !insertmacro MUI_LANGUAGE "Hungarian"
+!insertmacro MUI_LANGUAGE "TradChinese"
+!insertmacro MUI_LANGUAGE "Portuguese"
+!insertmacro MUI_LANGUAGE "Dutch"
+!insertmacro MUI_LANGUAGE "Swedish"
+!insertmacro MUI_LANGUAGE "Danish"
+!insertmacro MUI_LANGUAGE "Norwegian"
+!insertmacro MUI_LANGUAGE "Finnish"
+!insertmacro MUI_LANGUAGE "Estonian"
+!insertmacro MUI_LANGUAGE "Latvian"
+!insertmacro MUI_LANGUAGE "Lithuanian"
+!insertmacro MUI_LANGUAGE "Romanian"
 
 Var Who
 Var IconValue
+
+; Chooses the setup's language as the program chooses its own (src/texts/languages.h), where NSIS
+; alone would choose otherwise: Chinese of Taiwan, Hong Kong, Macao and Traditional Chinese itself
+; read Traditional Chinese, any other Chinese Simplified; Portugal's Portuguese reads Portuguese,
+; any other Brazil's; Serbian in either script reads Serbian (Latin), and Croatian and Bosnian read
+; Croatian. Any other display language is left as NSIS chose it: the language itself, else one of
+; its primary language, else English. Called first in .onInit and un.onInit; NSIS has already put
+; its own choice in $LANGUAGE there, and takes the one left there when the function returns.
+!macro ChooseLanguageFunction UN
+  Function ${UN}ChooseLanguage
+    Push $0
+    Push $1
+    System::Call 'kernel32::GetUserDefaultUILanguage() i .r0'
+    ${If} $0 != "error"
+      IntOp $1 $0 >> 10  ; the sublanguage
+      IntOp $0 $0 & 0x3FF  ; the primary language
+      ${If} $0 = 0x04
+        StrCpy $LANGUAGE 2052  ; SimpChinese
+        ${If} $1 = 1  ; Taiwan
+        ${OrIf} $1 = 3  ; Hong Kong
+        ${OrIf} $1 = 5  ; Macao
+        ${OrIf} $1 = 31  ; Traditional Chinese
+          StrCpy $LANGUAGE 1028  ; TradChinese
+        ${EndIf}
+      ${ElseIf} $0 = 0x16
+        StrCpy $LANGUAGE 1046  ; PortugueseBR
+        ${If} $1 = 2  ; Portugal
+          StrCpy $LANGUAGE 2070  ; Portuguese
+        ${EndIf}
+      ${ElseIf} $0 = 0x1A
+        StrCpy $LANGUAGE 1050  ; Croatian
+        ${Switch} $1  ; Serbian, Latin or Cyrillic: Serbia and Montenegro, Bosnia, Serbia, Montenegro
+          ${Case} 2
+          ${Case} 3
+          ${Case} 6
+          ${Case} 7
+          ${Case} 9
+          ${Case} 10
+          ${Case} 11
+          ${Case} 12
+            StrCpy $LANGUAGE 2074  ; SerbianLatin
+        ${EndSwitch}
+      ${EndIf}
+    ${EndIf}
+    Pop $1
+    Pop $0
+  FunctionEnd
+!macroend
+!insertmacro ChooseLanguageFunction ""
+!insertmacro ChooseLanguageFunction "un."
 
 !define L ${LANG_ENGLISH}
 LangString SetupCaption     ${L} "${PRODUCT} Setup"
@@ -496,4 +557,213 @@ LangString NotSignedIn3     ${L} "a „Lomtár ürítése” pedig néma marad. 
 LangString NotSignedIn4     ${L} "gombjára az eltávolítás előtt, vagy utána a hordozható változatban."
 LangString KeptForOther1    ${L} "Megtartva a(z) $OtherFolder mappában lévő másik ${PRODUCT} számára: $WINDIR\media\${WAV_NAME},"
 LangString KeptForOther2    ${L} "a „Lomtár ürítése” hang és e fiók beállításai"
+!undef L
+
+!define L ${LANG_TRADCHINESE}
+LangString SetupCaption     ${L} "${PRODUCT} 安裝程式"
+LangString UninstallCaption ${L} "${PRODUCT} 解除安裝程式"
+LangString WhoThisAccount   ${L} "此帳戶"
+LangString WhoAccount       ${L} "帳戶 $R0 "
+LangString WhoAll9x         ${L} "所有帳戶 (Windows 95/98 類別)"
+LangString RestoringIcon    ${L} "正在為$Who還原預設的資源回收筒圖示 ($IconValue)"
+LangString RestoringName    ${L} "正在為$Who還原預設的資源回收筒名稱"
+LangString BinName          ${L} "資源回收筒"
+LangString RestoringSound   ${L} "正在為$Who還原預設的「清理資源回收筒」音效"
+LangString ClearingSound    ${L} "正在為$Who清除「清理資源回收筒」音效 (未設定預設音效)"
+LangString NotSignedIn1     ${L} "目前未登入的帳戶未還原：如果其中某個帳戶套用過 Kelvoro，"
+LangString NotSignedIn2     ${L} "其資源回收筒會保留 Kelvoro 名稱和圖示 (檔案刪除後顯示為空白)，"
+LangString NotSignedIn3     ${L} "且「清理資源回收筒」沒有音效。請在解除安裝前於該帳戶中按一下 Kelvoro 的「還原預設值」，"
+LangString NotSignedIn4     ${L} "或在解除安裝後使用可攜式版本執行此操作。"
+LangString KeptForOther1    ${L} "已為 $OtherFolder 中的另一個 ${PRODUCT} 保留：$WINDIR\media\${WAV_NAME}、"
+LangString KeptForOther2    ${L} "「清理資源回收筒」音效和此帳戶的設定"
+!undef L
+
+!define L ${LANG_PORTUGUESE}
+LangString SetupCaption     ${L} "Instalação do ${PRODUCT}"
+LangString UninstallCaption ${L} "Desinstalação do ${PRODUCT}"
+LangString WhoThisAccount   ${L} "esta conta"
+LangString WhoAccount       ${L} "a conta $R0"
+LangString WhoAll9x         ${L} "todas as contas (classe do Windows 95/98)"
+LangString RestoringIcon    ${L} "A restaurar o ícone predefinido da Reciclagem ($IconValue) para $Who"
+LangString RestoringName    ${L} "A restaurar o nome predefinido da Reciclagem para $Who"
+LangString BinName          ${L} "Reciclagem"
+LangString RestoringSound   ${L} "A restaurar o som predefinido de «Esvaziar Reciclagem» para $Who"
+LangString ClearingSound    ${L} "A remover o som de «Esvaziar Reciclagem» para $Who (não está definido nenhum som predefinido)"
+LangString NotSignedIn1     ${L} "As contas sem sessão iniciada não foram restauradas: se uma delas aplicou o Kelvoro,"
+LangString NotSignedIn2     ${L} "a Reciclagem dessa conta mantém o nome «Kelvoro» e os ícones (em branco sem os ficheiros),"
+LangString NotSignedIn3     ${L} "e «Esvaziar Reciclagem» fica sem som. Nessa conta, clique em «Restaurar predefinições»"
+LangString NotSignedIn4     ${L} "no Kelvoro antes de desinstalar, ou depois na versão portátil."
+LangString KeptForOther1    ${L} "Mantidos para o outro ${PRODUCT} em $OtherFolder: $WINDIR\media\${WAV_NAME},"
+LangString KeptForOther2    ${L} "o som de «Esvaziar Reciclagem» e as definições desta conta"
+!undef L
+
+!define L ${LANG_DUTCH}
+LangString SetupCaption     ${L} "Installatie van ${PRODUCT}"
+LangString UninstallCaption ${L} "Verwijderen van ${PRODUCT}"
+LangString WhoThisAccount   ${L} "dit account"
+LangString WhoAccount       ${L} "account $R0"
+LangString WhoAll9x         ${L} "alle accounts (klasse van Windows 95/98)"
+LangString RestoringIcon    ${L} "Standaardpictogram van de Prullenbak ($IconValue) herstellen voor $Who"
+LangString RestoringName    ${L} "Standaardnaam van de Prullenbak herstellen voor $Who"
+LangString BinName          ${L} "Prullenbak"
+LangString RestoringSound   ${L} "Standaardgeluid voor ‘Prullenbak leegmaken’ herstellen voor $Who"
+LangString ClearingSound    ${L} "Geluid voor ‘Prullenbak leegmaken’ wissen voor $Who (geen standaardgeluid ingesteld)"
+LangString NotSignedIn1     ${L} "Accounts die nu niet zijn aangemeld, zijn niet hersteld. Heeft een daarvan Kelvoro"
+LangString NotSignedIn2     ${L} "toegepast, dan houdt de Prullenbak de naam ‘Kelvoro’ en de pictogrammen (leeg zonder"
+LangString NotSignedIn3     ${L} "de bestanden) en blijft ‘Prullenbak leegmaken’ stil. Klik in dat account vooraf in"
+LangString NotSignedIn4     ${L} "Kelvoro op ‘Standaardwaarden’, of na het verwijderen in de draagbare versie."
+LangString KeptForOther1    ${L} "Behouden voor de andere ${PRODUCT} in $OtherFolder: $WINDIR\media\${WAV_NAME},"
+LangString KeptForOther2    ${L} "het geluid voor ‘Prullenbak leegmaken’ en de instellingen van dit account"
+!undef L
+
+!define L ${LANG_SWEDISH}
+LangString SetupCaption     ${L} "Installation av ${PRODUCT}"
+LangString UninstallCaption ${L} "Avinstallation av ${PRODUCT}"
+LangString WhoThisAccount   ${L} "det här kontot"
+LangString WhoAccount       ${L} "kontot $R0"
+LangString WhoAll9x         ${L} "alla konton (klassen för Windows 95/98)"
+LangString RestoringIcon    ${L} "Återställer standardikonen för Papperskorgen ($IconValue) för $Who"
+LangString RestoringName    ${L} "Återställer standardnamnet för Papperskorgen för $Who"
+LangString BinName          ${L} "Papperskorgen"
+LangString RestoringSound   ${L} "Återställer standardljudet för ”Töm papperskorgen” för $Who"
+LangString ClearingSound    ${L} "Tar bort ljudet för ”Töm papperskorgen” för $Who (inget standardljud har angetts)"
+LangString NotSignedIn1     ${L} "Konton som inte är inloggade nu återställdes inte: om något av dem har använt"
+LangString NotSignedIn2     ${L} "Kelvoro, behåller dess Papperskorg namnet ”Kelvoro” och ikonerna (tomma när filerna"
+LangString NotSignedIn3     ${L} "är borta), och ”Töm papperskorgen” blir tyst. Klicka på ”Återställ standard” i"
+LangString NotSignedIn4     ${L} "Kelvoro i det kontot före avinstallationen, eller efteråt i den portabla versionen."
+LangString KeptForOther1    ${L} "Behålls för den andra ${PRODUCT} i $OtherFolder: $WINDIR\media\${WAV_NAME},"
+LangString KeptForOther2    ${L} "ljudet för ”Töm papperskorgen” och det här kontots inställningar"
+!undef L
+
+!define L ${LANG_DANISH}
+LangString SetupCaption     ${L} "Installation af ${PRODUCT}"
+LangString UninstallCaption ${L} "Afinstallation af ${PRODUCT}"
+LangString WhoThisAccount   ${L} "denne konto"
+LangString WhoAccount       ${L} "kontoen $R0"
+LangString WhoAll9x         ${L} "alle konti (klassen for Windows 95/98)"
+LangString RestoringIcon    ${L} "Gendanner standardikonet for Papirkurv ($IconValue) for $Who"
+LangString RestoringName    ${L} "Gendanner standardnavnet for Papirkurv for $Who"
+LangString BinName          ${L} "Papirkurv"
+LangString RestoringSound   ${L} "Gendanner standardlyden for »Tøm papirkurven« for $Who"
+LangString ClearingSound    ${L} "Fjerner lyden for »Tøm papirkurven« for $Who (der er ikke angivet nogen standardlyd)"
+LangString NotSignedIn1     ${L} "Konti, der ikke er logget på nu, blev ikke gendannet: Hvis en af dem har anvendt"
+LangString NotSignedIn2     ${L} "Kelvoro, beholder dens Papirkurv navnet »Kelvoro« og ikonerne (tomme uden filerne),"
+LangString NotSignedIn3     ${L} "og »Tøm papirkurven« er uden lyd. Klik på »Gendan standard« i Kelvoro i den konto"
+LangString NotSignedIn4     ${L} "før afinstallationen, eller bagefter i den portable version."
+LangString KeptForOther1    ${L} "Bevaret for den anden ${PRODUCT} i $OtherFolder: $WINDIR\media\${WAV_NAME},"
+LangString KeptForOther2    ${L} "lyden for »Tøm papirkurven« og denne kontos indstillinger"
+!undef L
+
+!define L ${LANG_NORWEGIAN}
+LangString SetupCaption     ${L} "Installasjon av ${PRODUCT}"
+LangString UninstallCaption ${L} "Avinstallering av ${PRODUCT}"
+LangString WhoThisAccount   ${L} "denne kontoen"
+LangString WhoAccount       ${L} "kontoen $R0"
+LangString WhoAll9x         ${L} "alle kontoer (klassen for Windows 95/98)"
+LangString RestoringIcon    ${L} "Gjenoppretter standardikonet for Papirkurv ($IconValue) for $Who"
+LangString RestoringName    ${L} "Gjenoppretter standardnavnet for Papirkurv for $Who"
+LangString BinName          ${L} "Papirkurv"
+LangString RestoringSound   ${L} "Gjenoppretter standardlyden for «Tøm papirkurven» for $Who"
+LangString ClearingSound    ${L} "Fjerner lyden for «Tøm papirkurven» for $Who (ingen standardlyd er angitt)"
+LangString NotSignedIn1     ${L} "Kontoer som ikke er pålogget nå, ble ikke gjenopprettet: Hvis en av dem har brukt"
+LangString NotSignedIn2     ${L} "Kelvoro, beholder Papirkurv der navnet «Kelvoro» og ikonene (tomme uten filene),"
+LangString NotSignedIn3     ${L} "og «Tøm papirkurven» er uten lyd. Klikk «Gjenopprett standard» i Kelvoro i den kontoen"
+LangString NotSignedIn4     ${L} "før avinstalleringen, eller etterpå i den portable versjonen."
+LangString KeptForOther1    ${L} "Beholdt for den andre ${PRODUCT} i $OtherFolder: $WINDIR\media\${WAV_NAME},"
+LangString KeptForOther2    ${L} "lyden for «Tøm papirkurven» og innstillingene for denne kontoen"
+!undef L
+
+!define L ${LANG_FINNISH}
+LangString SetupCaption     ${L} "${PRODUCT} -asennus"
+LangString UninstallCaption ${L} "${PRODUCT} -asennuksen poisto"
+LangString WhoThisAccount   ${L} "tämä tili"
+LangString WhoAccount       ${L} "tili $R0"
+LangString WhoAll9x         ${L} "kaikki tilit (Windows 95/98 -luokka)"
+LangString RestoringIcon    ${L} "Palautetaan Roskakorin oletuskuvake ($IconValue), kohde: $Who"
+LangString RestoringName    ${L} "Palautetaan Roskakorin oletusnimi, kohde: $Who"
+LangString BinName          ${L} "Roskakori"
+LangString RestoringSound   ${L} "Palautetaan ”Tyhjennä roskakori” -oletusääni, kohde: $Who"
+LangString ClearingSound    ${L} "Poistetaan ”Tyhjennä roskakori” -ääni, kohde: $Who (oletusääntä ei ole määritetty)"
+LangString NotSignedIn1     ${L} "Tilejä, jotka eivät ole nyt kirjautuneina, ei palautettu: jos jokin niistä käytti"
+LangString NotSignedIn2     ${L} "Kelvoroa, sen Roskakori säilyttää nimen ”Kelvoro” ja kuvakkeet (tyhjinä ilman"
+LangString NotSignedIn3     ${L} "tiedostoja), ja ”Tyhjennä roskakori” on äänetön. Valitse kyseisellä tilillä Kelvorossa"
+LangString NotSignedIn4     ${L} "”Palauta oletukset” ennen asennuksen poistoa tai sen jälkeen siirrettävässä versiossa."
+LangString KeptForOther1    ${L} "Säilytetty toiselle ${PRODUCT} -ohjelmalle kansiossa $OtherFolder: $WINDIR\media\${WAV_NAME},"
+LangString KeptForOther2    ${L} "”Tyhjennä roskakori” -ääni ja tämän tilin asetukset"
+!undef L
+
+!define L ${LANG_ESTONIAN}
+LangString SetupCaption     ${L} "${PRODUCT} installimine"
+LangString UninstallCaption ${L} "${PRODUCT} desinstallimine"
+LangString WhoThisAccount   ${L} "selle konto"
+LangString WhoAccount       ${L} "konto $R0"
+LangString WhoAll9x         ${L} "kõigi kontode (Windows 95/98 klass)"
+LangString RestoringIcon    ${L} "Prügikasti vaikeikooni ($IconValue) taastamine $Who jaoks"
+LangString RestoringName    ${L} "Prügikasti vaikenime taastamine $Who jaoks"
+LangString BinName          ${L} "Prügikast"
+LangString RestoringSound   ${L} "Heli „Tühjenda prügikast“ vaikeväärtuse taastamine $Who jaoks"
+LangString ClearingSound    ${L} "Heli „Tühjenda prügikast“ eemaldamine $Who jaoks (vaikeheli pole määratud)"
+LangString NotSignedIn1     ${L} "Kontosid, mis pole praegu sisse logitud, ei taastatud: kui mõnes neist rakendati"
+LangString NotSignedIn2     ${L} "Kelvoro, jäävad selle Prügikastile nimi „Kelvoro“ ja ikoonid (tühjad, kui faile pole)"
+LangString NotSignedIn3     ${L} "ning „Tühjenda prügikast“ on hääletu. Klõpsake selles kontos Kelvoros enne"
+LangString NotSignedIn4     ${L} "desinstallimist nuppu „Taasta vaikesätted“ või pärast seda kaasaskantavas versioonis."
+LangString KeptForOther1    ${L} "Säilitatud teise ${PRODUCT} jaoks kaustas $OtherFolder: $WINDIR\media\${WAV_NAME},"
+LangString KeptForOther2    ${L} "heli „Tühjenda prügikast“ ja selle konto sätted"
+!undef L
+
+!define L ${LANG_LATVIAN}
+LangString SetupCaption     ${L} "${PRODUCT} instalēšana"
+LangString UninstallCaption ${L} "${PRODUCT} atinstalēšana"
+LangString WhoThisAccount   ${L} "šim kontam"
+LangString WhoAccount       ${L} "kontam $R0"
+LangString WhoAll9x         ${L} "visiem kontiem (Windows 95/98 klase)"
+LangString RestoringIcon    ${L} "Atjauno Atkritnes noklusējuma ikonu ($IconValue) $Who"
+LangString RestoringName    ${L} "Atjauno Atkritnes noklusējuma nosaukumu $Who"
+LangString BinName          ${L} "Atkritne"
+LangString RestoringSound   ${L} "Atjauno skaņas „Iztukšot atkritni“ noklusējumu $Who"
+LangString ClearingSound    ${L} "Notīra skaņu „Iztukšot atkritni“ $Who (noklusējuma skaņa nav iestatīta)"
+LangString NotSignedIn1     ${L} "Konti, kuros pašlaik nav pierakstīšanās, netika atjaunoti: ja kādā no tiem lietots"
+LangString NotSignedIn2     ${L} "Kelvoro, tā Atkritne saglabā nosaukumu „Kelvoro“ un ikonas (tukšas bez failiem),"
+LangString NotSignedIn3     ${L} "un „Iztukšot atkritni“ ir bez skaņas. Šajā kontā pirms atinstalēšanas programmā"
+LangString NotSignedIn4     ${L} "Kelvoro noklikšķiniet uz „Atjaunot noklusējumus“ vai pēc tam pārnēsājamajā versijā."
+LangString KeptForOther1    ${L} "Saglabāts otrai ${PRODUCT} mapē $OtherFolder: $WINDIR\media\${WAV_NAME},"
+LangString KeptForOther2    ${L} "skaņa „Iztukšot atkritni“ un šī konta iestatījumi"
+!undef L
+
+!define L ${LANG_LITHUANIAN}
+LangString SetupCaption     ${L} "${PRODUCT} diegimas"
+LangString UninstallCaption ${L} "${PRODUCT} šalinimas"
+LangString WhoThisAccount   ${L} "šiai paskyrai"
+LangString WhoAccount       ${L} "paskyrai $R0"
+LangString WhoAll9x         ${L} "visoms paskyroms (Windows 95/98 klasė)"
+LangString RestoringIcon    ${L} "Atkuriama numatytoji šiukšlinės piktograma ($IconValue) $Who"
+LangString RestoringName    ${L} "Atkuriamas numatytasis šiukšlinės pavadinimas $Who"
+LangString BinName          ${L} "Šiukšlinė"
+LangString RestoringSound   ${L} "Atkuriamas numatytasis garsas „Ištuštinti šiukšlinę“ $Who"
+LangString ClearingSound    ${L} "Išvalomas garsas „Ištuštinti šiukšlinę“ $Who (numatytasis garsas nenustatytas)"
+LangString NotSignedIn1     ${L} "Paskyros, kuriose dabar neprisijungta, neatkurtos: jei kurioje nors iš jų pritaikyta"
+LangString NotSignedIn2     ${L} "Kelvoro, jos šiukšlinė išlaiko pavadinimą „Kelvoro“ ir piktogramas (tuščias be failų),"
+LangString NotSignedIn3     ${L} "o „Ištuštinti šiukšlinę“ lieka be garso. Toje paskyroje prieš šalinimą spustelėkite"
+LangString NotSignedIn4     ${L} "„Atkurti numatytuosius“ programoje Kelvoro arba po šalinimo nešiojamojoje versijoje."
+LangString KeptForOther1    ${L} "Palikta kitai ${PRODUCT} aplanke $OtherFolder: $WINDIR\media\${WAV_NAME},"
+LangString KeptForOther2    ${L} "garsas „Ištuštinti šiukšlinę“ ir šios paskyros parametrai"
+!undef L
+
+!define L ${LANG_ROMANIAN}
+LangString SetupCaption     ${L} "Instalare ${PRODUCT}"
+LangString UninstallCaption ${L} "Dezinstalare ${PRODUCT}"
+LangString WhoThisAccount   ${L} "acest cont"
+LangString WhoAccount       ${L} "contul $R0"
+LangString WhoAll9x         ${L} "toate conturile (clasa Windows 95/98)"
+LangString RestoringIcon    ${L} "Restabilirea pictogramei implicite a Coșului de reciclare ($IconValue) pentru $Who"
+LangString RestoringName    ${L} "Restabilirea numelui implicit al Coșului de reciclare pentru $Who"
+LangString BinName          ${L} "Coș de reciclare"
+LangString RestoringSound   ${L} "Restabilirea sunetului implicit „Golire Coș de reciclare” pentru $Who"
+LangString ClearingSound    ${L} "Eliminarea sunetului „Golire Coș de reciclare” pentru $Who (nu este setat niciun sunet implicit)"
+LangString NotSignedIn1     ${L} "Conturile care nu sunt conectate acum nu au fost restabilite: dacă unul dintre ele a aplicat"
+LangString NotSignedIn2     ${L} "Kelvoro, Coșul său de reciclare păstrează numele „Kelvoro” și pictogramele (goale fără"
+LangString NotSignedIn3     ${L} "fișiere), iar „Golire Coș de reciclare” rămâne fără sunet. În acel cont, faceți clic pe"
+LangString NotSignedIn4     ${L} "„Valori implicite” în Kelvoro înainte de dezinstalare sau după aceea, în versiunea portabilă."
+LangString KeptForOther1    ${L} "Păstrate pentru celălalt ${PRODUCT} din $OtherFolder: $WINDIR\media\${WAV_NAME},"
+LangString KeptForOther2    ${L} "sunetul „Golire Coș de reciclare” și setările acestui cont"
 !undef L

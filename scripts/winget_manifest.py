@@ -40,7 +40,9 @@ SCHEMA = "https://aka.ms/winget-manifest.%s." + MANIFEST_VERSION + ".schema.json
 REGIONS = {"de": "DE", "fr": "FR", "es": "ES", "it": "IT", "ru": "RU", "pl": "PL", "tr": "TR",
            "ja": "JP", "ko": "KR", "en": "US",
            "ar": "SA", "he": "IL", "th": "TH", "el": "GR", "uk": "UA", "bg": "BG",
-           "sr_Latn": "RS", "hr": "HR", "sl": "SI", "sk": "SK", "cs": "CZ", "hu": "HU"}
+           "sr_Latn": "RS", "hr": "HR", "sl": "SI", "sk": "SK", "cs": "CZ", "hu": "HU",
+           "nl": "NL", "sv": "SE", "da": "DK", "nb": "NO", "fi": "FI", "et": "EE", "lv": "LV",
+           "lt": "LT", "ro": "RO"}
 # What the setup's RequestExecutionLevel means to winget: "admin" asks Windows for elevation
 # (the UAC prompt) when started without it.
 ELEVATION = {"admin": "elevatesSelf"}
