@@ -10,15 +10,16 @@
 #include "appearance/appearance_writer.h"
 #include "support/fakes.h"
 #include "texts/catalogue.h"
+#include "texts/lznt1.h"
 
 namespace kelvoro {
 namespace {
 
 using namespace testing;
 
-std::string ReadCatalogue(std::string_view code) {
-  std::ifstream file(std::string(KELVORO_CATALOGUE_DIR) + "/catalogue-" + std::string(code) +
-                     ".txt");
+std::string ReadCatalogue(std::string_view code, const char* form = ".txt") {
+  std::ifstream file(std::string(KELVORO_CATALOGUE_DIR) + "/catalogue-" + std::string(code) + form,
+                     std::ios::binary);
   return {std::istreambuf_iterator<char>(file), {}};
 }
 
@@ -38,6 +39,24 @@ TEST(Catalogues, TheTemplateIsTheProgramsEnglishAndEveryLanguageTranslatesEveryT
       EXPECT_EQ(std::count(text.begin(), text.end(), '%'),
                 std::count(entry.english.begin(), entry.english.end(), '%'))
           << language.code << ": " << entry.key << ": " << text;
+    }
+  }
+}
+
+// The program carries each catalogue packed, which unpacks to its compact form byte for byte; cut
+// short it never unpacks whole, and with any one bit changed it is refused or stays in its limit.
+TEST(Catalogues, EachPackedCatalogueUnpacksToItsCompactFormAndABrokenOneToNoMore) {
+  for (const LanguageInfo& language : kLanguages) {
+    if (language.language == Language::kEnglish) continue;
+    const std::string text = ReadCatalogue(language.code),
+                      packed = ReadCatalogue(language.code, ".lznt1");
+    EXPECT_EQ(UnpackLznt1(packed, text.size()), text) << language.code;
+    for (std::size_t i = 0; i < packed.size(); ++i) {
+      EXPECT_NE(UnpackLznt1(packed.substr(0, i), text.size()), text) << language.code << i;
+      std::string broken = packed;
+      broken[i] = static_cast<char>(broken[i] ^ (1 << i % 8));
+      const auto unpacked = UnpackLznt1(broken, text.size());
+      EXPECT_LE(unpacked.value_or("").size(), text.size()) << language.code << i;
     }
   }
 }
