@@ -52,11 +52,10 @@ add_executable(kelvoro WIN32
 set_source_files_properties(res/kelvoro.rc PROPERTIES
   OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/kelvoro.manifest;${CMAKE_SOURCE_DIR}/res/resource.h;${CMAKE_SOURCE_DIR}/res/kelvoro.ico;${CMAKE_SOURCE_DIR}/res/black-preview.ico;${CMAKE_SOURCE_DIR}/res/white-preview.ico;${CMAKE_SOURCE_DIR}/res/logo.bmp;${CMAKE_SOURCE_DIR}/res/stock.bmp;${CMAKE_SOURCE_DIR}/res/arrow.bmp;${CMAKE_SOURCE_DIR}/res/logo-scales.ico;${CMAKE_SOURCE_DIR}/res/stock-scales.ico;${CMAKE_SOURCE_DIR}/res/arrow-scales.ico;${CMAKE_SOURCE_DIR}/res/hand.cur")
 target_link_libraries(kelvoro PRIVATE kelvoro_win32)
-# The catalogues and their resource lines are found beside the other resources' files.
+# The catalogues are found beside the other resources' files.
 add_dependencies(kelvoro kelvoro_catalogues)
 target_include_directories(kelvoro PRIVATE "${KELVORO_CATALOGUE_DIR}")
-set_property(SOURCE res/kelvoro.rc APPEND PROPERTY OBJECT_DEPENDS ${KELVORO_CATALOGUES}
-             "${KELVORO_CATALOGUE_DIR}/catalogues.rc")
+set_property(SOURCE res/kelvoro.rc APPEND PROPERTY OBJECT_DEPENDS ${KELVORO_CATALOGUES})
 target_link_options(kelvoro PRIVATE -mwindows ${KELVORO_PROGRAM_LINK_FLAGS})
 set_target_properties(kelvoro PROPERTIES
   OUTPUT_NAME "Kelvoro 2.1"

@@ -83,23 +83,21 @@ bool IsNavigationMessage(MSG& msg) {
   return root != nullptr && ::IsDialogMessageW(root, &msg);
 }
 
-// The user's Windows display language, and its catalogue from the program's resources, the
-// packed RCDATA named CATALOGUE_ and the language's code in capitals (English, built in, where
-// the language has none or its catalogue cannot be unpacked). Only that one is read, once.
+// The user's Windows display language, and its catalogue from the program's resource of every
+// catalogue, packed (English, built in, where the language has none or its catalogue cannot be
+// unpacked). Only that one is unpacked, once.
 void UseDisplayLanguage(HINSTANCE instance) {
   const kelvoro::Language language = kelvoro::LanguageFor(::GetUserDefaultUILanguage());
   if (language == kelvoro::Language::kEnglish) return;
-  std::string name = "CATALOGUE_";
-  for (const char c : kelvoro::InfoOf(language).code) {
-    name += c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-  }
-  const HRSRC found = ::FindResourceA(instance, name.c_str(), MAKEINTRESOURCEA(10));  // RT_RCDATA
+  const HRSRC found = ::FindResourceA(instance, "CATALOGUES", MAKEINTRESOURCEA(10));  // RT_RCDATA
   const HGLOBAL loaded = found != nullptr ? ::LoadResource(instance, found) : nullptr;
   const void* data = loaded != nullptr ? ::LockResource(loaded) : nullptr;
   if (data == nullptr) return;
   constexpr std::size_t kLongestCatalogue = 64 * 1024;
   const std::optional<std::string> compact = kelvoro::UnpackLznt1(
-      std::string_view(static_cast<const char*>(data), ::SizeofResource(instance, found)),
+      kelvoro::PackedCatalogue(
+          std::string_view(static_cast<const char*>(data), ::SizeofResource(instance, found)),
+          kelvoro::InfoOf(language).code),
       kLongestCatalogue);
   if (!compact || compact->empty()) return;
   kelvoro::UseLanguage(language, kelvoro::Catalogue::Parse(*compact));

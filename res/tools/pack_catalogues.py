@@ -1,7 +1,12 @@
 #!/usr/bin/env python3
-"""Packs a catalogue's compact form for the program's resources, LZNT1-compressed.
+"""Packs the catalogues' compact forms into the one resource of the program, LZNT1-compressed.
 
-    pack_catalogue.py INPUT OUTPUT
+    pack_catalogues.py OUTPUT CODE=CATALOGUE.txt...
+
+The output starts with an index, for each catalogue its language's code (ASCII), a zero byte and
+the size of its packed form (two bytes, little-endian), and ends the index with a zero byte; the
+packed catalogues follow, in the index's order. The program finds its display language's one by
+the code and unpacks only that one (src/texts/lznt1.cpp).
 
 LZNT1 is the format of NTFS's compression (and of ntdll's RtlDecompressBuffer): the input in
 chunks of 4096 bytes, each with a two-byte header (bit 15 set when compressed, 3 in bits 12-14,
@@ -9,7 +14,7 @@ the chunk's size after the header less one in bits 0-11) and either the chunk's 
 of a flag byte and eight items, a byte (flag bit clear) or a copy of earlier bytes of the chunk
 (flag bit set): a 16-bit word whose high bits hold the distance less one and whose low bits the
 length less three, the distance taking as many bits as the chunk's position needs (4 to 12). The
-program unpacks it with src/texts/lznt1.cpp. The copies are chosen for the shortest output.
+copies are chosen for the shortest output.
 """
 import sys
 
@@ -119,15 +124,20 @@ def unpack(packed):
 
 
 def main():
-    if len(sys.argv) != 3:
+    if len(sys.argv) < 2:
         sys.exit(__doc__)
-    with open(sys.argv[1], "rb") as source:
-        data = source.read()
-    packed = pack(data)
-    if unpack(packed) != data:
-        sys.exit(f"{sys.argv[1]}: the packed catalogue does not unpack to itself")
-    with open(sys.argv[2], "wb") as out:
-        out.write(packed)
+    index, packed = bytearray(), bytearray()
+    for argument in sys.argv[2:]:
+        code, _, path = argument.partition("=")
+        with open(path, "rb") as source:
+            data = source.read()
+        catalogue = pack(data)
+        if unpack(catalogue) != data:
+            sys.exit(f"{path}: the packed catalogue does not unpack to itself")
+        index += code.encode("ascii") + b"\0" + len(catalogue).to_bytes(2, "little")
+        packed += catalogue
+    with open(sys.argv[1], "wb") as out:
+        out.write(index + b"\0" + packed)
 
 
 if __name__ == "__main__":
