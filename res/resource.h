@@ -17,21 +17,6 @@
 // Cursors (200-299)
 #define IDC_HAND_POINTER 200
 
-// Catalogues of the texts in other languages than English (300-399, RCDATA): 300 + the
-// language's place in kLanguages, from German (301) to Korean (311).
-#define IDR_CATALOGUE_FIRST 300
-#define IDR_CATALOGUE_DE 301
-#define IDR_CATALOGUE_FR 302
-#define IDR_CATALOGUE_ES 303
-#define IDR_CATALOGUE_IT 304
-#define IDR_CATALOGUE_PT_BR 305
-#define IDR_CATALOGUE_RU 306
-#define IDR_CATALOGUE_PL 307
-#define IDR_CATALOGUE_TR 308
-#define IDR_CATALOGUE_ZH_CN 309
-#define IDR_CATALOGUE_JA 310
-#define IDR_CATALOGUE_KO 311
-
 // Controls of the main window (1000-1099); the numbers follow the control names.
 #define IDC_COMMAND1 1001
 #define IDC_COMMAND2 1002

@@ -63,6 +63,25 @@ Catalogue Catalogue::Parse(std::string_view compact) {
   return catalogue;
 }
 
+std::string_view PackedCatalogue(std::string_view catalogues, std::string_view code) {
+  std::size_t at = 0, offset = 0, found = std::string_view::npos, found_size = 0;
+  while (at < catalogues.size() && catalogues[at] != '\0') {
+    const std::size_t end = catalogues.find('\0', at);
+    if (end == std::string_view::npos || catalogues.size() - end < 3) return {};
+    const std::size_t size =
+        static_cast<unsigned char>(catalogues[end + 1]) |
+        static_cast<std::size_t>(static_cast<unsigned char>(catalogues[end + 2])) << 8;
+    if (catalogues.substr(at, end - at) == code) found = offset, found_size = size;
+    offset += size;
+    at = end + 3;
+  }
+  if (at == catalogues.size() || found == std::string_view::npos ||
+      catalogues.size() - at - 1 < offset) {
+    return {};
+  }
+  return catalogues.substr(at + 1 + found, found_size);
+}
+
 std::string Fill(std::string_view text, std::string_view argument) {
   std::string filled(text);
   const std::size_t at = filled.find("%1");

@@ -6,6 +6,8 @@
 #include <iterator>
 #include <map>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "scenario.h"
@@ -17,40 +19,67 @@ namespace {
 constexpr int kSoundOption = 3, kApply = 5, kBinName = 8;
 constexpr int kAboutTitle = 12, kFreeware = 13, kApplied = 20;
 
-// The languages of the program's catalogues, its resources IDR_CATALOGUE_DE onwards in this
-// order; English is built in.
-constexpr WORD kCatalogueLanguages[] = {LANG_GERMAN,     LANG_FRENCH,   LANG_SPANISH, LANG_ITALIAN,
-                                        LANG_PORTUGUESE, LANG_RUSSIAN,  LANG_POLISH,  LANG_TURKISH,
-                                        LANG_CHINESE,    LANG_JAPANESE, LANG_KOREAN};
+// The languages of the program's catalogues and their codes, by which its resource CATALOGUES
+// indexes them; English is built in.
+constexpr std::pair<WORD, std::string_view> kCatalogueLanguages[] = {
+    {LANG_GERMAN, "de"},        {LANG_FRENCH, "fr"},   {LANG_SPANISH, "es"}, {LANG_ITALIAN, "it"},
+    {LANG_PORTUGUESE, "pt_BR"}, {LANG_RUSSIAN, "ru"},  {LANG_POLISH, "pl"},  {LANG_TURKISH, "tr"},
+    {LANG_CHINESE, "zh_CN"},    {LANG_JAPANESE, "ja"}, {LANG_KOREAN, "ko"}};
 
-// The lines of the program's catalogue `resource` in UTF-8, escapes resolved.
-std::vector<std::string> CatalogueOf(int resource) {
+// The lines of the program's catalogue `number` (of kCatalogueLanguages, from 1) in UTF-8, escapes
+// resolved: found in the index of CATALOGUES (each code, a zero byte and the packed size in two
+// bytes; a zero byte) and unpacked as Windows unpacks LZNT1.
+std::vector<std::string> CatalogueOf(int number) {
   std::vector<std::string> lines{""};
   const HMODULE program =
       LoadLibraryExW(Widen(TheProgram()).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   const HRSRC found =
-      program ? FindResourceW(program, MAKEINTRESOURCEW(resource), MAKEINTRESOURCEW(10)) : nullptr;
+      program ? FindResourceW(program, L"CATALOGUES", MAKEINTRESOURCEW(10)) : nullptr;
   const HGLOBAL loaded = found ? LoadResource(program, found) : nullptr;
-  const char* data = loaded ? static_cast<const char*>(LockResource(loaded)) : "";
-  const DWORD size = loaded ? SizeofResource(program, found) : 0;
+  const std::string_view all(loaded ? static_cast<const char*>(LockResource(loaded)) : "",
+                             loaded ? SizeofResource(program, found) : 0);
+  std::size_t at = 0, offset = 0, packed = 0, packed_size = 0;
+  while (at < all.size() && all[at] != '\0') {
+    const std::size_t end = all.find('\0', at);
+    if (end == std::string_view::npos || all.size() - end < 3) break;
+    const std::size_t size =
+        static_cast<unsigned char>(all[end + 1]) | static_cast<unsigned char>(all[end + 2]) << 8;
+    if (all.substr(at, end - at) == kCatalogueLanguages[number - 1].second) {
+      packed = offset, packed_size = size;
+    }
+    offset += size;
+    at = end + 3;
+  }
+  using Unpack = LONG(WINAPI*)(USHORT, PUCHAR, ULONG, PUCHAR, ULONG, PULONG);
+  const auto unpack = reinterpret_cast<Unpack>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "RtlDecompressBuffer")));
+  std::string text(65536, '\0');
+  ULONG size = 0;
+  if (unpack == nullptr || packed_size == 0 || all.size() < at + 1 + packed + packed_size ||
+      unpack(2 /* LZNT1 */, reinterpret_cast<PUCHAR>(text.data()), text.size(),
+             reinterpret_cast<PUCHAR>(const_cast<char*>(all.data() + at + 1 + packed)), packed_size,
+             &size) != 0) {
+    size = 0;
+  }
   for (DWORD i = 0; i < size; ++i) {
-    if (data[i] == '\n') {
+    if (text[i] == '\n') {
       lines.emplace_back();
     } else {
       lines.back() +=
-          data[i] == '\\' && i + 1 < size ? (data[++i] == 'n' ? '\n' : data[i]) : data[i];
+          text[i] == '\\' && i + 1 < size ? (text[++i] == 'n' ? '\n' : text[i]) : text[i];
     }
   }
   if (program) FreeLibrary(program);
   return lines;
 }
 
-// The program's catalogue of this display language; 0 for English.
+// The program's catalogue of this display language, from 1; 0 for English.
 int CatalogueId() {
   const auto* const end = std::end(kCatalogueLanguages);
-  const auto* found =
-      std::find(kCatalogueLanguages, end, PRIMARYLANGID(GetUserDefaultUILanguage()));
-  return found == end ? 0 : IDR_CATALOGUE_DE + static_cast<int>(found - kCatalogueLanguages);
+  const auto* found = std::find_if(kCatalogueLanguages, end, [](const auto& language) {
+    return language.first == PRIMARYLANGID(GetUserDefaultUILanguage());
+  });
+  return found == end ? 0 : 1 + static_cast<int>(found - kCatalogueLanguages);
 }
 
 // The program sizes each label to its text, wraps what its room cannot hold and widens a button

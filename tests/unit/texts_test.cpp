@@ -11,16 +11,21 @@
 #include "support/fakes.h"
 #include "texts/catalogue.h"
 #include "texts/line_breaks.h"
+#include "texts/lznt1.h"
 
 namespace kelvoro {
 namespace {
 
 using namespace testing;
 
-std::string ReadCatalogue(std::string_view code) {
-  std::ifstream file(std::string(KELVORO_CATALOGUE_DIR) + "/catalogue-" + std::string(code) +
-                     ".txt");
+// A file the build made in its folder of catalogues.
+std::string ReadBuilt(const std::string& name) {
+  std::ifstream file(std::string(KELVORO_CATALOGUE_DIR) + "/" + name, std::ios::binary);
   return {std::istreambuf_iterator<char>(file), {}};
+}
+
+std::string ReadCatalogue(std::string_view code) {
+  return ReadBuilt("catalogue-" + std::string(code) + ".txt");
 }
 
 // The texts the program shows in English are the template's, entry for entry and in its order;
@@ -41,6 +46,27 @@ TEST(Catalogues, TheTemplateIsTheProgramsEnglishAndEveryLanguageTranslatesEveryT
           << language.code << ": " << entry.key << ": " << text;
     }
   }
+}
+
+// The program carries the catalogues packed, each of which unpacks to its compact form byte for
+// byte; cut short it never unpacks whole, and with any one bit changed it is refused or stays in
+// its limit.
+TEST(Catalogues, EachPackedCatalogueUnpacksToItsCompactFormAndABrokenOneToNoMore) {
+  const std::string catalogues = ReadBuilt("catalogues.bin");
+  for (const LanguageInfo& language : kLanguages) {
+    if (language.language == Language::kEnglish) continue;
+    const std::string text = ReadCatalogue(language.code);
+    const std::string packed(PackedCatalogue(catalogues, language.code));
+    EXPECT_EQ(UnpackLznt1(packed, text.size()), text) << language.code;
+    for (std::size_t i = 0; i < packed.size(); ++i) {
+      EXPECT_NE(UnpackLznt1(packed.substr(0, i), text.size()), text) << language.code << i;
+      std::string broken = packed;
+      broken[i] = static_cast<char>(broken[i] ^ (1 << i % 8));
+      const auto unpacked = UnpackLznt1(broken, text.size());
+      EXPECT_LE(unpacked.value_or("").size(), text.size()) << language.code << i;
+    }
+  }
+  EXPECT_EQ(PackedCatalogue(catalogues.substr(0, catalogues.size() - 1), "ko"), "");
 }
 
 TEST(Catalogues, WhatALineDoesNotGiveStaysEnglish) {

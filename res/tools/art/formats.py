@@ -123,30 +123,51 @@ def _paeth(a, b, c):
     return b if pb <= pc else c
 
 
-def _filtered_rows(rows, bpp):
-    """Each row with the PNG filter that leaves the smallest residue."""
-    out = bytearray()
-    prev = bytes(len(rows[0]))
+def _filter(row, prev, bpp, ft):
+    """`row` with PNG filter `ft` (none, sub, up, average, Paeth), its type byte first."""
+    f = bytearray((ft,))
+    for i, x in enumerate(row):
+        a = row[i - bpp] if i >= bpp else 0
+        b = prev[i]
+        c = prev[i - bpp] if i >= bpp else 0
+        pred = (0, a, b, (a + b) >> 1, _paeth(a, b, c))[ft]
+        f.append((x - pred) & 0xFF)
+    return bytes(f)
+
+
+def _deflate(raw, mem_level, strategy):
+    z = zlib.compressobj(9, zlib.DEFLATED, 15, mem_level, strategy)
+    return z.compress(raw) + z.flush()
+
+
+def _smallest_idat(rows, bpp):
+    """The image data of `rows` in the fewest bytes: of each row's filters, the one that adds
+    the fewest bytes to the stream so far (a copy of the compressor finished with it), or the one
+    that leaves the smallest residue, or one filter for every row; each stream deflated at level 9
+    with both memory levels and both strategies that suit images."""
+    prev, options = bytes(len(rows[0])), []
     for row in rows:
-        best = None
-        for ft in range(5):
-            f = bytearray(len(row))
-            for i, x in enumerate(row):
-                a = row[i - bpp] if i >= bpp else 0
-                b = prev[i]
-                c = prev[i - bpp] if i >= bpp else 0
-                pred = (0, a, b, (a + b) >> 1, _paeth(a, b, c))[ft]
-                f[i] = (x - pred) & 0xFF
-            cost = sum(v if v < 128 else 256 - v for v in f)
-            if best is None or cost < best[0]:
-                best = (cost, ft, f)
-        out.append(best[1])
-        out += best[2]
+        options.append([_filter(row, prev, bpp, ft) for ft in range(5)])
         prev = row
-    return bytes(out)
+    residue = lambda f: sum(v if v < 128 else 256 - v for v in f[1:])
+    streams = [b"".join(min(o, key=residue) for o in options)]
+    streams += [b"".join(o[ft] for o in options) for ft in range(5)]
+    for mem_level in (8, 9):
+        z, chosen = zlib.compressobj(9, zlib.DEFLATED, 15, mem_level), []
+
+        def added(f):
+            trial = z.copy()
+            return len(trial.compress(f) + trial.flush())
+        for o in options:
+            chosen.append(min(o, key=added))
+            z.compress(chosen[-1])
+        streams.append(b"".join(chosen))
+    return min((_deflate(raw, m, st) for raw in streams for m in (8, 9)
+                for st in (zlib.Z_DEFAULT_STRATEGY, zlib.Z_FILTERED)), key=len)
 
 
 def png_rgba(c, filtered=False):
+    """A 32-bit RGBA PNG of the canvas; `filtered`: in the fewest bytes this encoder finds."""
     rows = []
     for y in range(c.h):
         row = bytearray()
@@ -157,16 +178,16 @@ def png_rgba(c, filtered=False):
             row += bytes((r, g, b, a))
         rows.append(bytes(row))
     if filtered:
-        raw = _filtered_rows(rows, 4)
+        idat = _smallest_idat(rows, 4)
     else:
-        raw = b"".join(b"\0" + r for r in rows)
+        idat = zlib.compress(b"".join(b"\0" + r for r in rows), 9)
 
     def chunk(tag, data):
         return (struct.pack(">I", len(data)) + tag + data
                 + struct.pack(">I", zlib.crc32(tag + data) & 0xFFFFFFFF))
     ihdr = struct.pack(">IIBBBBB", c.w, c.h, 8, 6, 0, 0, 0)
     return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", ihdr)
-            + chunk(b"IDAT", zlib.compress(raw, 9))
+            + chunk(b"IDAT", idat)
             + chunk(b"IEND", b""))
 
 

@@ -2,7 +2,10 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <cstdlib>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "app/mirroring.h"
@@ -14,8 +17,8 @@
 #include "platform/win32/shell_services.h"
 #include "platform/win32/system_win32.h"
 #include "platform/windows_version.h"
-#include "resource.h"
 #include "texts/catalogue.h"
+#include "texts/lznt1.h"
 
 // The library's default terminate handler prints the demangled type of an uncaught exception;
 // its demangler alone is about a tenth of the executable. Nothing escapes WinMain, which catches
@@ -81,19 +84,24 @@ bool IsNavigationMessage(MSG& msg) {
   return root != nullptr && ::IsDialogMessageW(root, &msg);
 }
 
-// The user's Windows display language, and its catalogue from the program's resources (English,
-// built in, where the language has none or its catalogue cannot be read).
+// The user's Windows display language, and its catalogue from the program's resource of every
+// catalogue, packed (English, built in, where the language has none or its catalogue cannot be
+// unpacked). Only that one is unpacked, once.
 void UseDisplayLanguage(HINSTANCE instance) {
   const kelvoro::Language language = kelvoro::LanguageFor(::GetUserDefaultUILanguage());
   if (language == kelvoro::Language::kEnglish) return;
-  const int id = IDR_CATALOGUE_FIRST + static_cast<int>(language);
-  const HRSRC found = ::FindResourceW(instance, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10));
+  const HRSRC found = ::FindResourceA(instance, "CATALOGUES", MAKEINTRESOURCEA(10));  // RT_RCDATA
   const HGLOBAL loaded = found != nullptr ? ::LoadResource(instance, found) : nullptr;
   const void* data = loaded != nullptr ? ::LockResource(loaded) : nullptr;
   if (data == nullptr) return;
-  kelvoro::UseLanguage(
-      language, kelvoro::Catalogue::Parse(std::string_view(static_cast<const char*>(data),
-                                                           ::SizeofResource(instance, found))));
+  constexpr std::size_t kLongestCatalogue = 64 * 1024;
+  const std::optional<std::string> compact = kelvoro::UnpackLznt1(
+      kelvoro::PackedCatalogue(
+          std::string_view(static_cast<const char*>(data), ::SizeofResource(instance, found)),
+          kelvoro::InfoOf(language).code),
+      kLongestCatalogue);
+  if (!compact || compact->empty()) return;
+  kelvoro::UseLanguage(language, kelvoro::Catalogue::Parse(*compact));
 }
 
 int Run(HINSTANCE instance, int show_command) {
