@@ -6,8 +6,8 @@
 # build/screenshot.png, and the program is closed again. KELVORO_NO_32BIT=1 runs the 64-bit build
 # as on a host without 32-bit support. KELVORO_SCALE=<per cent> (125, 150, 200, ...) runs it at
 # that display scale; without a display the screenshot then shows the window alone, in
-# build/screenshot-<per cent>.png. KELVORO_LANG=<language> (de, fr, es, it, pt_BR, ru, pl, tr,
-# zh_CN, ja, ko, en) runs it in that display language; the screenshot, of the window alone, is
+# build/screenshot-<per cent>.png. KELVORO_LANG=<language> (en, or a catalogue's name in res/lang:
+# de, pt_BR, sr_Latn, ...) runs it in that display language; the screenshot, of the window alone, is
 # build/screenshot-<language>[-<per cent>].png.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -53,13 +53,25 @@ fi
 language=${KELVORO_LANG:-}
 if [ -n "$language" ]; then
   step="choosing the display language $language"
+  if [ "$language" != en ] && [ ! -f "res/lang/$language.po" ]; then
+    echo "run: KELVORO_LANG must be en or the name of a catalogue in res/lang" >&2
+    exit 2
+  fi
   case $language in
-    de | fr | es | it | ru | pl | tr) locale=${language}_${language^^}.UTF-8 ;;
     en) locale=en_US.UTF-8 ;;
+    ar) locale=ar_SA.UTF-8 ;;
+    cs) locale=cs_CZ.UTF-8 ;;
+    da) locale=da_DK.UTF-8 ;;
+    el) locale=el_GR.UTF-8 ;;
+    he) locale=he_IL.UTF-8 ;;
     ja) locale=ja_JP.UTF-8 ;;
     ko) locale=ko_KR.UTF-8 ;;
-    pt_BR | zh_CN) locale=$language.UTF-8 ;;
-    *) echo "run: KELVORO_LANG must be one of de fr es it pt_BR ru pl tr zh_CN ja ko en" >&2; exit 2 ;;
+    sl) locale=sl_SI.UTF-8 ;;
+    sr_Latn) locale=sr_RS.UTF-8@latin ;;
+    sv) locale=sv_SE.UTF-8 ;;
+    uk) locale=uk_UA.UTF-8 ;;
+    *_*) locale=$language.UTF-8 ;;
+    *) locale=${language}_${language^^}.UTF-8 ;;
   esac
   # Wine takes the display language from the locale (one that scripts/deps.sh has generated).
   export LANG=$locale LC_ALL=$locale

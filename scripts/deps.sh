@@ -9,7 +9,8 @@
 # The program and its setup speak the Windows display language, which Wine takes from the Unix
 # locale, and only from a locale that glibc has generated: those of their languages are generated
 # here. Fonts for Wine's letters beyond its own: Chinese, Japanese and Korean (WenQuanYi Micro Hei,
-# 5 MB), Arabic and Hebrew (DejaVu Sans) and Thai (Loma, Thai's counterpart of Tahoma).
+# 5 MB), Arabic and Hebrew (DejaVu Sans) and Thai (FreeSerif, whose lines are as high as Tahoma's,
+# which draws Thai on Windows).
 set -euo pipefail
 
 packages=(
@@ -18,7 +19,7 @@ packages=(
   wine wine64
   xvfb imagemagick x11-utils xdotool
   nsis osslsigncode openssl sox zip python3 python3-yaml
-  locales fonts-wqy-microhei fonts-dejavu-core fonts-tlwg-loma-ttf
+  locales fonts-wqy-microhei fonts-dejavu-core fonts-freefont-ttf
 )
 # The UTF-8 locales of the languages of the program and its setup (res/lang, installer/languages.nsh).
 # Each is named as /etc/locale.gen names it, less its " UTF-8".

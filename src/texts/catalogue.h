@@ -123,10 +123,10 @@ class Catalogue {
   static std::array<std::string, kTextCount> EnglishTexts();
 };
 
-// The packed catalogue (LZNT1, texts/lznt1.h) of the language `code` in `catalogues`, the program's
-// resource of every catalogue: an index of each one's code, a zero byte and its packed size (two
-// bytes, little-endian), ended by a zero byte, and then the packed catalogues in the index's order.
-// Empty when the index lacks the code or `catalogues` is malformed.
+// The packed catalogue (deflated, texts/inflate.h) of the language `code` in `catalogues`, the
+// program's resource of every catalogue: an index of each one's code, a zero byte and its packed
+// size (two bytes, little-endian), ended by a zero byte, and then the packed catalogues in the
+// index's order. Empty when the index lacks the code or `catalogues` is malformed.
 std::string_view PackedCatalogue(std::string_view catalogues, std::string_view code);
 
 // `text` with its placeholder %1 replaced by `argument`.

@@ -4,33 +4,29 @@
 #include <algorithm>
 #include <iostream>
 #include <iterator>
-#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "scenario.h"
+#include "texts/catalogue.h"
+#include "texts/inflate.h"
 
 namespace kelvoro::e2e {
 namespace {
 
-// A catalogue line for each text, in the program's order of its texts.
-constexpr int kSoundOption = 3, kApply = 5, kBinName = 8;
-constexpr int kAboutTitle = 12, kFreeware = 13, kApplied = 20;
+using kelvoro::TextId;
 
-// The languages of the program's catalogues and their codes, by which its resource CATALOGUES
-// indexes them; English is built in.
-constexpr std::pair<WORD, std::string_view> kCatalogueLanguages[] = {
-    {LANG_GERMAN, "de"},        {LANG_FRENCH, "fr"},   {LANG_SPANISH, "es"}, {LANG_ITALIAN, "it"},
-    {LANG_PORTUGUESE, "pt_BR"}, {LANG_RUSSIAN, "ru"},  {LANG_POLISH, "pl"},  {LANG_TURKISH, "tr"},
-    {LANG_CHINESE, "zh_CN"},    {LANG_JAPANESE, "ja"}, {LANG_KOREAN, "ko"}};
-
-// The lines of the program's catalogue `number` (of kCatalogueLanguages, from 1) in UTF-8, escapes
-// resolved: found in the index of CATALOGUES (each code, a zero byte and the packed size in two
-// bytes; a zero byte) and unpacked as Windows unpacks LZNT1.
-std::vector<std::string> CatalogueOf(int number) {
-  std::vector<std::string> lines{""};
+// The catalogue of this display language as the program reads it, from its resource CATALOGUES;
+// nothing for English, which is built in.
+std::optional<kelvoro::Catalogue> DisplayCatalogue() {
+  const kelvoro::LanguageInfo& language =
+      kelvoro::InfoOf(kelvoro::LanguageFor(GetUserDefaultUILanguage()));
+  std::cout << "display language " << std::hex << GetUserDefaultUILanguage() << std::dec
+            << ", catalogue " << language.code << "\n";
+  if (language.language == kelvoro::Language::kEnglish) return std::nullopt;
   const HMODULE program =
       LoadLibraryExW(Widen(TheProgram()).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   const HRSRC found =
@@ -38,48 +34,24 @@ std::vector<std::string> CatalogueOf(int number) {
   const HGLOBAL loaded = found ? LoadResource(program, found) : nullptr;
   const std::string_view all(loaded ? static_cast<const char*>(LockResource(loaded)) : "",
                              loaded ? SizeofResource(program, found) : 0);
-  std::size_t at = 0, offset = 0, packed = 0, packed_size = 0;
-  while (at < all.size() && all[at] != '\0') {
-    const std::size_t end = all.find('\0', at);
-    if (end == std::string_view::npos || all.size() - end < 3) break;
-    const std::size_t size =
-        static_cast<unsigned char>(all[end + 1]) | static_cast<unsigned char>(all[end + 2]) << 8;
-    if (all.substr(at, end - at) == kCatalogueLanguages[number - 1].second) {
-      packed = offset, packed_size = size;
-    }
-    offset += size;
-    at = end + 3;
-  }
-  using Unpack = LONG(WINAPI*)(USHORT, PUCHAR, ULONG, PUCHAR, ULONG, PULONG);
-  const auto unpack = reinterpret_cast<Unpack>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "RtlDecompressBuffer")));
-  std::string text(65536, '\0');
-  ULONG size = 0;
-  if (unpack == nullptr || packed_size == 0 || all.size() < at + 1 + packed + packed_size ||
-      unpack(2 /* LZNT1 */, reinterpret_cast<PUCHAR>(text.data()), text.size(),
-             reinterpret_cast<PUCHAR>(const_cast<char*>(all.data() + at + 1 + packed)), packed_size,
-             &size) != 0) {
-    size = 0;
-  }
-  for (DWORD i = 0; i < size; ++i) {
-    if (text[i] == '\n') {
-      lines.emplace_back();
-    } else {
-      lines.back() +=
-          text[i] == '\\' && i + 1 < size ? (text[++i] == 'n' ? '\n' : text[i]) : text[i];
-    }
-  }
+  const auto compact = kelvoro::Inflate(kelvoro::PackedCatalogue(all, language.code), 65536);
   if (program) FreeLibrary(program);
-  return lines;
+  EXPECT_TRUE(compact.has_value()) << "the program has no catalogue " << language.code;
+  return kelvoro::Catalogue::Parse(compact.value_or(""));
 }
 
-// The program's catalogue of this display language, from 1; 0 for English.
-int CatalogueId() {
-  const auto* const end = std::end(kCatalogueLanguages);
-  const auto* found = std::find_if(kCatalogueLanguages, end, [](const auto& language) {
-    return language.first == PRIMARYLANGID(GetUserDefaultUILanguage());
-  });
-  return found == end ? 0 : 1 + static_cast<int>(found - kCatalogueLanguages);
+// A text as it shows: without the marks where a Thai line may break.
+std::string Shown(std::string text) {
+  for (std::size_t at; (at = text.find("\xE2\x80\x8B")) != std::string::npos;) text.erase(at, 3);
+  return text;
+}
+// A label's text less its blanks and line breaks, which a label broken at its marks moves.
+std::string Unbroken(std::string text) {
+  text = Shown(text);
+  text.erase(std::remove_if(text.begin(), text.end(),
+                            [](char c) { return c == ' ' || c == '\r' || c == '\n'; }),
+             text.end());
+  return text;
 }
 
 // The program sizes each label to its text, wraps what its room cannot hold and widens a button
@@ -122,25 +94,18 @@ std::string Misfits(HWND window, const RECT& frame) {
 using Language = ScaledScenario;
 
 TEST_P(Language, EveryTextFromItsCatalogueFitsAndApplyWritesWhatEnglishWrites) {
-  const int catalogue_id = CatalogueId();
-  std::cout << "display language " << std::hex << GetUserDefaultUILanguage() << std::dec
-            << ", catalogue " << catalogue_id << "\n";
-  std::map<int, std::string> texts{{kSoundOption, "Replace 'Empty Recycle Bin' sound."},
-                                   {kApply, "Apply "},
-                                   {kAboutTitle, "About"},
-                                   {kFreeware, "Freeware"},
-                                   {kApplied, kAppliedMessage}};
-  if (catalogue_id != 0) {
-    const std::vector<std::string> catalogue = CatalogueOf(catalogue_id);
-    ASSERT_GT(catalogue.size(), static_cast<std::size_t>(kApplied));
-    for (auto& [line, text] : texts) {
-      EXPECT_TRUE(catalogue[line] != text || line == kFreeware) << "line " << line << " is English";
-      text = catalogue[line];
+  const std::optional<kelvoro::Catalogue> catalogue = DisplayCatalogue();
+  const auto text = [&catalogue](TextId id) {
+    if (catalogue && id != TextId::kFreeware) {
+      EXPECT_TRUE(catalogue->Translates(id) &&
+                  catalogue->Get(id) != kelvoro::kTexts[static_cast<int>(id)].english)
+          << kelvoro::kTexts[static_cast<int>(id)].key << " is English";
     }
-  }
+    return Shown(catalogue ? catalogue->Get(id) : kelvoro::Catalogue().Get(id));
+  };
   ASSERT_NO_FATAL_FAILURE(StartAt(GetParam()));
-  EXPECT_EQ(TextOf(GetDlgItem(main_, IDC_LABEL14)), texts[kSoundOption]);
-  EXPECT_EQ(TextOf(GetDlgItem(main_, IDC_COMMAND7)), texts[kApply]);
+  EXPECT_EQ(Unbroken(TextOf(GetDlgItem(main_, IDC_LABEL14))), Unbroken(text(TextId::kSoundOption)));
+  EXPECT_EQ(TextOf(GetDlgItem(main_, IDC_COMMAND7)), text(TextId::kApply));
   // The preview's outline (240, 1440, 6255 x 2535 twips), inside its one-pixel line.
   const HDC screen = GetDC(nullptr);
   const int dpi = RunningUnderWine() ? GetParam() : GetDeviceCaps(screen, LOGPIXELSY);
@@ -150,13 +115,13 @@ TEST_P(Language, EveryTextFromItsCatalogueFitsAndApplyWritesWhatEnglishWrites) {
             "");
 
   ASSERT_NO_FATAL_FAILURE(ClickCheck1("ticked"));
-  EXPECT_EQ(Run(IDC_COMMAND7), "Kelvoro: " + texts[kApplied] + "\n");
+  EXPECT_EQ(Run(IDC_COMMAND7), "Kelvoro: " + text(TextId::kAppliedMessage) + "\n");
   EXPECT_EQ(Appearance(kWin10), NewLook("Kelvoro"));
   EXPECT_EQ(CurrentSound(), ReplacementSound(REG_EXPAND_SZ));
 
   const HWND about = ClickAbout();
-  EXPECT_EQ(TextOf(about), texts[kAboutTitle]);
-  EXPECT_EQ(TextOf(GetDlgItem(about, IDC_ABOUT_LABEL2)), texts[kFreeware]);
+  EXPECT_EQ(TextOf(about), text(TextId::kAboutTitle));
+  EXPECT_EQ(TextOf(GetDlgItem(about, IDC_ABOUT_LABEL2)), text(TextId::kFreeware));
   EXPECT_EQ(Misfits(about, RECT{}), "");
 
   // Restore Defaults gives the bin the name Windows gives it here, and the rest as in English.
@@ -175,10 +140,9 @@ TEST_F(LanguageNineX, RestoreNamesTheBinInTheLanguage) {
   Run(IDC_COMMAND1);
   EXPECT_EQ(Show(kWin98.root, kWin98.class_key), Text(REG_SZ, "Kelvoro"));
   Run(IDC_COMMAND2);
-  const int catalogue_id = CatalogueId();
-  EXPECT_EQ(
-      Show(kWin98.root, kWin98.class_key),
-      Text(REG_SZ, catalogue_id != 0 ? CatalogueOf(catalogue_id).at(kBinName) : "Recycle Bin"));
+  const std::optional<kelvoro::Catalogue> catalogue = DisplayCatalogue();
+  EXPECT_EQ(Show(kWin98.root, kWin98.class_key),
+            Text(REG_SZ, catalogue ? catalogue->Get(TextId::kBinName) : "Recycle Bin"));
   EXPECT_TRUE(app_.Close());
 }
 

@@ -11,7 +11,7 @@
 #include "support/fakes.h"
 #include "texts/catalogue.h"
 #include "texts/line_breaks.h"
-#include "texts/lznt1.h"
+#include "texts/inflate.h"
 
 namespace kelvoro {
 namespace {
@@ -57,12 +57,12 @@ TEST(Catalogues, EachPackedCatalogueUnpacksToItsCompactFormAndABrokenOneToNoMore
     if (language.language == Language::kEnglish) continue;
     const std::string text = ReadCatalogue(language.code);
     const std::string packed(PackedCatalogue(catalogues, language.code));
-    EXPECT_EQ(UnpackLznt1(packed, text.size()), text) << language.code;
+    EXPECT_EQ(Inflate(packed, text.size()), text) << language.code;
     for (std::size_t i = 0; i < packed.size(); ++i) {
-      EXPECT_NE(UnpackLznt1(packed.substr(0, i), text.size()), text) << language.code << i;
+      EXPECT_NE(Inflate(packed.substr(0, i), text.size()), text) << language.code << i;
       std::string broken = packed;
       broken[i] = static_cast<char>(broken[i] ^ (1 << i % 8));
-      const auto unpacked = UnpackLznt1(broken, text.size());
+      const auto unpacked = Inflate(broken, text.size());
       EXPECT_LE(unpacked.value_or("").size(), text.size()) << language.code << i;
     }
   }

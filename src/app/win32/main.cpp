@@ -18,7 +18,7 @@
 #include "platform/win32/system_win32.h"
 #include "platform/windows_version.h"
 #include "texts/catalogue.h"
-#include "texts/lznt1.h"
+#include "texts/inflate.h"
 
 // The library's default terminate handler prints the demangled type of an uncaught exception;
 // its demangler alone is about a tenth of the executable. Nothing escapes WinMain, which catches
@@ -95,7 +95,7 @@ void UseDisplayLanguage(HINSTANCE instance) {
   const void* data = loaded != nullptr ? ::LockResource(loaded) : nullptr;
   if (data == nullptr) return;
   constexpr std::size_t kLongestCatalogue = 64 * 1024;
-  const std::optional<std::string> compact = kelvoro::UnpackLznt1(
+  const std::optional<std::string> compact = kelvoro::Inflate(
       kelvoro::PackedCatalogue(
           std::string_view(static_cast<const char*>(data), ::SizeofResource(instance, found)),
           kelvoro::InfoOf(language).code),
