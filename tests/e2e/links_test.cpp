@@ -83,8 +83,7 @@ class Links : public Scenario {
 
 // Through the automation object each click opens one more browser window, never the default
 // browser as well; without it, the default browser, whose record shows each address (Wine's
-// automation browser tells no one where it was sent). The main link's other way is in the next
-// test.
+// automation browser tells no one where it was sent; the main link's is in the next test).
 TEST_F(Links, EachLinkOpensItsAddressOnceByEitherWay) {
   ASSERT_NE(Show(HKEY_LOCAL_MACHINE, kAutomationServerKey), "missing")
       << "no browser automation object is registered";
