@@ -1,6 +1,5 @@
-// The About window: one, brought to the front by a second click, taking no input behind
-// Apply's message, centred when reopened, living on after the main window; the program ends with
-// it.
+// The About window: one, brought to the front by a second click, taking no input behind Apply's
+// message, centred when reopened, outliving the main window; the program ends with it.
 #include <cstdlib>
 #include <string>
 

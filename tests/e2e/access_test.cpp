@@ -1,6 +1,5 @@
-// What a screen reader reads of each control, from this process as a screen reader reads it
-// (Microsoft Active Accessibility: the object each control gives for its client area), and the
-// sound text as the box's label. The links by keyboard are in links_test.cpp.
+// What a screen reader reads of each control (the MSAA object of its client area, from this
+// process), and the sound text as the box's label. The links by keyboard are in links_test.cpp.
 #include <string>
 #include <utility>
 
@@ -9,8 +8,7 @@
 namespace kelvoro::e2e {
 namespace {
 
-// What the control's object answers for itself: "name | role | states" (the states that matter
-// here).
+// What the control's object answers for itself: "name | role | states" (those that matter here).
 std::string Read(HWND control) {
   std::string read = "no object";
   WithAccessible(control, [&](IAccessible& object, VARIANT self) {
@@ -54,8 +52,8 @@ TEST_F(Access, EachControlReadsWithItsNameRoleAndStateAndTheSoundTextTicksTheBox
   // clang-format on
   for (const auto& [id, read] : reads) EXPECT_EQ(ReadMain(id), read) << "control " << id;
 
-  // A click on the sound text ticks or clears the box as a click on the box does, a double click
-  // twice, and nothing is written until Apply.
+  // A click on the sound text toggles the box, a double click twice; nothing is written until
+  // Apply.
   const std::string stored = Voicestat();
   const HWND label14 = GetDlgItem(main_, IDC_LABEL14);
   ClickLabel(label14);

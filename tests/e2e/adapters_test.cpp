@@ -13,8 +13,7 @@
 namespace kelvoro::win32 {
 namespace {
 
-// What a value read through the adapter left: its status, size and type, and the 16 bytes of the
-// buffer, which start as 0xCD.
+// What a read through the adapter left: status, size, type and the 16-byte buffer (0xCD before).
 struct Read {
   RegStatus status;
   std::uint32_t size;
@@ -22,8 +21,8 @@ struct Read {
   std::string buffer;
 };
 
-// Stores `bytes` bytes of the wide text as a value of a scratch key below the maker's key and
-// reads it back through the adapter, offering a buffer of `size` bytes.
+// Stores `bytes` bytes of the wide text in a scratch key and reads it back through the adapter,
+// offering a buffer of `size` bytes.
 Read StoreAndRead(const wchar_t* text, DWORD bytes, std::uint32_t size) {
   const char scratch[] = "Software\\Orvane's Software\\scratch";
   HKEY raw = nullptr;

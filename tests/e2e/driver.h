@@ -1,8 +1,7 @@
 #pragma once
 
-// The driver's means of running the program: starting and ending it, finding its windows and
-// message boxes, reading their texts and pixels and what a screen reader reads, and input. Plain
-// Win32, so that the driver runs on Windows as under Wine.
+// Running the program in plain Win32 (on Windows as under Wine): its start and end, its windows,
+// message boxes, texts, pixels and what a screen reader reads, and input.
 #include <gtest/gtest.h>
 #include <windows.h>
 // windows.h first: oleacc.h needs its types.
@@ -45,8 +44,7 @@ inline std::string ProgramFolder() {
 inline bool RunningUnderWine() {
   return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
 }
-// A 32-bit driver, and so a 32-bit program, on 64-bit Windows.
-inline bool RunningOnWow64() {
+inline bool RunningOnWow64() {  // a 32-bit driver, and so program, on 64-bit Windows
   BOOL wow64 = FALSE;
   return IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
 }
@@ -58,7 +56,7 @@ inline bool WaitFor(const std::function<bool()>& done, DWORD timeout_ms = kUiTim
   return true;
 }
 
-// Sent with a timeout: a hung program must not hang the driver. False if it was not answered.
+// Sent with a timeout, so that a hung program cannot hang the driver; false if not answered.
 inline bool Send(HWND window, UINT message, WPARAM wparam = 0, LPARAM lparam = 0,
                  DWORD_PTR* result = nullptr) {
   DWORD_PTR ignored = 0;
@@ -66,8 +64,7 @@ inline bool Send(HWND window, UINT message, WPARAM wparam = 0, LPARAM lparam = 0
                              result ? result : &ignored) != 0;
 }
 
-// A window's text in UTF-8.
-inline std::string TextOf(HWND window) {
+inline std::string TextOf(HWND window) {  // in UTF-8
   wchar_t text[1024] = {};
   DWORD_PTR length = 0;
   Send(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), &length);
@@ -89,16 +86,15 @@ struct MessageBoxInfo {
   HWND hwnd;
   std::string text;  // "title: message"
 };
-// The first visible message box of the process, after waiting up to `wait_ms` for one.
+// The first visible message box of the process, waiting up to `wait_ms` for one; its static
+// control 0xFFFF holds the message.
 inline std::optional<MessageBoxInfo> FindMessageBox(DWORD pid, DWORD wait_ms = 0) {
   std::vector<HWND> boxes;
   WaitFor([&] { return !(boxes = VisibleWindows(pid, "#32770")).empty(); }, wait_ms);
   if (boxes.empty()) return std::nullopt;
-  // The static control 0xFFFF holds the message.
   return MessageBoxInfo{boxes[0], TextOf(boxes[0]) + ": " + TextOf(GetDlgItem(boxes[0], 0xFFFF))};
 }
-// Presses OK, posted, and waits until the box has gone.
-inline bool DismissMessageBox(HWND box) {
+inline bool DismissMessageBox(HWND box) {  // posts OK and waits until the box has gone
   PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
   return WaitFor([box] { return !IsWindowVisible(box); });
@@ -169,8 +165,7 @@ class AppProcess {
   DWORD pid_ = 0;
 };
 
-// Input, posted: a handler may show a modal box. A click of the mouse on a label; a key pressed
-// and let go on `window`, as the keyboard sends it to the focus.
+// Input, posted (a handler may show a modal box): a click on a label; a key pressed and let go.
 inline void ClickButton(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
 inline void ClickLabel(HWND label) {
   PostMessageA(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
@@ -181,15 +176,13 @@ inline void PressKey(HWND window, WORD key) {
   PostMessageA(window, WM_KEYDOWN, key, 1 | scan);
   PostMessageA(window, WM_KEYUP, key, 1 | scan | LPARAM{3} << 30);
 }
-// The control that has the keyboard focus in the thread of `window`.
-inline HWND FocusOf(HWND window) {
+inline HWND FocusOf(HWND window) {  // the keyboard focus in the thread of `window`
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
   return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus
                                                                             : nullptr;
 }
-// The box of `control` in the client area of `window`.
-inline RECT BoxOf(HWND window, HWND control) {
+inline RECT BoxOf(HWND window, HWND control) {  // in the client area of `window`
   RECT box{};
   GetWindowRect(control, &box);
   MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&box), 2);
@@ -219,8 +212,8 @@ inline std::vector<DWORD> PixelsOf(HWND window) {
   return pixels;
 }
 
-// Hands `use` the accessible object of the control's client area, reached from this process as a
-// screen reader reaches it, and the child that stands for the control itself; false without one.
+// Hands `use` the accessible object of the control's client area, reached as a screen reader
+// reaches it, and the child that stands for the control itself; false without one.
 inline bool WithAccessible(HWND control, const std::function<void(IAccessible&, VARIANT)>& use) {
   // IID_IAccessible, spelled out: the import library has it as data of oleacc.dll.
   constexpr IID kIidAccessible = {

@@ -1,11 +1,9 @@
 #!/usr/bin/env bash
-# End-to-end check of a setup and its uninstaller under Wine: install_test.sh win32|win64|wow64.
-# win32 and win64 test that build's setup in a prefix of its own bitness; wow64 the 32-bit setup in
-# the 64-bit prefix, as most users run it (on a host that runs no 32-bit code it prints "SKIPPED:
-# <reason>" and exits 77), then the 64-bit setup beside it. The setup comes from build/package
-# (KELVORO_SETUP names another), the scratch prefix is build/wine/install-test-<suite>. Rounds of
-# silent install, Apply and silent uninstall, each described where it starts; PASS/FAIL lines and
-# "N passed, M failed", a non-zero exit on any failure.
+# A setup and its uninstaller under Wine: install_test.sh win32|win64|wow64. win32 and win64 test
+# that build's setup in a prefix of its bitness; wow64 the 32-bit setup in the 64-bit prefix, then
+# the 64-bit one beside it ("SKIPPED: <reason>", exit 77, where no 32-bit code runs). The setup is
+# build/package's (or KELVORO_SETUP), the prefix build/wine/install-test-<suite>. Rounds of silent
+# install, Apply and uninstall; PASS/FAIL lines, "N passed, M failed", non-zero on any failure.
 set -uo pipefail
 
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -24,8 +22,8 @@ setup_lc=$LC_ALL # the locale of setup and uninstaller, from which Wine takes th
 cafile=${KELVORO_SIGN_CAFILE:-$root/build/package-signing/signing-cert.pem}
 UNINSTALL='HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 UNINSTALL32='HKEY_LOCAL_MACHINE\Software\Wow6432Node\Microsoft\Windows\CurrentVersion\Uninstall'
-# use_setup x86|x64: the setup the rounds work with, its program's test driver, where it installs
-# and registers, and its Add/Remove name (which its shortcut carries too).
+# use_setup x86|x64: the setup in use, its driver, where it installs and registers, and its
+# Add/Remove name (its shortcut's too).
 use_setup() {
   setup=$root/build/package/Kelvoro-2.1-x64-setup.exe driver=$root/build/win64/e2e/kelvoro_e2e.exe
   arp="$UNINSTALL\\Kelvoro 2.1" program_files='C:\Program Files' display='Kelvoro 2.1 (64-bit)'
@@ -38,9 +36,8 @@ use_setup() {
 main_setup=$([ "$suite" = win64 ] && echo x64 || echo x86)
 use_setup "$main_setup"
 
-# reg_get KEY [NAME]: "TYPE|DATA" of the value (without NAME the default value), "<missing>" or
-# "<no key>". Read from the key's export, a UTF-16 .reg file: "reg query" prints through the
-# console code page, which cannot show every folder name.
+# reg_get KEY [NAME]: "TYPE|DATA" of the value (no NAME: the default), "<missing>" or "<no key>",
+# from the key's UTF-16 export ("reg query" prints in the console code page, not every name).
 reg_get() {
   wine reg export "$1" 'C:\reg_get.reg' /y >/dev/null 2>&1 || { echo "<no key>"; return; }
   python3 - "$WINEPREFIX/drive_c/reg_get.reg" "${2:-}" <<'PY'
@@ -70,8 +67,7 @@ PY
 BIN_CLSID='{645FF040-5081-101B-9F08-00AA002F954E}'
 BIN_KEY="Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CLSID\\$BIN_CLSID"
 BIN_NT="HKCU\\$BIN_KEY"
-# The 9x family's machine-wide class as the setup's program sees it: a 32-bit program on 64-bit
-# Windows sees the 32-bit view.
+# The 9x family's machine-wide class as the setup's program sees it (a 32-bit one: the 32-bit view).
 BIN_9X="HKLM\\Software\\CLASSES\\CLSID\\$BIN_CLSID"
 [ "$suite" != wow64 ] || BIN_9X="HKLM\\Software\\CLASSES\\Wow6432Node\\CLSID\\$BIN_CLSID"
 SOUND_KEY='AppEvents\Schemes\Apps\Explorer\EmptyRecycleBin'
@@ -87,9 +83,8 @@ bin_values() { # BINKEY ICON FULL_ICON NAME: the lines of a Recycle Bin's icons 
 }
 stock_bin() { bin_values "$1" "$SHELL32,31" "$SHELL32,32" "Recycle Bin"; } # BINKEY
 apply_icons() { bin_values "$1" "$2\\black.ico,0" "$2\\white.ico,0" Kelvoro; } # BINKEY FOLDER
-# Values as lines "KEY|NAME|TYPE|DATA" on stdin (NAME empty: the default value; DATA not empty).
-# set_values writes them; expect_values checks them, TYPE|DATA also "<missing>" or "<no key>":
-# a FAIL line for each value that differs, else one PASS.
+# Lines "KEY|NAME|TYPE|DATA" on stdin (NAME empty: the default value): set_values writes them;
+# expect_values checks them (TYPE|DATA also "<missing>", "<no key>"), a FAIL each, else one PASS.
 set_values() {
   local key name data
   while IFS='|' read -r key name data; do
@@ -108,13 +103,13 @@ exists() { [ -e "$1" ]; }
 gone() { [ ! -e "$1" ]; }
 key_gone() { ! wine reg query "$1" >/dev/null 2>&1; }
 signed() { osslsigncode verify -CAfile "$cafile" -in "$1"; }
-# The Add/Remove entries whose name starts with Kelvoro, in both registry views: "KEY|NAME" lines.
+# The Add/Remove entries named Kelvoro..., in both registry views: "KEY|NAME" lines.
 kelvoro_entries() {
   { wine reg query "$UNINSTALL" /s; wine reg query "$UNINSTALL32" /s; } 2>/dev/null | tr -d '\r' |
     awk -F'    ' '/^HKEY/ { key = $0 } $2 == "DisplayName" && $4 ~ /^Kelvoro/ { print key "|" $4 }'
 }
-# Where the setup in use installed, once its entry names the folder: instdir (Windows path),
-# instdir_unix, and files: the program folder's files and the Start menu shortcut.
+# Where the setup in use installed, as its entry names it: instdir (Windows path), instdir_unix,
+# and files (the program folder's and the Start menu shortcut).
 find_install() {
   instdir=$(reg_get "$arp" InstallLocation | cut -d'|' -f2-)
   instdir_unix=$(winepath -u "$instdir")
@@ -122,8 +117,7 @@ find_install() {
   files=("${shortcut:-<no Start menu shortcut $display.lnk>}"
     "$instdir_unix/"{"Kelvoro 2.1.exe",black.ico,white.ico,uninstall.exe})
 }
-# The setup and the uninstaller read /D= and _?= raw to the end of their command line, which
-# must not be quoted: they get it through "cmd /c LINE", which hands LINE on as it is.
+# Setup and uninstaller read /D= and _?= raw to the end of an unquoted command line: "cmd /c LINE".
 run_setup() { # LABEL [FOLDER]: a silent install of the setup in use
   cp "$setup" "$WINEPREFIX/drive_c/setup.exe"
   LC_ALL=$setup_lc wine_within 180 cmd /c "C:\\setup.exe /S${2:+ /D=$2}" >/dev/null 2>&1
@@ -142,17 +136,16 @@ install_round() { # LABEL DESCRIPTION [FOLDER]: the stock registry, then a silen
   expect "$label: install folder" "$instdir" "${3:-$program_files\\Kelvoro 2.1}"
   all_hold "$label: files and shortcut installed" exists "$wav" "${files[@]}"
 }
-# The driver ticks the installed program's sound box, clicks Apply and leaves what it wrote. Its
-# command line comes in the ANSI code page, which cannot carry every folder name: it starts in
-# the install folder and gets the program's bare name, which Windows looks up there.
+# The driver ticks the installed program's sound box, applies and leaves it. Its command line, in
+# the ANSI code page, cannot carry every folder name: it starts in the folder with the bare name.
 apply_installed() { # LABEL
   (cd "$instdir_unix" && wine_within 300 "$driver" "Kelvoro 2.1.exe" \
     --gtest_filter=Install.ApplyTickedAndLeaveIt >/dev/null 2>&1)
   expect "$1: the installed program ran Apply" "$?" 0
 }
-# The uninstaller as Add/Remove starts it (it goes on in a copy of itself: wait for Wine's
-# processes), or "inplace" as that copy runs (told the folder with _?=, it returns when done).
-# "shared" when the other build's install stays, and with it dravik.wav and the settings.
+# The uninstaller as Add/Remove starts it (it goes on in a copy: wait for Wine), or "inplace" as
+# that copy runs (_?=, returns when done); "shared": the other build's install, dravik.wav and the
+# settings stay.
 uninstall_silently() { # [inplace] [shared]
   local how=("$instdir\\uninstall.exe" /S)
   [[ " $* " = *" inplace "* ]] && cp "$instdir_unix/uninstall.exe" "$WINEPREFIX/drive_c/Au_.exe" &&
@@ -171,9 +164,8 @@ uninstall_silently() { # [inplace] [shared]
   fi
 }
 
-# Wine keeps a key made under HKEY_USERS only while its wineserver runs, so one must stay up from
-# then on. Debian's Wine starts its server with -p0 (it ends as soon as Wine is idle), and
-# "wineserver -p" changes nothing while that one runs: let it end, then start one that stays.
+# Wine keeps a key made under HKEY_USERS only while its wineserver runs. Debian's starts with -p0
+# (ends when idle) and "wineserver -p" does nothing while it runs: let it end, start one that stays.
 keep_server() { # LABEL
   timeout 180 wineserver -w
   wineserver -p || fail "$1: a wineserver that keeps running"
@@ -190,8 +182,7 @@ setup_title() { # LC
   window=$(timeout 60 xdotool search --sync --name '^Kelvoro 2\.1' | head -n 1)
   [ -z "$window" ] || xdotool getwindowname "$window"
   kill "$pid" && wait "$pid"
-  # Whatever the killed setup left running ends with its server now, before the next step starts
-  # a Wine process: not while that server is still winding down.
+  # What the killed setup left ends with its server now, not while the next step starts Wine.
   wineserver -k 2>/dev/null
   timeout 60 wineserver -w
 }
@@ -203,8 +194,7 @@ bash "$root/scripts/make-prefix.sh" "$KELVORO_BUILD" >/dev/null &&
   { fail "Wine prefix for $suite"; finish; }
 wav="$WINEPREFIX/drive_c/windows/media/dravik.wav"
 
-# Earlier 64-bit setups named their shortcut like the 32-bit one's; with no 32-bit install to
-# own it, the 64-bit setup takes it away.
+# Earlier 64-bit setups named their shortcut as the 32-bit one's; with no 32-bit install, it goes.
 old_shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Kelvoro 2.1.lnk"
 [ "$main_setup" = x86 ] || { mkdir -p "${old_shortcut%/*}" && : >"$old_shortcut"; }
 install_round A "default folder, the installed program runs Apply, setup run again, uninstall"
@@ -257,8 +247,7 @@ $own
 $(stock_bin "$BIN_9X")
 EOF
 
-# The setup in the Windows display language: its pages in that language, and what it installs the
-# same as in English.
+# The setup in the display language: its pages in it, and what it installs as in English.
 expect "L: the setup's window in English" "$(setup_title "$LC_ALL")" "Kelvoro 2.1 Setup"
 for lang in "de_DE.UTF-8|Kelvoro 2.1 Installation" "ja_JP.UTF-8|Kelvoro 2.1 セットアップ"; do
   setup_lc=${lang%%|*}
@@ -298,8 +287,7 @@ EOF
 
 [ "$suite" = wow64 ] || finish
 wineserver -k # it would keep "wineserver -w" waiting; the registry is saved
-# Both setups on one machine: each program applies, and each uninstaller leaves the other's
-# install, and the files and sound it shares, working.
+# Both setups on one machine: each program applies, each uninstaller leaves the other working.
 arp32=$arp
 install_round D "the 32-bit setup, then the 64-bit one beside it"
 use_setup x64

@@ -1,11 +1,8 @@
 // kelvoro_e2e.exe [gtest options] [--overwrite-registry] ["path\to\Kelvoro 2.1.exe"]
-// The program in real runs, one launch a scenario: the windows, the input, the message boxes and
-// the registry as Windows stores it; the logic behind them belongs to the host unit tests.
-//
-// Without a path it tests "Kelvoro 2.1.exe" in its own folder. The scenarios overwrite the
-// Recycle Bin's look and sound and the program's settings, so outside Wine it runs only with
-// --overwrite-registry. Install.* runs only when the filter names it: it leaves what it wrote. A
-// run in which no test runs fails.
+// The program in real runs, one launch a scenario (the logic belongs to the host unit tests);
+// without a path, "Kelvoro 2.1.exe" beside the driver. The scenarios overwrite the Recycle Bin's
+// look and sound and the settings: outside Wine only with --overwrite-registry. Install.* runs
+// only when the filter names it (it leaves what it wrote). A run in which no test runs fails.
 #include <gtest/gtest.h>
 #include <windows.h>
 

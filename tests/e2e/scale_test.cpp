@@ -1,6 +1,5 @@
-// Display scales, under Wine only (Windows takes a new scale at the next sign-in): started at
-// 96, 144 and 192 dpi, the main window lays its controls out at that DPI and draws each picture at
-// its size there; a WM_DPICHANGED lays the running window out again for the new DPI.
+// Display scales, under Wine only: started at 96, 144 and 192 dpi, the windows lay out and draw
+// their pictures for that DPI, and again for a new DPI after a WM_DPICHANGED.
 #include <algorithm>
 #include <cstdlib>
 #include <string>
@@ -16,9 +15,8 @@ std::string Box(const RECT& r) {
          std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top);
 }
 
-// A window's client size and its controls where the design puts them, in twips. A negative size
-// is a picture shown at its own size, in pixels at 96 dpi; without a size, only the top left
-// corner counts (a label sized to its text).
+// A window's client size and its controls' boxes in the design, in twips; a negative size is a
+// picture's own, in pixels at 96 dpi; without a size only the top left corner counts.
 struct Design {
   int width, height;
   struct Placed {
@@ -37,8 +35,7 @@ const Design kAbout{4575, 2880, {
     {IDC_ABOUT_LABEL1, 1080, 120}, {IDC_ABOUT_LABEL8, 840, 1800}, {IDC_ABOUT_LABEL5, 240, 2640}}};
 // clang-format on
 
-// The client size and each control's box as the design gives them at `dpi`, or as `window` has
-// them.
+// The client size and each control's box, as the design gives them at `dpi` or `window` has them.
 std::string Layout(const Design& design, int dpi, HWND window = nullptr) {
   const auto size = [dpi](int n) { return n < 0 ? MulDiv(-n, dpi, 96) : Pixels(n, dpi); };
   RECT client{0, 0, Pixels(design.width, dpi), Pixels(design.height, dpi)};
@@ -54,15 +51,12 @@ std::string Layout(const Design& design, int dpi, HWND window = nullptr) {
   return out;
 }
 
-// Each picture drawn at `dpi` spans its 96-dpi extent scaled (the bounding box of its pixels that
-// differ from its top left one, the background): the bitmaps within two pixels of rounding and
-// smoothing, the Recycle Bin pictures (drawn afresh for each size, with outlines that keep their
-// width) within a tenth; and above 96 dpi those are drawn from images made for the size, with
-// more colours than the 256 of the 32-pixel images that 96 dpi enlarges. Returns
+// Each picture at `dpi` spans its 96-dpi extent scaled (the bounding box of the pixels unlike its
+// top left one): bitmaps within two pixels, the bin pictures (outlines keep their width) within a
+// tenth and, above 96 dpi, drawn from images made for the size (more than 256 colours). Returns
 // "id: drawn WxH, N colours" for each picture that is not.
 std::string PicturesNotScaled(HWND main, int dpi) {
-  // What each picture covers at 96 dpi, in pixels: the bin images stretched from 32 to 40
-  // pixels, the logo, the stock picture and the two arrows.
+  // At 96 dpi, in pixels: the bin images (32 stretched to 40), logo, stock picture, two arrows.
   struct Extent {
     int id, width, height;
     bool bin;
@@ -105,10 +99,9 @@ class Scale : public ScaledScenario {
     if (!RunningUnderWine()) GTEST_SKIP() << "Windows takes a new display scale at sign-in";
     ScaledScenario::SetUp();
   }
-  // Sends `window` a WM_DPICHANGED for `dpi` whose suggested rectangle lies at the top left of
-  // the screen and fits the design's client area at that DPI, and expects the window to take
-  // it. The rectangle lies in the program's memory: the message carries a pointer that no one
-  // translates between processes.
+  // Sends `window` a WM_DPICHANGED for `dpi` suggesting a rectangle at the screen's top left that
+  // fits the design's client area, placed in the program's memory (nothing translates the pointer
+  // between processes), and expects the window to take it.
   void SendDpiChanged(HWND window, int dpi, const Design& design) {
     RECT frame{0, 0, Pixels(design.width, dpi), Pixels(design.height, dpi)};
     AdjustWindowRectEx(&frame, GetWindowLongA(window, GWL_STYLE), FALSE,

@@ -1,8 +1,7 @@
 #pragma once
 
-// What the scenarios share, with the driver and the program's control identifiers: the registry
-// as the program's runs leave it, the registry of a first run, and the Scenario fixture with the
-// Windows families it runs under.
+// What the scenarios share: the registry as the program leaves it and as a first run finds it, and
+// the Scenario fixture with the Windows families it runs under.
 #include <fstream>
 #include <string>
 
@@ -11,29 +10,24 @@
 
 namespace kelvoro::e2e {
 
-// ---- The registry. Reads see the view that 64-bit Explorer reads, also from a 32-bit driver on
-// 64-bit Windows (32-bit Windows has one view and ignores the flag).
+// ---- The registry, read in the view that 64-bit Explorer reads (32-bit Windows has only one).
 
 inline std::string Text(DWORD type, const std::string& text) {
   return (type == REG_SZ ? "REG_SZ \"" : "REG_EXPAND_SZ \"") + text + "\"";
 }
 inline std::string Dword(DWORD number) { return "REG_DWORD " + std::to_string(number); }
 
-// "REG_SZ \"text\"" (in UTF-8) for a text with one terminating zero, "REG_DWORD 1", "missing", or
+// "REG_SZ \"text\"" (UTF-8) for a text with one terminating zero, "REG_DWORD 1", "missing", or
 // the bytes.
 inline std::string Show(HKEY root, const std::string& path, const char* name = "") {
   HKEY key = nullptr;
   if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ | KEY_WOW64_64KEY, &key) != ERROR_SUCCESS) {
     return "missing";
   }
-  const std::wstring wide_name = Widen(name);
-  DWORD type = REG_NONE, size = 0;
-  LONG status = RegQueryValueExW(key, wide_name.c_str(), nullptr, &type, nullptr, &size);
-  std::string data(size, '\0');
-  if (status == ERROR_SUCCESS) {
-    status = RegQueryValueExW(key, wide_name.c_str(), nullptr, &type,
-                              reinterpret_cast<BYTE*>(data.data()), &size);
-  }
+  std::string data(4096, '\0');
+  DWORD type = REG_NONE, size = 4096;
+  const LONG status = RegQueryValueExW(key, Widen(name).c_str(), nullptr, &type,
+                                       reinterpret_cast<BYTE*>(data.data()), &size);
   RegCloseKey(key);
   data.resize(size);
   if (status != ERROR_SUCCESS) return "missing";
@@ -74,9 +68,8 @@ inline LONG DeleteTree(HKEY root, const std::string& path, REGSAM view = 0) {
   return status == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : status;
 }
 
-// The registry of a first run, the program seeing the Windows version `wine_version` under Wine:
-// the stock values of scripts/stock-windows.reg (the driver's resource STOCK_REGISTRY), imported
-// by the system's own reg.exe from a temporary file, and no settings.
+// A first run's registry: scripts/stock-windows.reg (the resource STOCK_REGISTRY) imported by
+// reg.exe, no settings, and under Wine the program seeing the Windows version `wine_version`.
 inline ::testing::AssertionResult PrepareFirstRun(const char* wine_version) {
   const HRSRC found = FindResourceA(nullptr, "STOCK_REGISTRY", MAKEINTRESOURCEA(10));
   const HGLOBAL loaded = found ? LoadResource(nullptr, found) : nullptr;
@@ -160,9 +153,8 @@ inline std::string StockLook(const std::string& name) {
                     "%SystemRoot%\\System32\\shell32.dll,32");
 }
 
-// The name this display language's Windows gives the Recycle Bin (UTF-8): the class's
-// LocalizedString as the system resolves it, read as the shell reads it; "Recycle Bin" in English
-// (where Wine answers "Trash").
+// The name this display language's Windows gives the Recycle Bin: the class's LocalizedString as
+// the shell reads it; "Recycle Bin" in English (where Wine answers "Trash").
 inline std::string SystemBinName() {
   if (PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_ENGLISH) return "Recycle Bin";
   HKEY key = nullptr;
@@ -207,9 +199,8 @@ class Scenario : public ::testing::Test {
     ASSERT_TRUE(WaitFor([&] { return Check1() == until; })) << "Check1 stays " << Check1();
   }
 
-  // Clicks the button and runs its command to the end: the click is sent from a thread of its
-  // own, whose return marks the end of the handler; meanwhile each message box is handed to
-  // `on_box` and dismissed. Returns the boxes' texts, a line each.
+  // Clicks the button from a thread of its own, whose return marks the handler's end, handing each
+  // message box meanwhile to `on_box` and dismissing it. Returns the boxes' texts, a line each.
   std::string Run(
       int id, const std::function<void()>& on_box = [] {}) {
     HANDLE thread = CreateThread(nullptr, 0, SendClick, GetDlgItem(main_, id), 0, nullptr);
@@ -235,8 +226,7 @@ class Scenario : public ::testing::Test {
     return 0;
   }
 
-  // Clicks About (its handler shows the window modeless and returns, so the click may be sent)
-  // and returns the one visible About window.
+  // Clicks About (whose handler returns, the window being modeless); the one About window.
   HWND ClickAbout() {
     Send(GetDlgItem(main_, IDC_COMMAND5), BM_CLICK);
     WaitFor([&] { return !VisibleWindows(app_.Id(), "KelvoroForm2").empty(); });
@@ -250,10 +240,9 @@ class Scenario : public ::testing::Test {
   HWND main_ = nullptr;
 };
 
-// A scenario whose program starts at the display scale of its parameter. Under Wine the scale is
-// LogPixels at the program's start, put back afterwards; Windows takes a new scale only at
-// sign-in, so there only the case of 96 runs, at the scale signed in with. The driver sees the
-// program's windows in real pixels, whatever its own scale.
+// A scenario whose program starts at the display scale of its parameter: under Wine LogPixels,
+// put back afterwards; Windows takes a new scale only at sign-in, so there only 96 runs. The
+// driver sees the windows in real pixels.
 class ScaledScenario : public Scenario, public ::testing::WithParamInterface<int> {
  protected:
   void SetUp() override {

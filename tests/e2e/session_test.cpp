@@ -1,5 +1,4 @@
-// Per family, a session of the program and Apply from a folder of any name; and the install
-// test's scenario.
+// Per family, a session and Apply from a folder of any name; and the install test's scenarios.
 #include <string>
 
 #include "scenario.h"
@@ -24,8 +23,7 @@ std::string VisibleButtons(HWND main) {
 
 std::string FamilyName(const ::testing::TestParamInfo<Family>& info) { return info.param.version; }
 
-// ---- Per family, a session: the start, Apply with the sound ticked (by a click, then by Enter
-// on the focused button), Restore Defaults.
+// ---- Per family: the start, Apply with the sound ticked (clicked, then Enter), Restore Defaults.
 
 class Session : public Scenario, public ::testing::WithParamInterface<Family> {};
 
@@ -38,8 +36,7 @@ TEST_P(Session, StartApplyEnterRestoreLeavesTheStockLook) {
   EXPECT_EQ(Check1(), "unticked");
   ASSERT_NO_FATAL_FAILURE(ClickCheck1("ticked"));
 
-  // Each command writes the icons before its one message and the name after it; on Win32s it
-  // changes no appearance and says nothing.
+  // The icons come before the command's one message, the name after it; Win32s has neither.
   const bool looks = family.root != nullptr;
   std::string during;
   const auto seen = [&] { during += looks ? Appearance(family) : "a box"; };
@@ -49,8 +46,7 @@ TEST_P(Session, StartApplyEnterRestoreLeavesTheStockLook) {
   EXPECT_EQ(Voicestat(), Dword(1));
   EXPECT_EQ(Check1(), "ticked");
 
-  // After the click and its message, Apply keeps the focus without being a default button;
-  // Enter runs Apply again.
+  // Apply keeps the focus after its message, without being a default button; Enter runs it again.
   const HWND apply = GetDlgItem(main_, family.apply);
   EXPECT_TRUE(WaitFor([&] { return FocusOf(main_) == apply; }))
       << "the focus is on control " << GetDlgCtrlID(FocusOf(main_));
@@ -67,8 +63,8 @@ TEST_P(Session, StartApplyEnterRestoreLeavesTheStockLook) {
   EXPECT_EQ(Check1(), "unticked");
   EXPECT_TRUE(app_.Close());
 
-  // Both families' places hold the stock look, the "%SystemRoot%" stock sound is back byte for
-  // byte, and the settings remain.
+  // Both families' places hold the stock look, the stock sound is back byte for byte, settings
+  // stay.
   for (const Family& place : {kWin10, kWin98}) {
     EXPECT_EQ(Appearance(place), StockLook("Recycle Bin")) << place.version;
   }
@@ -78,9 +74,8 @@ TEST_P(Session, StartApplyEnterRestoreLeavesTheStockLook) {
 
 INSTANTIATE_TEST_SUITE_P(Families, Session, ::testing::Values(kWin10, kWin98, kWin31), FamilyName);
 
-// ---- From a folder whose name the system code page cannot write (Cyrillic and CJK letters): on NT
-// Apply names that folder exactly in the icons; on 9x, whose registry keeps code-page texts only,
-// it writes no icon and says why.
+// ---- From a folder the code page cannot write (Cyrillic and CJK letters): on NT the icons name it
+// exactly; on 9x, whose registry keeps code-page texts only, Apply writes no icon and says why.
 
 const wchar_t kFarFolder[] = L"C:\\\x0418\x0432\x0430\x043D \x6E2C\x8A66 Kelvoro";
 const char kFolderName[] =
@@ -111,9 +106,8 @@ TEST_P(FarFolder, ApplyNamesTheFolderExactlyOrWritesNoIcon) {
 
 INSTANTIATE_TEST_SUITE_P(Families, FarFolder, ::testing::Values(kWin10, kWin98), FamilyName);
 
-// ---- For the install test, which names them in its filter: the installed program applies the
-// new look with the sound ticked on the NT family and leaves what it wrote; after the uninstall,
-// the bin has the name Windows gives it in the display language.
+// ---- For the install test's filter: the installed program applies with the sound ticked and
+// leaves it; after the uninstall, the bin has the name Windows gives it in the display language.
 
 using Install = Scenario;
 TEST_F(Install, ApplyTickedAndLeaveIt) {

@@ -1,9 +1,8 @@
 #!/usr/bin/env python3
-"""Checks the winget manifest that scripts/package.sh writes beside the setups (build/package, or
-KELVORO_PACKAGE_DIR): YAML of one package version and schema, hashes of the setups packaged with it,
-a locale for each catalogue with the program's own tagline. "winget_test.py arp ARCH UNINSTALL"
-prints instead the values of the Add/Remove entry that ARCH's installer names under the UNINSTALL
-key, as install_test.sh's "KEY|NAME|TYPE|DATA" lines."""
+"""Checks the winget manifest beside the setups (build/package, or KELVORO_PACKAGE_DIR): YAML of one
+package version and schema, the packaged setups' hashes, a locale for each catalogue with its
+tagline. "winget_test.py arp ARCH UNINSTALL" prints instead the Add/Remove entry that ARCH's
+installer names under UNINSTALL, as install_test.sh's "KEY|NAME|TYPE|DATA" lines."""
 
 import glob, hashlib, json, os, pathlib, re, struct, sys, unittest
 import yaml

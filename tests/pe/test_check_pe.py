@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Tests of check_pe.py: well-made executables pass, 32-bit and 64-bit, and each deliberate flaw
-fails the check that names it. Built by MinGW-w64 in a throwaway folder. Run: python3 <this file>"""
+"""Tests of check_pe.py: well-made 32-bit and 64-bit executables (built by MinGW-w64 in a
+throwaway folder) pass, and each deliberate flaw fails the check that names it."""
 
 import os, pathlib, shutil, subprocess, sys, tempfile, unittest
 
@@ -14,9 +14,8 @@ SOURCE = """#include <windows.h>\n%(top)s
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR command, int show) {
   return (%(call)s) + (MessageBoxA(NULL, "x", "x", MB_OK) == 0);\n}\n"""
 
-# (name.exe, the one check that must fail, text its line holds, checked() arguments). Later linker
-# flags win. The checker reads the DllCharacteristics flags in one loop, both version fields in one
-# comparison and the manifest's required entries alike: one flaw stands for each.
+# (name.exe, the one check that must fail, text its line holds, checked() arguments); later linker
+# flags win. One flaw stands for the flags, version fields and manifest entries checked alike.
 FLAWS = [
     ("good_x86", "machine", "is x86, not x64", dict(args=["--machine", "x64"])),
     ("good_x86", "imports-on-xp", "i686-w64-mingw32-gcc is not installed", dict(env={"PATH": ""})),

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# Checks the release artefacts in build/package (or KELVORO_PACKAGE_DIR): signed by the certificate
-# in build/package-signing (or KELVORO_SIGN_CAFILE), broken by any changed byte, still hardened;
-# package runs with one certificate are reproducible; a run without one is test-signed and leaves
-# neither its key nor its temporary folder behind.
+# The release artefacts in build/package (or KELVORO_PACKAGE_DIR): signed by the certificate in
+# build/package-signing (or KELVORO_SIGN_CAFILE), broken by any changed byte, still hardened; runs
+# with one certificate reproducible; one without test-signed, leaving no key or temporary folder.
 set -uo pipefail
 
 root=$(cd "$(dirname "$0")/../.." && pwd)

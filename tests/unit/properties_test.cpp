@@ -30,8 +30,8 @@ constexpr Place kDocumented[] = {{kNTIcon, ""},     {kNTIcon, "Empty"},      {kN
 constexpr const char* kSettingsLevels[] = {"HKCU\\Software\\Orvane's Software",
                                            "HKCU\\Software\\Orvane's Software\\Kelvoro", kSettings};
 
-// Any value: any type; 0 to 1,000 bytes, with or without a terminating zero, with bytes outside
-// ASCII, commas and '%'; often a text the program writes or names, or one just beside it.
+// Any value: any type, 0 to 1,000 bytes, with or without a zero, non-ASCII, commas and '%'; often
+// a text the program writes or names, or one just beside it.
 RegValue AnyValue() {
   const auto type = static_cast<ValueType>(*rc::gen::element(0u, 1u, 2u, 3u, 4u, 7u, 0xFFFFu));
   if (*rc::gen::arbitrary<bool>()) {
@@ -52,8 +52,7 @@ RegValue AnyValue() {
   return RegValue{type, *rc::gen::container<std::vector<std::uint8_t>>(length, byte)};
 }
 
-// One run of the program and everything it meets: the registry, the system, the user's clicks
-// and the faults of the registry's calls.
+// One run of the program and all it meets: registry, system, the user's clicks, registry faults.
 struct Run {
   Run() {
     h.expect_keys_closed = false;  // the properties say so themselves
@@ -77,8 +76,7 @@ struct Run {
         {{24, kRegSuccess}, {1, kAccessDenied}, {1, kFileNotFound}, {1, kMoreData}, {1, kRaise}})));
   }
 
-  // Start-up, then the steps; counts the commands that ended with the flush and the word to
-  // the shell, each once.
+  // Start-up, then the steps; counts the commands that ended with one flush and word to the shell.
   void Go() {
     try {
       Form_Load(h.ports, h.facts);
@@ -180,8 +178,8 @@ MemoryRegistry::Hive Strangers(MemoryRegistry::Hive hive, const MemoryRegistry::
   return hive;
 }
 
-// No key stays open, every command reaches the flush, nothing outside the documented values
-// changes, and a documented value keeps its bytes and type unless a step meant to write it.
+// No key stays open, every command flushes, nothing but the documented values changes, and each
+// of those keeps its bytes and type unless a step meant to write it.
 RC_GTEST_PROP(Runs, CloseEveryKeyFlushAndChangeOnlyWhatAStepMeantTo, ()) {
   Run run;
   run.Go();

@@ -41,8 +41,7 @@ inline constexpr char kStockEmptyIcon[] = "%SystemRoot%\\System32\\shell32.dll,3
 inline constexpr char kStockFullIcon[] = "%SystemRoot%\\System32\\shell32.dll,32";
 inline constexpr char kReplacementSound[] = "C:\\WINDOWS\\media\\dravik.wav";
 
-// Raised by FakeSystem::EndProgram; deliberately not a std::exception, so that no handler of the
-// program can swallow it.
+// Raised by FakeSystem::EndProgram; no std::exception, so that no handler of the program takes it.
 struct ProgramEnded {};
 
 // Message boxes, logged as "Message <style>: <text>".
@@ -63,9 +62,8 @@ class FakeSystem : public SystemPort {
   explicit FakeSystem(EventLog& log) : log_(log) {}
 
   std::optional<std::uint32_t> platform_id = 2;  // nullopt: the version query fails
-  // What the directory query writes, where it fits with its zero; nullopt writes nothing.
-  std::optional<std::string> windows_directory = std::string("C:\\WINDOWS");
-  std::optional<std::u16string> program_folder = u"C:\\Tools";  // nullopt: raises
+  std::optional<std::string> windows_directory = std::string("C:\\WINDOWS");  // nullopt: none
+  std::optional<std::u16string> program_folder = u"C:\\Tools";                // nullopt: raises
   std::uint16_t display_language = 0x0409;
   Localized localized = Localized::kAnswered;  // with localized_name
   std::u16string localized_name = u"Trash";
@@ -111,9 +109,8 @@ class FakeSystem : public SystemPort {
   EventLog& log_;
 };
 
-// The main window: a ValueStore for the hidden data area, and the visible state that the logic
-// touches. Logged as "SetCaption <control>=<text>", "Check1=<n>", "BackColour <control>",
-// "Hide <control>", "Picture <control>=<entry>"; reads ("Caption <control>", "Check1?") are not.
+// The main window: a ValueStore for the value labels, and the state the logic touches. Logged:
+// "SetCaption <control>=<text>", "Check1=<n>", "BackColour|Hide <control>", "Picture <c>=<entry>".
 class FakeForm1 : public Form1Port {
  public:
   explicit FakeForm1(EventLog& log) : log_(log) {}
@@ -163,7 +160,7 @@ class FakeForm1 : public Form1Port {
   std::vector<std::string> raise_on_;
 };
 
-// A whole program's worth of fakes. When it goes, every key it handed out has been closed, once.
+// A whole program's fakes; when it goes, every key handed out has been closed, once.
 struct Harness {
   ~Harness() {
     if (!expect_keys_closed) return;

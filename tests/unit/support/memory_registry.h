@@ -20,8 +20,7 @@ inline bool StartsWith(const std::string& text, const std::string& prefix) {
   return text.rfind(prefix, 0) == 0;
 }
 
-// What every fake saw, in order, so that a test can check the order of effects across the
-// registry, the message boxes and the window.
+// What every fake saw, in order: the order of effects across registry, message boxes and window.
 struct EventLog {
   std::vector<std::string> events;
   void Add(std::string event) { events.push_back(std::move(event)); }
@@ -65,8 +64,7 @@ inline std::string TypeName(ValueType type) {
   return "type " + std::to_string(static_cast<std::uint32_t>(type));
 }
 
-// A value as stored: its type and bytes, and whether it came through the wide entry point, whose
-// texts are UTF-16. Such a text is kept apart, never read back by the program.
+// A value as stored: its type, bytes, and whether it came through the wide (UTF-16) entry point.
 struct RegValue {
   ValueType type;
   std::vector<std::uint8_t> bytes;
@@ -85,8 +83,7 @@ struct RegValue {
   }
 };
 
-// Values as the program writes them: a text with its terminating zero, through the narrow or the
-// wide (UTF-16, little-endian) entry point, and a REG_DWORD.
+// Values as the program writes them: a text with its zero (narrow or UTF-16LE), a REG_DWORD.
 inline RegValue TextValue(const std::string& text, ValueType type = ValueType::kSz) {
   std::vector<std::uint8_t> bytes(text.begin(), text.end());
   bytes.push_back(0);
@@ -109,14 +106,11 @@ inline std::string Folded(std::string text) {
   return text;
 }
 
-// An in-memory registry behind the same port as the real one. Paths read "HKCU\..." or "HKLM\...".
-// Every call is logged: "Open <path> read|write", "Create <path>", "Query <path>:<name>",
-// "Set <path>:<name> <type> <text or number>", "SetW <path>:<name> <type> <text in UTF-8>",
-// "Close <path>", "Flush HKCU". It tracks the keys it hands out, so that a test sees a key left
-// open or closed twice, and refuses writes through a key opened for reading. A successful query
-// leaves 0xCD in the buffer past the data, as nothing promises what lies there.
-// Faults: a call that reports a status (Open, Create, Set, Query) returns another status, or
-// raises, as a fault chosen by the prefix of its log entry or a plan for the coming calls says.
+// An in-memory registry behind the real one's port; paths read "HKCU\..." or "HKLM\...". Calls are
+// logged ("Open <path> read|write", "Create <path>", "Query <path>:<name>", "Set[W] <path>:<name>
+// <type> <text (UTF-8) or number>", "Close <path>", "Flush HKCU"); keys left open or closed twice
+// are seen, writes through a read key refused, and a query leaves 0xCD past the data. A call that
+// reports a status fails (or raises) as a fault by log prefix, or a plan of coming calls, says.
 class MemoryRegistry : public RegistryPort {
  public:
   using Hive = std::map<std::string, std::map<std::string, RegValue>>;  // by folded path, name
