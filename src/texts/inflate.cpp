@@ -53,7 +53,7 @@ struct Code {
 };
 
 // The code of `lengths` (0: a symbol without a code); false for one with more codes than its
-// lengths allow, or with fewer, but for a code of no symbol or of one.
+// lengths allow. One with fewer is kept: bits that are none of its codes fail to decode.
 bool Build(Code& code, const short* lengths, int symbols) {
   for (int s = 0; s < symbols; ++s) ++code.count[lengths[s]];
   int left = 1;
@@ -68,7 +68,7 @@ bool Build(Code& code, const short* lengths, int symbols) {
   for (int s = 0; s < symbols; ++s) {
     if (lengths[s] != 0) code.symbol[offset[lengths[s]]++] = static_cast<short>(s);
   }
-  return left == 0 || symbols == code.count[0] + code.count[1];
+  return true;
 }
 
 // The next symbol of `code`; -1 for bits that are no code of it.
@@ -157,8 +157,7 @@ bool DynamicBlock(Bits& in, std::string& out, std::size_t limit) {
     for (int i = 0; i < times; ++i) lengths[at++] = repeated;
   }
   Code literal, distance;
-  return lengths[256] != 0 && Build(literal, lengths, literals) &&
-         Build(distance, lengths + literals, distances) &&
+  return Build(literal, lengths, literals) && Build(distance, lengths + literals, distances) &&
          Symbols(in, literal, distance, out, limit);
 }
 

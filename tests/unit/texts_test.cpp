@@ -10,8 +10,8 @@
 #include "appearance/appearance_writer.h"
 #include "support/fakes.h"
 #include "texts/catalogue.h"
-#include "texts/line_breaks.h"
 #include "texts/inflate.h"
+#include "texts/line_breaks.h"
 
 namespace kelvoro {
 namespace {
@@ -67,6 +67,13 @@ TEST(Catalogues, EachPackedCatalogueUnpacksToItsCompactFormAndABrokenOneToNoMore
     }
   }
   EXPECT_EQ(PackedCatalogue(catalogues.substr(0, catalogues.size() - 1), "ko"), "");
+  // A stored block, then one of the fixed codes with a copy: blocks zlib makes of no catalogue.
+  EXPECT_EQ(Inflate(std::string("\x00\x02\x00\xFD\xFF"
+                                "ab"
+                                "\x4B\x4C\x4A\x4E\x84\x21\x00",
+                                14),
+                    14),
+            "ababcabcabcabc");
 }
 
 TEST(Catalogues, WhatALineDoesNotGiveStaysEnglish) {
@@ -133,6 +140,7 @@ TEST(LineBreaks, AsManyWordsALineAsItHoldsBrokenOnlyAtMarksAndBlanks) {
   EXPECT_EQ(BrokenAtMarks(text, 4, width_of), u"abcd\r\nefg\r\nhi\nj\r\nklmnop\r\nq");
   EXPECT_EQ(BrokenAtMarks(text, 7, width_of), u"abcdefg\r\nhi\njklmnop\r\nq");
   EXPECT_EQ(BrokenAtMarks(text, 100, width_of), WithoutBreakMarks(text));
+  EXPECT_EQ(BrokenAtMarks(u"abcdef\u200Bg", 3, width_of), u"abcdef\r\ng") << "a word wider";
   EXPECT_FALSE(HasBreakMarks(u"abc def"));
 }
 
