@@ -67,13 +67,20 @@ TEST(Catalogues, EachPackedCatalogueUnpacksToItsCompactFormAndABrokenOneToNoMore
     }
   }
   EXPECT_EQ(PackedCatalogue(catalogues.substr(0, catalogues.size() - 1), "ko"), "");
-  // A stored block, then one of the fixed codes with a copy: blocks zlib makes of no catalogue.
-  EXPECT_EQ(Inflate(std::string("\x00\x02\x00\xFD\xFF"
-                                "ab"
-                                "\x4B\x4C\x4A\x4E\x84\x21\x00",
-                                14),
-                    14),
-            "ababcabcabcabc");
+  // Blocks zlib makes of no catalogue: a stored one, then one of the fixed codes with copies;
+  // a copy of the byte before; a block of its own codes whose lengths end in a run of zeros, the
+  // same with a code the block's code lacks, and with a run that repeats nothing before it.
+  using namespace std::string_literals;
+  const std::pair<std::string, std::optional<std::string>> streams[] = {
+      {"\x00\x02\x00\xFD\xFF"
+       "ab"
+       "\x4B\x4C\x4A\x4E\x84\x21\x00"s,
+       "ababcabcabcabc"},
+      {"\x4B\x4C\xC4\x04\x00"s, std::string(20, 'a')},
+      {"\x05\x82\xB7\x0C\x00\x00\x00\xC0\x58\xDB\xFA\x3B\xF4\x60"s, "a"},
+      {"\x05\x82\xB7\x0C\x00\x00\x00\xC0\x58\x5B\x7F\x88\x1E\x07"s, std::nullopt},
+      {"\x05\x82\xB7\x0C\x00\x00\x00\xC0\x06\x6B\x5B\x7F\x87\x1E\x0C"s, std::nullopt}};
+  for (const auto& [stream, unpacked] : streams) EXPECT_EQ(Inflate(stream, 20), unpacked);
 }
 
 TEST(Catalogues, WhatALineDoesNotGiveStaysEnglish) {
