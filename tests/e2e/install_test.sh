@@ -44,23 +44,16 @@ reg_get() {
 import re, sys
 text = re.sub(r"\\\n\s*", "", open(sys.argv[1], encoding="utf-16").read())
 quoted = r'"((?:[^"\\]|\\.)*)"'  # a .reg string: its backslashes and quotes escaped
-def unescape(string):
-    return re.sub(r"\\(.)", r"\1", string)
+unescape = lambda string: re.sub(r"\\(.)", r"\1", string or "")
 for line in text.split("\n[")[1].split("\n")[1:]:  # the key's own values, up to its first subkey
     value = re.fullmatch(r'(?:@|%s)=(?:%s|dword:(\w+)|hex\(2\):(.*)|(.*))' % (quoted, quoted), line)
-    if not value or unescape(value[1] or "").lower() != sys.argv[2].lower():
-        continue
-    string, dword, expand, other = value.groups()[1:]
-    if string is not None:
-        print("REG_SZ|" + unescape(string))
-    elif dword:
-        print("REG_DWORD|0x%x" % int(dword, 16))
-    elif expand is not None:
-        text = bytes.fromhex(expand.replace(",", "")).decode("utf-16-le")
-        print("REG_EXPAND_SZ|" + text.rstrip("\0"))
-    else:
-        print("other|" + other)
-    sys.exit()
+    if value and unescape(value[1]).lower() == sys.argv[2].lower():
+        string, dword, expand, other = value.groups()[1:]
+        print("REG_SZ|" + unescape(string) if string is not None
+              else "REG_DWORD|0x%x" % int(dword, 16) if dword
+              else "REG_EXPAND_SZ|" + bytes.fromhex(expand.replace(",", "")).decode("utf-16-le")
+              .rstrip("\0") if expand is not None else "other|" + other)
+        sys.exit()
 print("<missing>")
 PY
 }

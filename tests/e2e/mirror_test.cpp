@@ -13,17 +13,13 @@ struct Ink {
   int width, first = -1, last = -1, tallest = -1;
 };
 Ink InkOf(HWND window, int id) {
-  RECT frame{}, box{};
-  GetWindowRect(window, &frame);
-  GetWindowRect(GetDlgItem(window, id), &box);
-  const std::vector<DWORD> pixels = PixelsOf(window);
-  const auto at = [&](int x, int y) {
-    return pixels[(box.top - frame.top + y) * (frame.right - frame.left) + box.left - frame.left +
-                  x];
-  };
+  const HWND control = GetDlgItem(window, id);
+  const std::vector<DWORD> pixels = PixelsOf(control);
+  RECT box{};
+  GetWindowRect(control, &box);
   Ink ink{box.right - box.left};
   for (int x = 0, most = 0, count = 0; x < ink.width; ++x, count = 0) {
-    for (int y = 0; y < box.bottom - box.top; ++y) count += at(x, y) != at(0, 0);
+    for (int y = 0; y < box.bottom - box.top; ++y) count += pixels[y * ink.width + x] != pixels[0];
     if (count > 0) ink.first = ink.first < 0 ? x : ink.first, ink.last = x;
     if (count > most) most = count, ink.tallest = x;
   }

@@ -124,7 +124,10 @@ class Scale : public ScaledScenario {
   }
 };
 
-TEST_P(Scale, ControlsAndPicturesAtTheDpiItStartsAt) {
+// Each window lays out and draws for the DPI it starts at; started at 96, again for another after
+// a WM_DPICHANGED of its own, the other window staying as it was. (Wine keeps a window's frame at
+// the size of the DPI the program started at, which only a start at 96 leaves as Windows has it.)
+TEST_P(Scale, ControlsAndPicturesAtTheDpiItStartsAtAndAgainAtANewOne) {
   const int dpi = GetParam();
   ASSERT_NO_FATAL_FAILURE(StartAt(dpi));
   EXPECT_EQ(Layout(kMain, dpi, main_), Layout(kMain, dpi));
@@ -132,27 +135,22 @@ TEST_P(Scale, ControlsAndPicturesAtTheDpiItStartsAt) {
   const HWND about = ClickAbout();
   ASSERT_NE(about, nullptr);
   EXPECT_EQ(Layout(kAbout, dpi, about), Layout(kAbout, dpi));
+  if (dpi == 96) {
+    ASSERT_NO_FATAL_FAILURE(SendDpiChanged(about, 144, kAbout));
+    EXPECT_EQ(Layout(kAbout, 144, about), Layout(kAbout, 144));
+    EXPECT_EQ(Layout(kMain, 96, main_), Layout(kMain, 96));
+    PostMessageA(about, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(about); })) << "the About window stays";
+    for (const int now : {192, 96}) {
+      ASSERT_NO_FATAL_FAILURE(SendDpiChanged(main_, now, kMain));
+      EXPECT_EQ(Layout(kMain, now, main_), Layout(kMain, now));
+      EXPECT_EQ(PicturesNotScaled(main_, now), "");
+    }
+  }
   EXPECT_TRUE(app_.Close());
 }
 
 INSTANTIATE_TEST_SUITE_P(Dpi, Scale, ::testing::Values(96, 144, 192));
-
-using DpiChange = Scale;
-TEST_F(DpiChange, LaysTheWindowOutAgainForTheNewDpi) {
-  ASSERT_NO_FATAL_FAILURE(StartAt(96));
-  for (const int dpi : {192, 96}) {
-    ASSERT_NO_FATAL_FAILURE(SendDpiChanged(main_, dpi, kMain));
-    EXPECT_EQ(Layout(kMain, dpi, main_), Layout(kMain, dpi));
-    EXPECT_EQ(PicturesNotScaled(main_, dpi), "");
-  }
-  // The About window too, the main window being left at 96 dpi behind it.
-  const HWND about = ClickAbout();
-  ASSERT_NE(about, nullptr);
-  ASSERT_NO_FATAL_FAILURE(SendDpiChanged(about, 144, kAbout));
-  EXPECT_EQ(Layout(kAbout, 144, about), Layout(kAbout, 144));
-  EXPECT_EQ(Layout(kMain, 96, main_), Layout(kMain, 96));
-  EXPECT_TRUE(app_.Close());
-}
 
 }  // namespace
 }  // namespace kelvoro::e2e

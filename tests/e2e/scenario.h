@@ -42,17 +42,10 @@ inline std::string Show(HKEY root, const std::string& path, const char* name = "
   return out;
 }
 
-// Creates the key when missing; a text is written with its terminating zero.
-inline LONG WriteValue(HKEY root, const std::string& path, const char* name, DWORD type,
-                       const std::string& text) {
-  HKEY key = nullptr;
-  LONG status =
-      RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
-  if (status != ERROR_SUCCESS) return status;
-  const DWORD size = static_cast<DWORD>(text.size() + (type == REG_DWORD ? 0 : 1));  // the zero
-  status = RegSetValueExA(key, name, 0, type, reinterpret_cast<const BYTE*>(text.c_str()), size);
-  RegCloseKey(key);
-  return status;
+// Writes a text with its terminating zero, creating the key when missing.
+inline LONG WriteText(HKEY root, const char* path, const char* name, const std::string& text) {
+  return RegSetKeyValueA(root, path, name, REG_SZ, text.c_str(),
+                         static_cast<DWORD>(text.size() + 1));
 }
 
 // Deletes the key at `path` with all below it, in the registry view `view` (0: the driver's own).
@@ -87,8 +80,8 @@ inline ::testing::AssertionResult PrepareFirstRun(const char* wine_version) {
   }
   if (!status) status = DeleteTree(HKEY_CURRENT_USER, "Software\\Orvane's Software");
   if (!status && RunningUnderWine()) {
-    status = WriteValue(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\Kelvoro 2.1.exe",
-                        "Version", REG_SZ, wine_version);
+    status = WriteText(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\Kelvoro 2.1.exe", "Version",
+                       wine_version);
   }
   if (!status) return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << "the registry could not be prepared: " << status;

@@ -1,4 +1,4 @@
-// Per family, a session and Apply from a folder of any name; and the install test's scenarios.
+// Per family, a session from the first start to Restore Defaults; and the install test's scenarios.
 #include <string>
 
 #include "scenario.h"
@@ -73,38 +73,6 @@ TEST_P(Session, StartApplyEnterRestoreLeavesTheStockLook) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Families, Session, ::testing::Values(kWin10, kWin98, kWin31), FamilyName);
-
-// ---- From a folder the code page cannot write (Cyrillic and CJK letters): on NT the icons name it
-// exactly; on 9x, whose registry keeps code-page texts only, Apply writes no icon and says why.
-
-const wchar_t kFarFolder[] = L"C:\\\x0418\x0432\x0430\x043D \x6E2C\x8A66 Kelvoro";
-const char kFolderName[] =
-    "Kelvoro: The Recycle Bin's icons were not changed: the name of the program's folder has "
-    "characters that this version of Windows cannot keep in its settings. Move the program to a "
-    "folder whose name has none of them and try again.\n";
-
-class FarFolder : public Scenario, public ::testing::WithParamInterface<Family> {};
-
-TEST_P(FarFolder, ApplyNamesTheFolderExactlyOrWritesNoIcon) {
-  const Family& family = GetParam();
-  ASSERT_NO_FATAL_FAILURE(Prepare(family.version));
-  if (IsSkipped()) return;
-  const std::wstring exe = std::wstring(kFarFolder) + L"\\Kelvoro 2.1.exe";
-  CreateDirectoryW(kFarFolder, nullptr);
-  ASSERT_TRUE(CopyFileW(Widen(TheProgram()).c_str(), exe.c_str(), FALSE)) << GetLastError();
-  ASSERT_TRUE(app_.Start(&main_, exe));
-  const bool nt = family.root == HKEY_CURRENT_USER;
-  EXPECT_EQ(Run(family.apply), nt ? kApplied : kFolderName);
-  EXPECT_EQ(Appearance(family), nt ? NewLook("Kelvoro", Utf8(kFarFolder)) : StockLook("Kelvoro"));
-  EXPECT_TRUE(app_.Close());
-  // The system may hold the file a moment after the process has ended.
-  EXPECT_TRUE(WaitFor([&] {
-    return DeleteFileW(exe.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND;
-  })) << GetLastError();
-  EXPECT_TRUE(WaitFor([&] { return RemoveDirectoryW(kFarFolder) != FALSE; })) << GetLastError();
-}
-
-INSTANTIATE_TEST_SUITE_P(Families, FarFolder, ::testing::Values(kWin10, kWin98), FamilyName);
 
 // ---- For the install test's filter: the installed program applies with the sound ticked and
 // leaves it; after the uninstall, the bin has the name Windows gives it in the display language.

@@ -12,8 +12,9 @@ using namespace testing;
 using Paths = std::vector<std::string>;
 constexpr char kA[] = "HKCU\\Software\\A";
 
-// That a key closes as it goes out of scope is the runs' property.
-TEST(RegKey, EveryWayOfTakingAnotherKeyClosesTheOneItHeldAndCloseClosesIt) {
+// That a key closes as it goes out of scope is the runs' property. Short data fills a number from
+// its low end; the rest of it stays 0, whatever it held.
+TEST(RegKey, EveryWayOfTakingAnotherKeyClosesTheOneItHeldAndANumberReadsShortData) {
   Harness h;  // and no key closed twice
   MemoryRegistry& registry = h.registry;
   registry.AddKey(kA);
@@ -30,20 +31,13 @@ TEST(RegKey, EveryWayOfTakingAnotherKeyClosesTheOneItHeldAndCloseClosesIt) {
   EXPECT_EQ(Paths{"HKCU\\Software\\B\\C"}, registry.OpenKeys()) << "after Create";
   key = opened();
   EXPECT_EQ(Paths{kA}, registry.OpenKeys()) << "after a move onto it";
-  key.Close();
-  EXPECT_FALSE(key.Valid());
-  EXPECT_EQ(Paths{}, registry.OpenKeys());
-}
-
-// Short data fills the number from its low end; the rest of it stays 0, whatever it held.
-TEST(RegKey, QueryDwordReadsShortDataIntoTheLowBytes) {
-  Harness h;
-  h.registry.Put(kA, "n", RegValue{ValueType::kSz, {0x34, 0x12}});
-  RegKey key(h.registry);
-  ASSERT_EQ(kRegSuccess, key.Open(RootKey::kCurrentUser, "Software\\A", KeyAccess::kRead));
+  registry.Put(kA, "n", RegValue{ValueType::kSz, {0x34, 0x12}});
   std::uint32_t value = 0xFFFFFFFF;
   ASSERT_EQ(kRegSuccess, key.QueryDword("n", value));
   EXPECT_EQ(0x1234u, value);
+  key.Close();
+  EXPECT_FALSE(key.Valid());
+  EXPECT_EQ(Paths{}, registry.OpenKeys());
 }
 
 TEST(WindowsVersion, EachIdentifierGivesItsPlatformIdAndFamilyText) {

@@ -5,8 +5,6 @@
 #include <iterator>
 #include <string>
 
-#include "app/win32/form1_layout.h"
-#include "app/win32/form2_layout.h"
 #include "appearance/appearance_writer.h"
 #include "support/fakes.h"
 #include "texts/catalogue.h"
@@ -100,30 +98,20 @@ TEST(Catalogues, WhatALineDoesNotGiveStaysEnglish) {
 }
 
 TEST(Languages, TheSublanguageChoosesWhereWindowsHasTwoScriptsOrStandardsElseThePrimary) {
+  using L = Language;
+  // Taiwan, Hong Kong, Macao and Traditional Chinese; China and Singapore; Portugal and Brazil;
+  // Serbia (Latin, Cyrillic), Serbia and Montenegro; Croatia and Bosnia; Nynorsk; no catalogue.
+  // clang-format off
   const std::pair<std::uint16_t, Language> cases[] = {
-      {0x0404, Language::kChineseTraditional},  // Taiwan
-      {0x0C04, Language::kChineseTraditional},  // Hong Kong
-      {0x1404, Language::kChineseTraditional},  // Macao
-      {0x7C04, Language::kChineseTraditional},  // Traditional Chinese
-      {0x0804, Language::kChineseSimplified},   // China
-      {0x1004, Language::kChineseSimplified},   // Singapore
-      {0x0816, Language::kPortuguesePortugal},
-      {0x0416, Language::kPortugueseBrazil},
-      {0x241A, Language::kSerbianLatin},  // Serbia, Latin
-      {0x281A, Language::kSerbianLatin},  // Serbia, Cyrillic
-      {0x0C1A, Language::kSerbianLatin},  // Serbia and Montenegro, Cyrillic
-      {0x041A, Language::kCroatian},
-      {0x141A, Language::kCroatian},  // Bosnian
-      {0x0807, Language::kGerman},
-      {0x0C0C, Language::kFrench},  // Canada
-      {0x080A, Language::kSpanish},
-      {0x0814, Language::kNorwegian},  // Nynorsk
-      {0x0401, Language::kArabic},
-      {0x140C, Language::kFrench},
-      {0x0809, Language::kEnglish},
-      {0x0000, Language::kEnglish},
-      {0x0436, Language::kEnglish},  // Afrikaans has no catalogue
-  };
+      {0x0404, L::kChineseTraditional}, {0x0C04, L::kChineseTraditional},
+      {0x1404, L::kChineseTraditional}, {0x7C04, L::kChineseTraditional},
+      {0x0804, L::kChineseSimplified}, {0x1004, L::kChineseSimplified},
+      {0x0816, L::kPortuguesePortugal}, {0x0416, L::kPortugueseBrazil},
+      {0x241A, L::kSerbianLatin}, {0x281A, L::kSerbianLatin}, {0x0C1A, L::kSerbianLatin},
+      {0x041A, L::kCroatian}, {0x141A, L::kCroatian}, {0x0814, L::kNorwegian},
+      {0x0807, L::kGerman}, {0x0C0C, L::kFrench}, {0x140C, L::kFrench}, {0x080A, L::kSpanish},
+      {0x0401, L::kArabic}, {0x0809, L::kEnglish}, {0x0000, L::kEnglish}, {0x0436, L::kEnglish}};
+  // clang-format on
   for (const auto& [ui_language, language] : cases) {
     EXPECT_EQ(LanguageFor(ui_language), language) << std::hex << ui_language;
   }
@@ -192,28 +180,6 @@ TEST(Texts, MessagesAndReasonsInTheChosenLanguageAndTheWritesUnchanged) {
   EXPECT_EQ(h.messages.Shown(), Events{"Message 64: Übernommen."});
   EXPECT_EQ(written, TextValue("Kelvoro"));
   EXPECT_EQ(Text(TextId::kAppliedMessage), kTexts[line(TextId::kAppliedMessage)].english);
-}
-
-// What a screen reader is told beyond the system's own description: every picture is named or
-// art, every button named as one, the check box by the sentence beside it; texts keep their own.
-TEST(Accessibility, EveryPictureButtonAndTheCheckBoxDescribedAndTheTextsLeftAsTheyAre) {
-  using namespace win32;
-  for (const ControlLayout& layout : kForm1Controls) {
-    const auto found =
-        std::find_if(kForm1Accessible.begin(), kForm1Accessible.end(),
-                     [&](const auto& described) { return described.name == layout.name; });
-    const bool described = found != kForm1Accessible.end();
-    EXPECT_EQ(described, layout.kind != ControlKind::kLabel) << layout.name;
-    if (layout.kind == ControlKind::kImage) {
-      EXPECT_TRUE(found->role == AccessibleRole::kGraphic ||
-                  found->role == AccessibleRole::kDecoration);
-    } else if (layout.kind == ControlKind::kCheckBox) {
-      EXPECT_EQ(found->role, AccessibleRole::kCheckBox);
-      EXPECT_EQ(found->text, kForm1Controls[10].text.id) << kForm1Controls[10].name;
-    } else if (described) {
-      EXPECT_EQ(found->role, AccessibleRole::kButton) << layout.name;
-    }
-  }
 }
 
 }  // namespace
