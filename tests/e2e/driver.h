@@ -12,7 +12,10 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "texts/catalogue.h"
 
 namespace kelvoro::e2e {
 
@@ -25,11 +28,8 @@ inline std::wstring Widen(const std::string& text, UINT code_page = CP_ACP) {
                                   wide.data(), static_cast<int>(wide.size())));
   return wide;
 }
-inline std::string Utf8(const std::wstring& text) {
-  std::string utf8(text.size() * 3, '\0');
-  utf8.resize(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                  utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr));
-  return utf8;
+inline std::string Utf8(std::wstring_view text) {
+  return kelvoro::ToUtf8({reinterpret_cast<const char16_t*>(text.data()), text.size()});
 }
 
 // The program under test, as main() found it, and its folder.

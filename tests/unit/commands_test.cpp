@@ -82,7 +82,6 @@ const std::string kApplied = "Message 64: " + Text(TextId::kAppliedMessage);
 const std::string kRestored = "Message 64: " + Text(TextId::kRestoredMessage);
 const std::string kError = "Message 16: " + Text(TextId::kAccessDeniedMessage);
 const std::string kFolderName = "Message 16: " + Text(TextId::kFolderNameMessage);
-const std::u16string kFarFolder = u"C:\\\u0418\u0432\u0430\u043D \u6E2C\u8A66 Kelvoro";
 
 // The values written and what may change them are the runs' properties; these are the messages.
 TEST(AppearanceWriter, EachFamilysKeysTakeTheLookWithItsMessageAndARaisedFailureShowsTheError) {
@@ -116,6 +115,7 @@ TEST(AppearanceWriter, EachFamilysKeysTakeTheLookWithItsMessageAndARaisedFailure
 // NT keeps the exact folder whatever its characters; 9x, whose registry keeps code-page texts
 // only, writes nothing for a folder or a name the code page cannot write and says so.
 TEST(AppearanceWriter, TextsOutsideTheCodePageAreWrittenExactlyOnNTAndRefusedOn9x) {
+  const std::u16string kFarFolder = u"C:\\\u0418\u0432\u0430\u043D \u6E2C\u8A66 Kelvoro";
   Harness h;
   h.system.program_folder = kFarFolder;
   h.registry.AddKey(kNTIcon);

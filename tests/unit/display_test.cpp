@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "app/colour_scheme.h"
 #include "app/display_scale.h"
 #include "app/twips.h"
 
@@ -40,21 +39,6 @@ TEST(ScalePixels, RoundsLikeMulDiv) {
     EXPECT_EQ(scaled, ScalePixels(pixels, dpi)) << pixels << " at " << dpi;
   }
   EXPECT_EQ(83, ScalePixels(66, 125, 100));
-}
-
-TEST(HighContrastColour, EachRoleTakesTheThemesColourForItsPart) {
-  using R = ColourRole;
-  using S = SystemColour;
-  const std::pair<R, S> cases[] = {
-      {R::kWindow, S::kWindow},          {R::kHeader, S::kWindow},
-      {R::kText, S::kWindowText},        {R::kLink, S::kHotLight},
-      {R::kButtonFace, S::kButtonFace},  {R::kButtonText, S::kButtonText},
-      {R::kButtonFrame, S::kButtonText}, {R::kOutline, S::kWindowText},
-      {R::kRule, S::kWindowText}};
-  for (const auto& [role, colour] : cases) {
-    EXPECT_EQ(static_cast<int>(colour), static_cast<int>(HighContrastColour(role)))
-        << "role " << static_cast<int>(role);
-  }
 }
 
 }  // namespace

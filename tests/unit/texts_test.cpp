@@ -65,6 +65,7 @@ TEST(Catalogues, EachPackedCatalogueUnpacksToItsCompactFormAndABrokenOneToNoMore
     }
   }
   EXPECT_EQ(PackedCatalogue(catalogues.substr(0, catalogues.size() - 1), "ko"), "");
+  EXPECT_EQ(PackedCatalogue("an index without its end", "an"), "");
   // Blocks zlib makes of no catalogue: a stored one, then one of the fixed codes with copies;
   // a copy of the byte before; a block of its own codes whose lengths end in a run of zeros, the
   // same with a code the block's code lacks, and with a run that repeats nothing before it.
@@ -151,8 +152,8 @@ TEST(Texts, Utf16OfWellFormedTextAndReplacementOfWhatIsNot) {
       {"\xF4\x90\x80\x80", std::u16string(4, u'\uFFFD')}};         // beyond Unicode
   for (const auto& [utf8, utf16] : cases) EXPECT_EQ(ToUtf16(utf8), utf16) << utf8;
   EXPECT_EQ(ToUtf8(ToUtf16(every_length)), every_length);
-  EXPECT_EQ(ToUtf8(std::u16string{0xDC00, u'a', 0xD800, u'b', 0xD800}),
-            "\xEF\xBF\xBD\x61\xEF\xBF\xBD\x62\xEF\xBF\xBD")
+  EXPECT_EQ(ToUtf8(std::u16string{0xDC00, 0xDC00, u'a', 0xD800, u'b', 0xD800}),
+            "\xEF\xBF\xBD\xEF\xBF\xBD\x61\xEF\xBF\xBD\x62\xEF\xBF\xBD")
       << "lone surrogates";
   EXPECT_EQ(Fill("Contact %1.", "x@y"), "Contact x@y.");
   EXPECT_EQ(Fill("No placeholder", "x"), "No placeholder");
