@@ -125,9 +125,10 @@ class AppProcess {
     if (process_ != nullptr) CloseHandle(process_);
   }
 
-  // Starts the program (`exe`, else the one under test) and waits for its visible main window.
-  ::testing::AssertionResult Start(HWND* main, std::wstring exe = Widen(TheProgram())) {
-    const std::wstring folder = exe.substr(0, exe.find_last_of(L"\\/") + 1);
+  // Starts the program under test and waits for its visible main window.
+  ::testing::AssertionResult Start(HWND* main) {
+    const std::wstring exe = Widen(TheProgram()),
+                       folder = exe.substr(0, exe.find_last_of(L"\\/") + 1);
     process_ = Launch(L"\"" + exe + L"\"", folder.empty() ? nullptr : folder.c_str(), &pid_);
     if (process_ == nullptr) return ::testing::AssertionFailure() << "cannot start the program";
     std::optional<MessageBoxInfo> box;

@@ -93,11 +93,6 @@ inline std::string Voicestat() {
   return Show(HKEY_CURRENT_USER, "Software\\Orvane's Software\\Kelvoro\\2.1", "Voicestat");
 }
 
-// Apply's message in English.
-inline constexpr char kAppliedMessage[] =
-    "The changes have been made to the Recycle Bin successfully. Press 'F5'(Refresh) Key several "
-    "times on the Desktop to Display the changes.";
-
 // The "Empty Recycle Bin" sound as it is now, and as Apply with the box ticked makes it.
 inline std::string CurrentSound() {
   return Show(HKEY_CURRENT_USER, "AppEvents\\Schemes\\Apps\\Explorer\\EmptyRecycleBin\\.Current");
@@ -110,20 +105,20 @@ inline std::string ReplacementSound(DWORD type) {
 
 struct Family {
   const char* version;  // as Wine's AppDefaults take it
-  const char* buttons;  // the visible Command buttons
+  const char* buttons;  // the visible Command buttons, a blank after each
   int apply, restore;
   HKEY root;  // where the family keeps the Recycle Bin's name and icons; none for Win32s
   const char* class_key;
   DWORD sound_type;  // of the replacement sound
 };
 // clang-format off
-inline const Family kWin10{"win10", "5 6 7", IDC_COMMAND7, IDC_COMMAND6, HKEY_CURRENT_USER,
+inline const Family kWin10{"win10", "5 6 7 ", IDC_COMMAND7, IDC_COMMAND6, HKEY_CURRENT_USER,
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CLSID\\"
     "{645FF040-5081-101B-9F08-00AA002F954E}", REG_EXPAND_SZ};
-inline const Family kWin98{"win98", "1 2 3", IDC_COMMAND1, IDC_COMMAND2, HKEY_LOCAL_MACHINE,
+inline const Family kWin98{"win98", "1 2 3 ", IDC_COMMAND1, IDC_COMMAND2, HKEY_LOCAL_MACHINE,
     "Software\\Classes\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}", REG_SZ};
 // clang-format on
-inline const Family kWin31{"win31", "1 2 3", IDC_COMMAND1, IDC_COMMAND2, nullptr, nullptr, REG_SZ};
+inline const Family kWin31{"win31", "1 2 3 ", IDC_COMMAND1, IDC_COMMAND2, nullptr, nullptr, REG_SZ};
 inline void PrintTo(const Family& family, std::ostream* out) { *out << family.version; }
 
 // The Recycle Bin's name and icons (default, Empty, Full) in the family's place, and as expected.
@@ -137,9 +132,9 @@ inline std::string Appearance(const std::string& name, const std::string& empty,
   return Text(REG_SZ, name) + "; " + Text(REG_SZ, empty) + ", " + Text(REG_SZ, empty) + ", " +
          Text(REG_SZ, full);
 }
-// Named `name`, with the program's icons in `folder` or with the stock ones.
-inline std::string NewLook(const std::string& name, const std::string& folder = ProgramFolder()) {
-  return Appearance(name, folder + "\\black.ico,0", folder + "\\white.ico,0");
+// Named `name`, with the program's icons or with the stock ones.
+inline std::string NewLook(const std::string& name) {
+  return Appearance(name, ProgramFolder() + "\\black.ico,0", ProgramFolder() + "\\white.ico,0");
 }
 inline std::string StockLook(const std::string& name) {
   return Appearance(name, "%SystemRoot%\\System32\\shell32.dll,31",

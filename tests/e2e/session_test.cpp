@@ -6,7 +6,9 @@
 namespace kelvoro::e2e {
 namespace {
 
-const std::string kApplied = "Kelvoro: " + std::string(kAppliedMessage) + "\n";
+const char kApplied[] =
+    "Kelvoro: The changes have been made to the Recycle Bin successfully. Press 'F5'(Refresh) Key "
+    "several times on the Desktop to Display the changes.\n";
 const char kRestored[] =
     "Kelvoro: Recycle Bin defaults restored. Press 'F5'(Refresh) Key several times on the Desktop "
     "to Display the changes.\n";
@@ -14,14 +16,10 @@ const char kRestored[] =
 std::string VisibleButtons(HWND main) {
   std::string out;
   for (int n : {1, 2, 3, 5, 6, 7}) {
-    if (IsWindowVisible(GetDlgItem(main, IDC_COMMAND1 - 1 + n))) {
-      out += (out.empty() ? "" : " ") + std::to_string(n);
-    }
+    if (IsWindowVisible(GetDlgItem(main, IDC_COMMAND1 - 1 + n))) out += std::to_string(n) + " ";
   }
   return out;
 }
-
-std::string FamilyName(const ::testing::TestParamInfo<Family>& info) { return info.param.version; }
 
 // ---- Per family: the start, Apply with the sound ticked (clicked, then Enter), Restore Defaults.
 
@@ -63,8 +61,7 @@ TEST_P(Session, StartApplyEnterRestoreLeavesTheStockLook) {
   EXPECT_EQ(Check1(), "unticked");
   EXPECT_TRUE(app_.Close());
 
-  // Both families' places hold the stock look, the stock sound is back byte for byte, settings
-  // stay.
+  // Both families hold the stock look, the stock sound is back byte for byte, settings stay.
   for (const Family& place : {kWin10, kWin98}) {
     EXPECT_EQ(Appearance(place), StockLook("Recycle Bin")) << place.version;
   }
@@ -72,7 +69,8 @@ TEST_P(Session, StartApplyEnterRestoreLeavesTheStockLook) {
   EXPECT_EQ(Voicestat(), Dword(0));
 }
 
-INSTANTIATE_TEST_SUITE_P(Families, Session, ::testing::Values(kWin10, kWin98, kWin31), FamilyName);
+INSTANTIATE_TEST_SUITE_P(Families, Session, ::testing::Values(kWin10, kWin98, kWin31),
+                         [](const auto& info) { return std::string(info.param.version); });
 
 // ---- For the install test's filter: the installed program applies with the sound ticked and
 // leaves it; after the uninstall, the bin has the name Windows gives it in the display language.
